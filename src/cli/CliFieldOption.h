@@ -1,0 +1,16 @@
+#pragma once
+
+#include "conversion/ConversionChoice.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cardisto {
+
+// --fields all|none|LIST, LIST being a comma list of emails, phones, names, addresses.
+// No value when the text names an unknown group.
+std::optional<ConversionChoice> parseFieldsOption(const QString& text);
+
+} // namespace cardisto

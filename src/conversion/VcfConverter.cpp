@@ -1,0 +1,327 @@
+#include "VcfConverter.h"
+
+#include "shell/TextDecoding.h"
+
+#include <string>
+#include <string_view>
+
+namespace cardisto {
+
+namespace {
+
+// The conversion works on code units of the file as read: bytes for UTF-8 and Windows-1252 files
+// (every structural character is ASCII in both, so values are decoded only once, at the end) and
+// 16-bit units for UTF-16 files. Names and parameter words are ASCII, so letter case is compared in
+// ASCII only; no other character can match them.
+template <typename Ch>
+class Conversion {
+public:
+    using View = std::basic_string_view<Ch>;
+    using Text = std::basic_string<Ch>;
+
+    explicit Conversion(const ConversionChoice& choice) : m_choice(choice) {}
+
+    void run(View text)
+    {
+        m_output.reserve(text.size() / 4);
+        size_t start = 0;
+        while (start <= text.size()) {
+            size_t end = text.find(Ch('\n'), start);
+            if (end == View::npos)
+                end = text.size();
+            visitLine(text.substr(start, end - start));
+            start = end + 1;
+        }
+        if (!m_output.empty())
+            m_output.resize(m_output.size() - 2); // the final CR LF
+    }
+
+    const Text& output() const { return m_output; }
+    qsizetype valueCount() const { return m_valueCount; }
+
+private:
+    static constexpr Ch kSpace = Ch(' ');
+    static constexpr Ch kCR = Ch('\r');
+
+    static Ch upperAscii(Ch c) { return (c >= Ch('a') && c <= Ch('z')) ? Ch(c - 32) : c; }
+
+    static bool isName(View text, std::string_view upperName)
+    {
+        if (text.size() != upperName.size())
+            return false;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (upperAscii(text[i]) != Ch(upperName[i]))
+                return false;
+        }
+        return true;
+    }
+
+    static bool containsIgnoringCase(View text, std::string_view upperWord)
+    {
+        if (text.size() < upperWord.size())
+            return false;
+        for (size_t i = 0; i + upperWord.size() <= text.size(); ++i) {
+            if (isName(text.substr(i, upperWord.size()), upperWord))
+                return true;
+        }
+        return false;
+    }
+
+    static View trimSpaces(View text)
+    {
+        size_t first = 0;
+        size_t last = text.size();
+        while (first < last && text[first] == kSpace)
+            ++first;
+        while (last > first && text[last - 1] == kSpace)
+            --last;
+        return text.substr(first, last - first);
+    }
+
+    // Assembly: a value is kept when it holds no colon and more than blanks; it is followed by CR LF.
+    void append(View value)
+    {
+        ++m_valueCount;
+        if (value.find(Ch(':')) != View::npos || trimSpaces(value).empty())
+            return;
+        m_output.append(value);
+        m_output.push_back(kCR);
+        m_output.push_back(Ch('\n'));
+    }
+
+    void appendWithoutCR(View value)
+    {
+        if (value.find(kCR) == View::npos) {
+            append(value);
+            return;
+        }
+        m_scratch.clear();
+        for (const Ch c : value) {
+            if (c != kCR)
+                m_scratch.push_back(c);
+        }
+        append(m_scratch);
+    }
+
+    // "\n" (backslash, letter n) and then "=0D" each become one blank.
+    void appendCleaned(View value)
+    {
+        if (value.find(Ch('\\')) == View::npos && value.find(Ch('=')) == View::npos) {
+            append(value);
+            return;
+        }
+        m_scratch.clear();
+        for (size_t i = 0; i < value.size(); ++i) {
+            if (value[i] == Ch('\\') && i + 1 < value.size() && value[i + 1] == Ch('n')) {
+                m_scratch.push_back(kSpace);
+                i += 1;
+            } else if (value[i] == Ch('=') && i + 2 < value.size() && value[i + 1] == Ch('0') &&
+                       value[i + 2] == Ch('D')) {
+                m_scratch.push_back(kSpace);
+                i += 2;
+            } else {
+                m_scratch.push_back(value[i]);
+            }
+        }
+        append(m_scratch);
+    }
+
+    // Rule N: family name, then given name when present; each trimmed, then stripped of CR.
+    void ruleN(View value)
+    {
+        const View names = trimSpaces(value);
+        if (names.empty())
+            return;
+        const size_t firstCut = names.find(Ch(';'));
+        appendWithoutCR(trimSpaces(names.substr(0, firstCut)));
+        if (firstCut == View::npos)
+            return;
+        const View rest = names.substr(firstCut + 1);
+        appendWithoutCR(trimSpaces(rest.substr(0, rest.find(Ch(';')))));
+    }
+
+    // Rule TEL: the number without CR. A number written as a URI (tel:...) is the text after "tel:".
+    void ruleTel(View value, View afterSecondColon, bool hasSecondColon)
+    {
+        if (hasSecondColon && isName(value, "TEL"))
+            appendWithoutCR(afterSecondColon);
+        else
+            appendWithoutCR(value);
+    }
+
+    // Rule ADR: work addresses give street, locality (cleaned), region, code, country, component 7;
+    // other addresses give extended address and street (cleaned, or street and an empty value),
+    // locality, region, code, country.
+    void ruleAdr(View head, View value)
+    {
+        const View address = trimSpaces(value);
+        View parts[8];
+        size_t count = 0;
+        if (!address.empty()) {
+            size_t start = 0;
+            while (true) {
+                const size_t cut = address.find(Ch(';'), start);
+                if (count < 8)
+                    parts[count] = address.substr(start, cut == View::npos ? View::npos : cut - start);
+                ++count;
+                if (cut == View::npos)
+                    break;
+                start = cut + 1;
+            }
+        }
+        if (containsIgnoringCase(head, "WORK")) {
+            for (size_t k = 2; k <= 7 && k < count; ++k) {
+                if (k <= 3)
+                    appendCleaned(parts[k]);
+                else
+                    append(parts[k]);
+            }
+            return;
+        }
+        if (count < 3)
+            return;
+        if (!parts[1].empty()) {
+            appendCleaned(parts[1]);
+            appendCleaned(parts[2]);
+        } else {
+            appendCleaned(parts[2]);
+            append(View());
+        }
+        for (size_t k = 3; k <= 6 && k < count; ++k)
+            append(parts[k]);
+    }
+
+    // NOTE: the full value with "=0D=0A=" turned into CR LF, trimmed.
+    void appendNote(View fullValue)
+    {
+        static constexpr Ch kSoftBreak[] = {'=', '0', 'D', '=', '0', 'A', '='};
+        const View marker(kSoftBreak, 7);
+        if (fullValue.find(marker) == View::npos) {
+            append(trimSpaces(fullValue));
+            return;
+        }
+        Text note;
+        size_t start = 0;
+        while (true) {
+            const size_t found = fullValue.find(marker, start);
+            note.append(fullValue.substr(start, found == View::npos ? View::npos : found - start));
+            if (found == View::npos)
+                break;
+            note.push_back(kCR);
+            note.push_back(Ch('\n'));
+            start = found + marker.size();
+        }
+        append(trimSpaces(note));
+    }
+
+    void visitLine(View line)
+    {
+        const size_t colon = line.find(Ch(':'));
+        if (colon == View::npos)
+            return;
+        const View head = line.substr(0, colon);
+        const View headName = trimSpaces(head);
+        if (headName.empty())
+            return;
+        const size_t secondColon = line.find(Ch(':'), colon + 1);
+        const bool hasSecondColon = secondColon != View::npos;
+        const View value = hasSecondColon ? line.substr(colon + 1, secondColon - colon - 1) : line.substr(colon + 1);
+        const View afterSecondColon = hasSecondColon ? line.substr(secondColon + 1) : View();
+        if (m_choice.mode == FieldMode::SomeFields)
+            dispatchSomeFields(head, headName, value, afterSecondColon, hasSecondColon);
+        else
+            dispatchAllFields(head, headName, value, line.substr(colon + 1), afterSecondColon, hasSecondColon);
+    }
+
+    static View baseName(View headName) { return trimSpaces(headName.substr(0, headName.find(Ch(';')))); }
+
+    void dispatchSomeFields(View head, View headName, View value, View afterSecondColon, bool hasSecondColon)
+    {
+        const FieldGroups& groups = m_choice.groups;
+        if (isName(headName, "N")) {
+            if (groups.names)
+                ruleN(value);
+            return;
+        }
+        const View base = baseName(headName);
+        if (isName(base, "EMAIL")) {
+            if (groups.emails)
+                appendWithoutCR(value);
+        } else if (isName(base, "N")) {
+            if (groups.names)
+                ruleN(value);
+        } else if (isName(base, "ADR")) {
+            if (groups.addresses)
+                ruleAdr(head, value);
+        } else if (isName(base, "TEL")) {
+            if (groups.phones)
+                ruleTel(value, afterSecondColon, hasSecondColon);
+        }
+    }
+
+    void dispatchAllFields(View head, View headName, View value, View fullValue, View afterSecondColon,
+                           bool hasSecondColon)
+    {
+        if (isName(headName, "N")) {
+            ruleN(value);
+            return;
+        }
+        for (const std::string_view plain : {"FN", "ORG", "BDAY", "NICKNAME", "TITLE", "ROLE"}) {
+            if (isName(headName, plain)) {
+                appendWithoutCR(trimSpaces(value));
+                return;
+            }
+        }
+        if (head.find(Ch(';')) == View::npos)
+            return;
+        const View base = baseName(headName);
+        if (isName(base, "EMAIL"))
+            appendWithoutCR(value);
+        else if (isName(base, "N"))
+            ruleN(value);
+        else if (isName(base, "URL"))
+            appendWithoutCR(fullValue);
+        else if (isName(base, "NOTE"))
+            appendNote(fullValue);
+        else if (isName(base, "ADR"))
+            ruleAdr(head, value);
+        else if (isName(base, "TEL"))
+            ruleTel(value, afterSecondColon, hasSecondColon);
+    }
+
+    const ConversionChoice& m_choice;
+    Text m_output;
+    Text m_scratch;
+    qsizetype m_valueCount = 0;
+};
+
+void reportAssembly(qsizetype valueCount, const AssemblyProgress& progress)
+{
+    if (!progress)
+        return;
+    for (qsizetype position = 0; position < valueCount; ++position)
+        progress(position, valueCount - 1);
+}
+
+} // namespace
+
+QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice, const AssemblyProgress& progress)
+{
+    const TextEncoding encoding = detectTextEncoding(fileBytes);
+    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
+        const QString text = decodeText(fileBytes, encoding);
+        Conversion<char16_t> conversion(choice);
+        conversion.run(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
+        reportAssembly(conversion.valueCount(), progress);
+        const std::u16string& out = conversion.output();
+        return QString(reinterpret_cast<const QChar*>(out.data()), qsizetype(out.size()));
+    }
+    Conversion<char> conversion(choice);
+    conversion.run(std::string_view(fileBytes.data(), size_t(fileBytes.size())));
+    reportAssembly(conversion.valueCount(), progress);
+    const std::string& out = conversion.output();
+    const QByteArrayView converted(out.data(), qsizetype(out.size()));
+    return encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom(converted) : decodeWindows1252(converted);
+}
+
+} // namespace cardisto

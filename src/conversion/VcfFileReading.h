@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ConversionChoice.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace cardisto {
+
+class ErrorReporter;
+
+// The bytes of one input file: empty when the file does not exist, the marker "empty file" when it
+// has no bytes. Throws ProcedureFailure when it cannot be read; the calling conversion reports it.
+QByteArray ReadFileToString(const QString& path);
+
+// The converted text of one file for the ticked field groups. Read failures are reported at
+// Extract1.ReadVCFSomeFields and give an empty text.
+QString ReadVCFSomeFields(const QString& path, const FieldGroups& groups, ErrorReporter& reporter);
+
+// The converted text of one file with all fields; progress is called while the values are assembled.
+QString ReadVCFAllFields(const QString& path, const AssemblyProgress& progress, ErrorReporter& reporter);
+
+// Chooses the conversion by the field mode of the call.
+QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice, const AssemblyProgress& progress,
+                            ErrorReporter& reporter);
+
+} // namespace cardisto

@@ -1,0 +1,168 @@
+#include "FileHelpers.h"
+
+#include "ErrorReport.h"
+#include "TextDecoding.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace cardisto {
+
+namespace {
+
+constexpr bool kWindowsPaths =
+#ifdef Q_OS_WIN
+    true;
+#else
+    false;
+#endif
+
+// Files above this size are refused with a message instead of exhausting memory.
+constexpr qint64 kLargestReadableFile = qint64(2) * 1024 * 1024 * 1024 - 1;
+
+} // namespace
+
+QChar nativeSeparator()
+{
+    return QDir::separator();
+}
+
+bool FileIsPresent(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.lastModified().isValid();
+}
+
+QString FileNameOnly(const QString& path)
+{
+    qsizetype cut = path.lastIndexOf(nativeSeparator());
+    if (kWindowsPaths)
+        cut = std::max(cut, path.lastIndexOf(u'/'));
+    return cut < 0 ? path : path.mid(cut + 1);
+}
+
+QString collapseDoubledSeparators(const QString& path, QChar separator, bool keepNetworkPrefix)
+{
+    auto collapse = [separator](QStringView text) {
+        QString out;
+        out.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            out.append(text[i]);
+            if (text[i] == separator && i + 1 < text.size() && text[i + 1] == separator)
+                ++i; // the pair becomes one; what follows is not rescanned
+        }
+        return out;
+    };
+    if (!keepNetworkPrefix || !path.startsWith(separator))
+        return collapse(path);
+    qsizetype run = 0;
+    while (run < path.size() && path[run] == separator)
+        ++run;
+    return QString(2, separator) + collapse(QStringView(path).mid(run));
+}
+
+QString CollapseDoubleBackslashes(const QString& path)
+{
+    return collapseDoubledSeparators(path, nativeSeparator(), kWindowsPaths);
+}
+
+std::optional<bool> IsFolder(const QString& path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    return info.isDir();
+}
+
+QString joinFolderAndName(const QString& folder, const QString& name)
+{
+    return CollapseDoubleBackslashes(folder + nativeSeparator() + name);
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is a folder, not a file.").arg(path));
+    if (info.size() > kLargestReadableFile)
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: the file is too large (%2 MB).")
+                                   .arg(path)
+                                   .arg(info.size() / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    return bytes;
+}
+
+QStringList ReadLinesToArray(const QString& path)
+{
+    const QString text = decodeTextFile(readWholeFile(path));
+    QStringList lines;
+    if (text.isEmpty()) {
+        lines.append(QString());
+        return lines;
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList splitPathListText(const QString& text)
+{
+    QStringList rows;
+    qsizetype start = 0;
+    auto addLine = [&rows](QStringView line) {
+        for (const QStringView piece : line.split(u'\n'))
+            rows.append(piece.toString());
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r')
+            continue;
+        addLine(QStringView(text).mid(start, i - start));
+        if (i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        addLine(QStringView(text).mid(start));
+    return rows;
+}
+
+QStringList itemsFromLines(const QStringList& lines)
+{
+    QStringList items;
+    for (const QString& line : lines) {
+        // Only blanks count as empty: a line of tabs is an item.
+        bool visible = false;
+        for (const QChar c : line) {
+            if (c != u' ') {
+                visible = true;
+                break;
+            }
+        }
+        if (visible)
+            items.append(line);
+    }
+    return items;
+}
+
+} // namespace cardisto

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cardisto {
+
+// The folder separator of this platform; paths are shown and joined with it.
+QChar nativeSeparator();
+
+// True when the last-modified time of the path can be read (files and folders); never fails.
+bool FileIsPresent(const QString& path);
+
+// The text after the last folder separator; the whole text when there is none.
+QString FileNameOnly(const QString& path);
+
+// Collapses doubled separators left to right without rescanning (three become two). With a
+// network prefix (Windows), a leading run of separators becomes exactly two.
+QString collapseDoubledSeparators(const QString& path, QChar separator, bool keepNetworkPrefix);
+QString CollapseDoubleBackslashes(const QString& path);
+
+// Folder or not; no value when the path's attributes cannot be read.
+std::optional<bool> IsFolder(const QString& path);
+
+// Joins a folder and a name with one separator, then collapses doubled separators.
+QString joinFolderAndName(const QString& folder, const QString& name);
+
+// The whole file as bytes; throws ProcedureFailure with a readable description when it cannot.
+QByteArray readWholeFile(const QString& path);
+
+// The lines of a text file (CR LF, LF or CR ends); an empty file gives one empty line.
+// Throws ProcedureFailure when the file cannot be read.
+QStringList ReadLinesToArray(const QString& path);
+
+// Rows of a path list file: lines end at CR or CR LF, and every LF inside a line cuts it again, so
+// an LF-only file with a final LF gives a last, empty row. Nothing is trimmed.
+QStringList splitPathListText(const QString& text);
+
+// Items of an item file: every line that holds more than blanks, untrimmed.
+QStringList itemsFromLines(const QStringList& lines);
+
+} // namespace cardisto

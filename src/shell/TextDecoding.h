@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace cardisto {
+
+// How the bytes of a text file become characters: a UTF-16 byte-order mark decides UTF-16,
+// otherwise bytes that are valid UTF-8 are UTF-8, and anything else is Windows-1252.
+enum class TextEncoding { Utf8, Windows1252, Utf16LE, Utf16BE };
+
+TextEncoding detectTextEncoding(QByteArrayView bytes);
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes);
+
+QString decodeWindows1252(QByteArrayView bytes);
+
+// UTF-8 decoding that keeps a leading byte-order mark as U+FEFF (QString::fromUtf8 drops it).
+QString decodeUtf8KeepingBom(QByteArrayView bytes);
+
+// Decodes the bytes as the given encoding. For UTF-16 the byte-order mark stays as the first
+// character (U+FEFF) and an odd trailing byte is dropped.
+QString decodeText(QByteArrayView bytes, TextEncoding encoding);
+
+// Text files that list paths or items: decoded as detected, without a leading byte-order mark.
+QString decodeTextFile(QByteArrayView bytes);
+
+} // namespace cardisto

@@ -1,0 +1,237 @@
+#include "conversion/VcfConverter.h"
+
+#include <QTest>
+
+using namespace cardisto;
+
+namespace {
+
+QByteArray joinLines(const QStringList& lines, const char* lineEnd)
+{
+    return lines.join(QString::fromLatin1(lineEnd)).toUtf8();
+}
+
+QString values(const QStringList& list)
+{
+    return list.join(QStringLiteral("\r\n"));
+}
+
+QByteArray utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+const QStringList kWorkedExample = {"BEGIN:VCARD",
+                                    "VERSION:3.0",
+                                    "N:Doe;John;;;",
+                                    "FN:John Doe",
+                                    "EMAIL;TYPE=INTERNET:john.doe@example.com",
+                                    "TEL;TYPE=CELL:555 0100",
+                                    "END:VCARD"};
+
+} // namespace
+
+class TestVcfConversion : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void someFields_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::addColumn<int>("groups"); // bits: 1 emails, 2 phones, 4 names, 8 addresses
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("worked example") << kWorkedExample << "\r\n" << (1 | 2 | 4)
+                                        << values({"Doe", "John", "john.doe@example.com", "555 0100"});
+        QTest::newRow("no group ticked") << kWorkedExample << "\r\n" << 0 << "";
+        QTest::newRow("names only") << kWorkedExample << "\n" << 4 << values({"Doe", "John"});
+        QTest::newRow("family name alone") << QStringList{"N:Doe"} << "\r\n" << 4 << "Doe";
+        QTest::newRow("name with parameter") << QStringList{"N;CHARSET=UTF-8:Doe;John"} << "\r\n" << 4
+                                             << values({"Doe", "John"});
+        QTest::newRow("given name last on crlf line keeps its blank")
+            << QStringList{"N:Doe;John ", ""} << "\r\n" << 4 << values({"Doe", "John "});
+        QTest::newRow("given name before more components loses its blank")
+            << QStringList{"N:Doe;John ;;", ""} << "\r\n" << 4 << values({"Doe", "John"});
+        QTest::newRow("empty name") << QStringList{"N:", "N:  "} << "\r\n" << 4 << "";
+        QTest::newRow("email with and without parameters, any case")
+            << QStringList{"EMAIL:a@example.com", "email;type=INTERNET:b@example.com", "Email:c@example.com"} << "\r\n"
+            << 1 << values({"a@example.com", "b@example.com", "c@example.com"});
+        QTest::newRow("email keeps blanks around text") << QStringList{"EMAIL: a@example.com "} << "\n" << 1
+                                                        << " a@example.com ";
+        QTest::newRow("value of blanks only is dropped") << QStringList{"EMAIL:   ", "EMAIL:x"} << "\r\n" << 1 << "x";
+        QTest::newRow("every telephone alike")
+            << QStringList{"TEL;WORK;FAX:1", "TEL;TYPE=PAGER:2", "TEL:3", "TEL;CELL;PREF:4"} << "\r\n" << 2
+            << values({"1", "2", "3", "4"});
+        QTest::newRow("telephone uri gives the number")
+            << QStringList{"TEL;VALUE=uri:tel:+1-555-0100", "TEL;VALUE=uri;TYPE=cell:TEL:+1-555-0101;ext=7", ""}
+            << "\r\n" << 2 << values({"+1-555-0100", "+1-555-0101;ext=7"});
+        QTest::newRow("telephone uri with a further colon is dropped")
+            << QStringList{"TEL;VALUE=uri:tel:+1:2"} << "\r\n" << 2 << "";
+        QTest::newRow("text tel without a second colon stays")
+            << QStringList{"TEL:tel", "TEL:telephone:5"} << "\r\n" << 2 << values({"tel", "telephone"});
+        QTest::newRow("work address") << QStringList{"ADR;TYPE=WORK:;;Street;Town;Region;Code;Country", ""} << "\r\n"
+                                      << 8 << values({"Street", "Town", "Region", "Code", "Country\r"});
+        QTest::newRow("work address, lf") << QStringList{"ADR;TYPE=WORK:;;Street;Town;Region;Code;Country"} << "\n"
+                                          << 8 << values({"Street", "Town", "Region", "Code", "Country"});
+        QTest::newRow("home address with suite")
+            << QStringList{"ADR;TYPE=HOME:;Suite;Street;Town;Region;Code;Country"} << "\n" << 8
+            << values({"Suite", "Street", "Town", "Region", "Code", "Country"});
+        QTest::newRow("home address without suite")
+            << QStringList{"ADR;TYPE=HOME:;;Street;Town;Region;Code;Country"} << "\n" << 8
+            << values({"Street", "Town", "Region", "Code", "Country"});
+        QTest::newRow("eighth component only for work")
+            << QStringList{"ADR;WORK:;;S;T;R;C;Land;Extra", "ADR;HOME:;;S;T;R;C;Land;Extra"} << "\n" << 8
+            << values({"S", "T", "R", "C", "Land", "Extra", "S", "T", "R", "C", "Land"});
+        QTest::newRow("work is found anywhere in the head, any case")
+            << QStringList{"adr;type=Work,postal:;;S;T"} << "\n" << 8 << values({"S", "T"});
+        QTest::newRow("home address needs three components") << QStringList{"ADR:;x"} << "\n" << 8 << "";
+        QTest::newRow("address cleaning")
+            << QStringList{"ADR;WORK:;;Line1\\nLine2=0D=0A;Town\\n;Re\\ngion"} << "\n" << 8
+            << values({"Line1 Line2 =0A", "Town ", "Re\\ngion"});
+        QTest::newRow("other properties yield nothing")
+            << QStringList{"ORG:Acme", "FN:John", "TITLE:Boss", "NOTE:hi", "URL;WORK:x.example"} << "\r\n"
+            << (1 | 2 | 4 | 8) << "";
+        QTest::newRow("group prefix yields nothing") << QStringList{"item1.EMAIL;type=INTERNET:a@example.com"} << "\r\n"
+                                                     << 1 << "";
+        QTest::newRow("empty head is ignored") << QStringList{"  :x", ":y"} << "\n" << 15 << "";
+        QTest::newRow("continuation lines are ignored")
+            << QStringList{"EMAIL:a@example.com", " continued", "=20more"} << "\r\n" << 1 << "a@example.com";
+        QTest::newRow("value ends at the second colon") << QStringList{"EMAIL:mailto:a@example.com"} << "\n" << 1
+                                                        << "mailto";
+        QTest::newRow("two contacts follow each other")
+            << QStringList{"BEGIN:VCARD", "EMAIL:a@example.com", "END:VCARD", "BEGIN:VCARD", "EMAIL:b@example.com",
+                           "END:VCARD"}
+            << "\r\n" << 1 << values({"a@example.com", "b@example.com"});
+        QTest::newRow("cr alone is one line") << kWorkedExample << "\r" << 15 << "";
+    }
+
+    void someFields()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, lineEnd);
+        QFETCH(int, groups);
+        QFETCH(QString, expected);
+        const FieldGroups chosen{bool(groups & 1), bool(groups & 2), bool(groups & 4), bool(groups & 8)};
+        QCOMPARE(convertVcfBytes(joinLines(lines, qPrintable(lineEnd)), ConversionChoice::someFields(chosen)), expected);
+    }
+
+    void allFields_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("worked example") << kWorkedExample << "\r\n"
+                                        << values({"Doe", "John", "John Doe", "john.doe@example.com", "555 0100"});
+        QTest::newRow("email needs a parameter")
+            << QStringList{"EMAIL:a@example.com", "EMAIL;TYPE=INTERNET:b@example.com"} << "\r\n" << "b@example.com";
+        QTest::newRow("organisation is one value") << QStringList{"ORG:Company;Department", ""} << "\r\n"
+                                                   << "Company;Department";
+        QTest::newRow("plain names must carry no parameter")
+            << QStringList{"ORG;CHARSET=UTF-8:Acme", "FN;CHARSET=UTF-8:John", "TITLE;LANGUAGE=en:Boss"} << "\r\n" << "";
+        // Trimmed before the CR goes, so a blank before a CR LF line end stays.
+        QTest::newRow("plain names trimmed")
+            << QStringList{"FN: John Doe ", "NICKNAME: Jo", "ROLE:Lead", "TITLE:Boss", "BDAY:1990-01-01", ""} << "\r\n"
+            << values({"John Doe ", "Jo", "Lead", "Boss", "1990-01-01"});
+        QTest::newRow("plain names trimmed, lf") << QStringList{"FN: John Doe "} << "\n" << "John Doe";
+        QTest::newRow("birthday with time is cut") << QStringList{"BDAY:1990-01-01T10:30:00"} << "\n" << "1990-01-01T10";
+        QTest::newRow("website without scheme")
+            << QStringList{"URL;TYPE=WORK:www.example.com", "URL;TYPE=WORK:http://www.example.com", "URL:www.example.org", ""}
+            << "\r\n" << "www.example.com";
+        QTest::newRow("quoted-printable note")
+            << QStringList{"NOTE;ENCODING=QUOTED-PRINTABLE:Hello=0D=0A=", "World", "EMAIL;X:a@example.com", ""} << "\r\n"
+            << QString("Hello\r\n\r\r\na@example.com");
+        QTest::newRow("note is trimmed") << QStringList{"NOTE;X=1: a note "} << "\n" << "a note";
+        QTest::newRow("note with a colon is dropped") << QStringList{"NOTE;X=1:see: here"} << "\n" << "";
+        QTest::newRow("parameterless email, phone, address, url, note are not taken")
+            << QStringList{"EMAIL:a@example.com", "TEL:1", "ADR:;;S;T", "URL:x.example", "NOTE:n"} << "\n" << "";
+        QTest::newRow("phone and address with parameters")
+            << QStringList{"TEL;CELL:1", "ADR;HOME:;;S;T", "TEL;VALUE=uri:tel:+1-555-0100"} << "\n"
+            << values({"1", "S", "T", "+1-555-0100"});
+        QTest::newRow("name with parameter") << QStringList{"N;CHARSET=UTF-8:Doe;John"} << "\n" << values({"Doe", "John"});
+        QTest::newRow("a note ending in its line break ends the text with it")
+            << QStringList{"NOTE;ENCODING=QUOTED-PRINTABLE:Hi=0D=0A="} << "\n" << "Hi\r\n";
+    }
+
+    void allFields()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, lineEnd);
+        QFETCH(QString, expected);
+        const QByteArray bytes = joinLines(lines, qPrintable(lineEnd));
+        QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
+        // The field groups have no effect in this mode.
+        ConversionChoice withGroups = ConversionChoice::allFields();
+        withGroups.groups = FieldGroups::all();
+        QCOMPARE(convertVcfBytes(bytes, withGroups), expected);
+    }
+
+    void crlfAndLfAgreeWhereCrIsRemoved()
+    {
+        const auto choice = ConversionChoice::someFields({true, true, true, false});
+        QCOMPARE(convertVcfBytes(joinLines(kWorkedExample, "\r\n"), choice),
+                 convertVcfBytes(joinLines(kWorkedExample, "\n"), choice));
+    }
+
+    void emptyInput_givesEmptyText()
+    {
+        QCOMPARE(convertVcfBytes(QByteArray(), ConversionChoice::allFields()), QString());
+        QCOMPARE(convertVcfBytes(QByteArray("empty file"), ConversionChoice::allFields()), QString());
+    }
+
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        const QString unicodeCard = QString::fromUtf8("BEGIN:VCARD\r\nN:Müller;Jürgen\r\nEMAIL;X:jü@example.com\r\n");
+        const QString unicodeValues = QString::fromUtf8("Müller\r\nJürgen\r\njü@example.com");
+        QTest::newRow("utf-8") << unicodeCard.toUtf8() << unicodeValues;
+        QTest::newRow("windows-1252") << unicodeCard.toLatin1() << unicodeValues;
+        QTest::newRow("windows-1252 euro sign") << QByteArray("N:\x80uro") << QString::fromUtf8("€uro");
+        QTest::newRow("utf-16le") << utf16(unicodeCard, false) << unicodeValues;
+        QTest::newRow("utf-16be") << utf16(unicodeCard, true) << unicodeValues;
+        QTest::newRow("utf-16le odd trailing byte") << utf16(unicodeCard, false) + 'X' << unicodeValues;
+        QTest::newRow("utf-16le bom in front of the first head")
+            << utf16("N:Doe\r\nN:Roe", false) << QStringLiteral("Roe");
+        QTest::newRow("utf-8 bom in front of the first head") << QByteArray("\xEF\xBB\xBFN:Doe\r\nN:Roe") << "Roe";
+        QTest::newRow("utf-8 bom inside a value is kept")
+            << QByteArray("N:\xEF\xBB\xBF" "Doe") << QChar(0xFEFF) + QStringLiteral("Doe");
+        QTest::newRow("lone utf-16 bom") << QByteArray("\xFF\xFE") << QString();
+        QTest::newRow("invalid utf-8 falls back to windows-1252")
+            << QByteArray("N:Stra\xDF" "e;\xC3\xA4") << QString::fromUtf8("Straße\r\nÃ¤");
+    }
+
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
+    }
+
+    void allFields_reportsEveryValueBeforeAssembly()
+    {
+        // Three values, the empty home-address value counted too: Doe, John, S, "" , T.
+        const QByteArray bytes("N:Doe;John\nADR;HOME:;;S;T\n");
+        QList<QPair<qsizetype, qsizetype>> calls;
+        const QString text = convertVcfBytes(bytes, ConversionChoice::allFields(),
+                                             [&](qsizetype position, qsizetype last) { calls.append({position, last}); });
+        QCOMPARE(text, values({"Doe", "John", "S", "T"}));
+        QCOMPARE(calls.size(), 5);
+        QCOMPARE(calls.first(), qMakePair(qsizetype(0), qsizetype(4)));
+        QCOMPARE(calls.last(), qMakePair(qsizetype(4), qsizetype(4)));
+        QCOMPARE(assemblyPercent(0, 4), 0);
+        QCOMPARE(assemblyPercent(3, 4), 75);
+        QCOMPARE(assemblyPercent(29, 100), 29);
+        QCOMPARE(assemblyPercent(0, 0), 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVcfConversion)
+#include "TestVcfConversion.moc"

@@ -1,0 +1,149 @@
+#include "shell/ErrorReport.h"
+#include "shell/FileHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cardisto;
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class TestFileHelpers : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fileNameOnly_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("full path") << "/data/contacts/a.vcf" << "a.vcf";
+        QTest::newRow("bare name") << "a.vcf" << "a.vcf";
+        QTest::newRow("ends with separator") << "/data/contacts/" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+    void fileNameOnly()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(FileNameOnly(QDir::toNativeSeparators(path)), expected);
+    }
+
+    void collapseWindowsPaths_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("drive root pair") << R"(C:\\Users\a.vcf)" << R"(C:\Users\a.vcf)";
+        QTest::newRow("three become two") << R"(C:\a\\\b)" << R"(C:\a\\b)";
+        QTest::newRow("four become two") << R"(C:\a\\\\b)" << R"(C:\a\\b)";
+        QTest::newRow("network prefix kept") << R"(\\server\share\\a.vcf)" << R"(\\server\share\a.vcf)";
+        QTest::newRow("three leading become two") << R"(\\\server\a)" << R"(\\server\a)";
+        QTest::newRow("one leading becomes two") << R"(\server\a)" << R"(\\server\a)";
+        QTest::newRow("nothing to do") << R"(D:\In\a.vcf)" << R"(D:\In\a.vcf)";
+    }
+    void collapseWindowsPaths()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(collapseDoubledSeparators(path, u'\\', true), expected);
+    }
+
+    void collapseUnixPaths_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("root pair") << "//home/a.vcf" << "/home/a.vcf";
+        QTest::newRow("inner pair") << "/home//a.vcf" << "/home/a.vcf";
+        QTest::newRow("three become two") << "/a///b" << "/a//b";
+        QTest::newRow("relative") << "a//b" << "a/b";
+    }
+    void collapseUnixPaths()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(collapseDoubledSeparators(path, u'/', false), expected);
+    }
+
+    void joinFolderAndName_avoidsDoubledSeparator()
+    {
+        const QString root = QDir::toNativeSeparators("/");
+        QCOMPARE(joinFolderAndName(root, "a.vcf"), QDir::toNativeSeparators("/a.vcf"));
+        QCOMPARE(joinFolderAndName(QDir::toNativeSeparators("/in"), "a.vcf"), QDir::toNativeSeparators("/in/a.vcf"));
+    }
+
+    void presenceAndFolderProbes()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("a.vcf");
+        writeFile(file, "x");
+        QVERIFY(FileIsPresent(file));
+        QVERIFY(FileIsPresent(dir.path()));
+        QVERIFY(!FileIsPresent(dir.filePath("missing.vcf")));
+        QVERIFY(!FileIsPresent(QString()));
+        QCOMPARE(IsFolder(dir.path()), std::optional<bool>(true));
+        QCOMPARE(IsFolder(file), std::optional<bool>(false));
+        QCOMPARE(IsFolder(dir.filePath("missing")), std::optional<bool>());
+    }
+
+    void readLinesToArray_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("empty file gives one empty line") << QByteArray() << QStringList{""};
+        QTest::newRow("crlf") << QByteArray("a\r\n b \r\n") << QStringList{"a", " b "};
+        QTest::newRow("lf, no final end") << QByteArray("a\nb") << QStringList{"a", "b"};
+        QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+        QTest::newRow("utf-8 bom dropped") << QByteArray("\xEF\xBB\xBFx\r\n") << QStringList{"x"};
+        QTest::newRow("windows-1252") << QByteArray("caf\xE9\r\n") << QStringList{QString::fromUtf8("café")};
+    }
+    void readLinesToArray()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("items.txt"), bytes);
+        QCOMPARE(ReadLinesToArray(dir.filePath("items.txt")), expected);
+    }
+
+    void readLinesToArray_missingFileFailsForTheCaller()
+    {
+        QTemporaryDir dir;
+        QVERIFY_THROWS_EXCEPTION(ProcedureFailure, ReadLinesToArray(dir.filePath("missing.txt")));
+        QVERIFY_THROWS_EXCEPTION(ProcedureFailure, ReadLinesToArray(dir.path()));
+    }
+
+    void splitPathListText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("crlf") << "C:\\a.vcf\r\nC:\\b.vcf\r\n" << QStringList{"C:\\a.vcf", "C:\\b.vcf"};
+        QTest::newRow("lf with final lf adds an empty row") << "a\nb\n" << QStringList{"a", "b", ""};
+        QTest::newRow("cr alone") << "a\rb\r" << QStringList{"a", "b"};
+        QTest::newRow("empty line in the middle") << "a\r\n\r\nb\r\n" << QStringList{"a", "", "b"};
+        QTest::newRow("no final line end") << "a\r\nb" << QStringList{"a", "b"};
+        QTest::newRow("blanks kept") << " a \r\n" << QStringList{" a "};
+        QTest::newRow("empty text") << "" << QStringList{};
+        QTest::newRow("only a line end") << "\r\n" << QStringList{""};
+    }
+    void splitPathListText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, rows);
+        QCOMPARE(cardisto::splitPathListText(text), rows);
+    }
+
+    void itemsFromLines_keepsLinesWithVisibleCharactersUntrimmed()
+    {
+        QCOMPARE(itemsFromLines({"a", "   ", "b ", "", "\t"}), QStringList({"a", "b ", "\t"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileHelpers)
+#include "TestFileHelpers.moc"

@@ -1,0 +1,91 @@
+#include "shell/TextDecoding.h"
+#include "shell/TextIndex.h"
+
+#include <QTest>
+
+using namespace cardisto;
+
+class TestTextDecoding : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void utf8Validity_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("ascii") << QByteArray("BEGIN:VCARD\r\n") << true;
+        QTest::newRow("two-byte") << QByteArray("M\xC3\xBCller") << true;
+        QTest::newRow("three-byte") << QByteArray("\xE2\x82\xAC") << true;
+        QTest::newRow("four-byte") << QByteArray("\xF0\x9F\x98\x80") << true;
+        QTest::newRow("long ascii run then umlaut") << QByteArray("abcdefghijklmnop\xC3\xA4") << true;
+        QTest::newRow("latin-1 byte") << QByteArray("M\xFCller") << false;
+        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false;
+        QTest::newRow("overlong three-byte") << QByteArray("\xE0\x80\xAF") << false;
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+        QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+        QTest::newRow("truncated at end") << QByteArray("ab\xE2\x82") << false;
+        QTest::newRow("lone continuation") << QByteArray("\x80") << false;
+        QTest::newRow("empty") << QByteArray() << true;
+    }
+    void utf8Validity()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QCOMPARE(isValidUtf8(bytes), valid);
+    }
+
+    void detection_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        QTest::newRow("utf-16le bom") << QByteArray("\xFF\xFEN\0", 4) << int(TextEncoding::Utf16LE);
+        QTest::newRow("utf-16be bom") << QByteArray("\xFE\xFF\0N", 4) << int(TextEncoding::Utf16BE);
+        QTest::newRow("utf-8") << QByteArray("\xC3\xA4") << int(TextEncoding::Utf8);
+        QTest::newRow("windows-1252") << QByteArray("\xE4") << int(TextEncoding::Windows1252);
+        QTest::newRow("lone 0xFF is not a bom") << QByteArray("\xFF\xD8\xFF") << int(TextEncoding::Windows1252);
+    }
+    void detection()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, encoding);
+        QCOMPARE(int(detectTextEncoding(bytes)), encoding);
+    }
+
+    void windows1252_mapsTheHighControlRange()
+    {
+        const QString text = decodeWindows1252(QByteArray("\x80\x81\x9F\xE9\x41"));
+        QCOMPARE(text, QString::fromUtf16(u"\u20AC\u0081\u0178\u00E9A"));
+    }
+
+    void utf16_keepsBomAndDropsOddByte()
+    {
+        QCOMPARE(decodeText(QByteArray("\xFF\xFEN\0:\0x", 7), TextEncoding::Utf16LE), QChar(0xFEFF) + QStringLiteral("N:"));
+        QCOMPARE(decodeText(QByteArray("\xFE\xFF\0N\0:", 6), TextEncoding::Utf16BE), QChar(0xFEFF) + QStringLiteral("N:"));
+        QCOMPARE(decodeText(QByteArray("\xFF", 1), TextEncoding::Utf16LE), QString());
+    }
+
+    void utf8Bom_keptForVcardsDroppedForTextFiles()
+    {
+        QCOMPARE(decodeText(QByteArray("\xEF\xBB\xBFN"), TextEncoding::Utf8), QChar(0xFEFF) + QStringLiteral("N"));
+        QCOMPARE(decodeTextFile(QByteArray("\xEF\xBB\xBFN")), QStringLiteral("N"));
+        QCOMPARE(decodeTextFile(QByteArray("\xFF\xFEN\0", 4)), QStringLiteral("N"));
+    }
+
+    void textIndex_countsEqualTexts()
+    {
+        TextIndex index;
+        index.add("a");
+        index.add("a");
+        index.add("B");
+        index.remove("a");
+        QVERIFY(index.contains("a"));
+        index.remove("a");
+        QVERIFY(!index.contains("a"));
+        QVERIFY(!index.contains("b"));
+        QVERIFY(!index.contains("B "));
+        index.remove("never added");
+        QCOMPARE(index.distinctCount(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextDecoding)
+#include "TestTextDecoding.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/ErrorReport.h"
+
+#include <QList>
+
+namespace cardisto::test {
+
+// Keeps every reported failure so that a test can check location, statement and description.
+class RecordingErrorReporter final : public ErrorReporter {
+public:
+    struct Report {
+        QString location;
+        int line;
+        QString description;
+    };
+
+    void reportApplicationError(const ErrorLocation& location, int line, const QString& description) override
+    {
+        reports.append({location.text(), line, description});
+    }
+
+    QList<Report> reports;
+};
+
+} // namespace cardisto::test
