@@ -1,0 +1,36 @@
+// libFuzzer target: the first byte chooses All Fields or Some Fields and the field groups, the rest
+// is the content of one vCard file.
+//
+//   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCARDISTO_FUZZ=ON -DCARDISTO_GUI=OFF
+//   cmake --build build-fuzz --target FuzzConversion
+//   build-fuzz/bin/FuzzConversion -max_total_time=600 fuzz-corpus/conversion ../shared/corpus/vcards/*/
+
+#include "conversion/VcfConverter.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace cardisto;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const uint8_t selector = data[0];
+    ConversionChoice choice = ConversionChoice::allFields();
+    if (selector & 1) {
+        choice = ConversionChoice::someFields(
+            {bool(selector & 2), bool(selector & 4), bool(selector & 8), bool(selector & 16)});
+    }
+    qsizetype calls = 0;
+    const QString text = convertVcfBytes(QByteArrayView(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)),
+                                         choice, [&calls](qsizetype position, qsizetype last) {
+                                             if (position > last || position != calls)
+                                                 __builtin_trap();
+                                             ++calls;
+                                         });
+    // Converted text never ends in a lone line break it did not get from a note.
+    if (text.size() > qsizetype(size) * 2 + 2)
+        __builtin_trap();
+    return 0;
+}
