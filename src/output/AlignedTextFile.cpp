@@ -15,7 +15,7 @@ namespace {
 
 // Text is gathered into pieces of about this many characters before it goes to the device, so that
 // a long list costs a few thousand writes rather than one per line.
-constexpr qsizetype kPieceCharacters = 32 * 1024;
+constexpr qsizetype kPieceCharacters = qsizetype(32) * 1024;
 
 // The caption appears with the row number every this many rows.
 constexpr qsizetype kCaptionEveryRows = 1000;
@@ -150,7 +150,8 @@ int alignedTextPercent(qsizetype row, qsizetype rowCount)
 {
     if (rowCount <= 0)
         return 100;
-    const double percent = double(rowCount / 2000 + row) / double(rowCount) * 100.0;
+    const qsizetype ahead = rowCount / 2000 + row; // whole-number division, as the bar has always counted
+    const double percent = double(ahead) / double(rowCount) * 100.0;
     return int(std::lround(std::min(percent, 100.0)));
 }
 

@@ -172,9 +172,4 @@ void XlsxWorkbook::save()
     m_state.reset();
 }
 
-qsizetype XlsxWorkbook::sheetCount() const
-{
-    return m_state ? qsizetype(m_state->sheets.size()) : 0;
-}
-
 } // namespace cardisto

@@ -40,8 +40,6 @@ public:
     // Finishes the file and puts it at the path given to newWorkbook().
     void save();
 
-    qsizetype sheetCount() const;
-
 private:
     struct Sheet;
     struct State;

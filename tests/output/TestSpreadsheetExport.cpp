@@ -29,6 +29,7 @@ struct SheetContents {
 };
 
 // Reads the workbook back with openpyxl. Sets skip when the reader is not installed.
+// READ_WORKBOOK(path) below declares `sheets` in the test, or skips it.
 QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& problem)
 {
     skip = false;
@@ -52,12 +53,12 @@ QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& prob
         return sheets;
     }
     const QJsonArray json = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-    for (const QJsonValue& sheetValue : json) {
+    for (const auto& sheetValue : json) {
         const QJsonObject sheet = sheetValue.toObject();
         SheetContents contents{sheet["title"].toString(), {}, sheet["widths"].toObject()};
-        for (const QJsonValue& rowValue : sheet["rows"].toArray()) {
+        for (const auto& rowValue : sheet["rows"].toArray()) {
             QStringList row;
-            for (const QJsonValue& cell : rowValue.toArray()) {
+            for (const QJsonValue cell : rowValue.toArray()) {
                 if (cell.isNull()) {
                     row.append(QString());
                     continue;
@@ -73,10 +74,10 @@ QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& prob
     return sheets;
 }
 
-#define READ_WORKBOOK(sheets, path)                                                                                    \
+#define READ_WORKBOOK(path)                                                                                            \
     bool skip = false;                                                                                                 \
     QString problem;                                                                                                   \
-    const QList<SheetContents> sheets = readWorkbook(path, skip, problem);                                             \
+    const QList<SheetContents> sheets = readWorkbook((path), skip, problem);                                           \
     if (skip)                                                                                                          \
         QSKIP("python3 with openpyxl is not installed");                                                               \
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
@@ -148,7 +149,7 @@ private Q_SLOTS:
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter));
         QVERIFY(reporter.reports.isEmpty());
-        READ_WORKBOOK(sheets, path);
+        READ_WORKBOOK(path);
         QCOMPARE(sheets.size(), 1);
         const QList<QStringList> expected{{"Source Filename", "Extraction Results"},
                                           {"f=1.vcf", "=a+b"},
@@ -167,7 +168,7 @@ private Q_SLOTS:
         list.addRow({"", QStringLiteral("two\r\nlines")}); // a line break: the longest line counts
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter));
-        READ_WORKBOOK(sheets, path);
+        READ_WORKBOOK(path);
         const double first = sheets[0].widths["A"].toDouble();
         const double second = sheets[0].widths["B"].toDouble();
         QVERIFY2(first >= 15 && first < 18, qPrintable(QString::number(first)));
@@ -185,7 +186,7 @@ private Q_SLOTS:
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter));
         QVERIFY(reporter.reports.isEmpty());
-        READ_WORKBOOK(sheets, path);
+        READ_WORKBOOK(path);
         QCOMPARE(sheets[0].rows[1], QStringList{"ab"});
         QCOMPARE(sheets[0].rows[2][0].size(), kSpreadsheetCellLimit);
     }
@@ -199,7 +200,7 @@ private Q_SLOTS:
             list.addRow({QString::number(i)}, i != 5);
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter, {}, 5));
-        READ_WORKBOOK(sheets, path);
+        READ_WORKBOOK(path);
         QCOMPARE(sheets.size(), 3);
         QCOMPARE(sheets[0].rows, (QList<QStringList>{{"Results"}, {"1"}, {"2"}, {"3"}, {"4"}}));
         QCOMPARE(sheets[1].rows, (QList<QStringList>{{"Results"}, {"6"}, {"7"}, {"8"}, {"9"}, {"10"}}));
@@ -215,7 +216,7 @@ private Q_SLOTS:
         TableModelDouble list({"Results"});
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter));
-        READ_WORKBOOK(sheets, path);
+        READ_WORKBOOK(path);
         QCOMPARE(sheets[0].rows, QList<QStringList>{{"Results"}});
     }
 
