@@ -67,11 +67,6 @@ void XlsxWorkbook::newWorkbook(const QString& path)
     if (!state->building->open())
         throw ProcedureFailure(QStringLiteral("Cannot create %1: %2").arg(path, state->building->errorString()));
     state->building->close();
-    // The finished file gets the permissions of the one it replaces, or those of a new document.
-    const auto permissions = target.exists() ? QFile::permissions(path)
-                                             : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                   QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    state->building->setPermissions(permissions);
     state->buildingName = QFile::encodeName(state->building->fileName());
 
     lxw_workbook_options options{};
@@ -161,6 +156,11 @@ void XlsxWorkbook::save()
     if (closed != LXW_NO_ERROR)
         throw ProcedureFailure(
             QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, QString::fromUtf8(lxw_strerror(closed))));
+    // The finished file gets the permissions of the one it replaces, or those of a new document.
+    const QString& target = m_state->targetPath;
+    m_state->building->setPermissions(QFileInfo::exists(target) ? QFile::permissions(target)
+                                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                      QFileDevice::ReadGroup | QFileDevice::ReadOther);
     // Replaces an existing file in one step, so a reader sees the old workbook or the new one.
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(m_state->building->fileName().toStdU16String()),
