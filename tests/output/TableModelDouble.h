@@ -22,6 +22,13 @@ public:
         endInsertRows();
     }
 
+    // Adds rows in order; set lists the check state of each row (all set when left out).
+    void addRows(const QList<QStringList>& rows, const QList<bool>& set = {})
+    {
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            addRow(rows[i], i < set.size() ? set[i] : true);
+    }
+
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
     int columnCount(const QModelIndex& parent = {}) const override
     {
@@ -56,12 +63,5 @@ private:
     bool m_checkable;
     QList<Row> m_rows;
 };
-
-// One column "Results" with the given rows, all set.
-inline void addRows(TableModelDouble& model, const QStringList& texts)
-{
-    for (const QString& text : texts)
-        model.addRow({text});
-}
 
 } // namespace cardisto::test

@@ -1,6 +1,7 @@
 #include "FailingDevice.h"
 #include "RecordingProgress.h"
 #include "TableModelDouble.h"
+#include "TestFiles.h"
 #include "output/AlignedTextFile.h"
 #include "support/RecordingErrorReporter.h"
 
@@ -17,19 +18,6 @@ using test::TableModelDouble;
 namespace {
 
 using Rows = QList<QStringList>;
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A list whose cell reads start failing after a number of reads, as a list changed under the writer would.
 class FailingReadsModel final : public QAbstractTableModel {
@@ -101,8 +89,7 @@ private Q_SLOTS:
         QFETCH(QList<bool>, set);
         QFETCH(QString, expected);
         TableModelDouble list(headers);
-        for (int i = 0; i < rows.size(); ++i)
-            list.addRow(rows[i], set[i]);
+        list.addRows(rows, set);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         test::RecordingErrorReporter reporter;
@@ -115,7 +102,7 @@ private Q_SLOTS:
     void listWithoutCheckBoxes_writesEveryRow()
     {
         TableModelDouble list({"Results"}, false);
-        test::addRows(list, {"a", "b"});
+        list.addRows({{"a"}, {"b"}});
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         test::RecordingErrorReporter reporter;
@@ -126,7 +113,7 @@ private Q_SLOTS:
     void deviceRefusingTheHeader_isReportedOnceAtTheHeaderStatement()
     {
         TableModelDouble list({"Results"});
-        test::addRows(list, {"a", "b"});
+        list.addRows({{"a"}, {"b"}});
         test::FailingDevice device(0);
         device.open(QIODevice::WriteOnly);
         test::RecordingErrorReporter reporter;
@@ -171,13 +158,13 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("results.txt");
-        writeFile(path, "an older and much longer file that must disappear completely\r\n");
+        test::writeFile(path, "an older and much longer file that must disappear completely\r\n");
         TableModelDouble list({"Results"});
-        test::addRows(list, {"a"});
+        list.addRows({{"a"}});
         test::RecordingErrorReporter reporter;
         QVERIFY(SaveListviewProperlySpaced(list, path, reporter));
-        QCOMPARE(readFile(path), QByteArray("Results\t\r\na      \t\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.txt"});
+        QCOMPARE(test::readFile(path), QByteArray("Results\t\r\na      \t\r\n"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.txt"});
     }
 
     void unwritableTarget_isReportedOnce_data()
@@ -191,10 +178,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, target);
         QTemporaryDir dir;
-        writeFile(dir.filePath("plain-file"), "kept");
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
+        test::makeUnwritableTargets(dir.path());
         TableModelDouble list({"Results"});
-        test::addRows(list, {"a"});
+        list.addRows({{"a"}});
         test::RecordingErrorReporter reporter;
         test::RecordingProgress progress;
         QVERIFY(!SaveListviewProperlySpaced(list, dir.filePath(target), reporter, &progress));
@@ -202,17 +188,16 @@ private Q_SLOTS:
         QCOMPARE(reporter.reports[0].line, int(kAlignedTextCreate));
         QVERIFY(reporter.reports[0].description.contains(dir.filePath(target)));
         QVERIFY(!progress.steps.contains("caption Done."));
-        QCOMPARE(readFile(dir.filePath("plain-file")), QByteArray("kept"));
+        QCOMPARE(test::readFile(dir.filePath("plain-file")), QByteArray("kept"));
         QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({"folder", "plain-file"}));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList({"folder", "plain-file"}));
     }
 
     void failureWhileWriting_leavesTheExistingFileUntouched()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("results.txt");
-        writeFile(path, "yesterday's results\r\n");
+        test::writeFile(path, "yesterday's results\r\n");
         // The width pass reads all 5000 cells; the writing pass then fails half way.
         FailingReadsModel list(5000, 7500);
         test::RecordingErrorReporter reporter;
@@ -220,8 +205,8 @@ private Q_SLOTS:
         QCOMPARE(reporter.reports.size(), 1);
         QCOMPARE(reporter.reports[0].line, int(kAlignedTextRows));
         QCOMPARE(reporter.reports[0].description, QStringLiteral("The list changed while it was written"));
-        QCOMPARE(readFile(path), QByteArray("yesterday's results\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.txt"});
+        QCOMPARE(test::readFile(path), QByteArray("yesterday's results\r\n"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.txt"});
     }
 
     void progress_stepsThroughTheWrite()

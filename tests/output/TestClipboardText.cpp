@@ -48,8 +48,7 @@ private Q_SLOTS:
         QFETCH(QList<bool>, set);
         QFETCH(QString, expected);
         TableModelDouble list(headers);
-        for (int i = 0; i < rows.size(); ++i)
-            list.addRow(rows[i], set[i]);
+        list.addRows(rows, set);
         const std::optional<QString> text = CopyListviewToClipboardText(list);
         QVERIFY(text.has_value());
         QCOMPARE(*text, expected);

@@ -1,4 +1,5 @@
 #include "TableModelDouble.h"
+#include "TestFiles.h"
 #include "output/SpreadsheetExport.h"
 #include "output/SpreadsheetText.h"
 #include "support/RecordingErrorReporter.h"
@@ -81,19 +82,6 @@ QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& prob
     if (skip)                                                                                                          \
         QSKIP("python3 with openpyxl is not installed");                                                               \
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 } // namespace
 
@@ -224,20 +212,20 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("results.xlsx");
-        writeFile(path, "not a workbook");
+        test::writeFile(path, "not a workbook");
         TableModelDouble list({"Results"});
-        test::addRows(list, {"a"});
+        list.addRows({{"a"}});
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter));
-        QVERIFY(readFile(path).startsWith("PK"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.xlsx"});
+        QVERIFY(test::readFile(path).startsWith("PK"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.xlsx"});
     }
 
     void savedFile_getsTheReplacedFilesPermissionsOrThoseOfANewDocument()
     {
         QTemporaryDir dir;
         const QString kept = dir.filePath("kept.xlsx");
-        writeFile(kept, "old");
+        test::writeFile(kept, "old");
         const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
         QVERIFY(QFile::setPermissions(kept, ownerOnly));
         TableModelDouble list({"Results"});
@@ -260,25 +248,23 @@ private Q_SLOTS:
     {
         QFETCH(QString, target);
         QTemporaryDir dir;
-        writeFile(dir.filePath("plain-file"), "kept");
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
+        test::makeUnwritableTargets(dir.path());
         TableModelDouble list({"Results"});
-        test::addRows(list, {"a"});
+        list.addRows({{"a"}});
         test::RecordingErrorReporter reporter;
         QVERIFY(!exportListToWorkbook(list, dir.filePath(target), reporter));
         QCOMPARE(reporter.reports.size(), 1);
         QCOMPARE(reporter.reports[0].location, QStringLiteral("in Velmora2021/08/31.Form1.PushButton12_Click "));
         QCOMPARE(reporter.reports[0].line, int(kSpreadsheetNew));
-        QCOMPARE(readFile(dir.filePath("plain-file")), QByteArray("kept"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({"folder", "plain-file"}));
+        QCOMPARE(test::readFile(dir.filePath("plain-file")), QByteArray("kept"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList({"folder", "plain-file"}));
     }
 
     void failureAfterTheStart_leavesTheExistingFileUntouched()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("results.xlsx");
-        writeFile(path, "yesterday's workbook");
+        test::writeFile(path, "yesterday's workbook");
         // One column more than a sheet has.
         QStringList headers;
         for (int i = 0; i <= 16384; ++i)
@@ -289,8 +275,8 @@ private Q_SLOTS:
         QCOMPARE(reporter.reports.size(), 1);
         QCOMPARE(reporter.reports[0].line, int(kSpreadsheetHeader));
         QVERIFY(!reporter.reports[0].description.isEmpty());
-        QCOMPARE(readFile(path), QByteArray("yesterday's workbook"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.xlsx"});
+        QCOMPARE(test::readFile(path), QByteArray("yesterday's workbook"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.xlsx"});
     }
 };
 
