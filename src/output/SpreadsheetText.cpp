@@ -34,9 +34,13 @@ bool startsEscape(QStringView text, qsizetype position)
 QString spreadsheetCellText(QStringView text)
 {
     // The dropped characters go first, so that a run like "_x\x01" + "0041_" is protected as well.
+    // Past the limit only an escape that starts before it still matters.
+    constexpr qsizetype kEnough = kSpreadsheetCellLimit + 7;
     QString kept;
-    kept.reserve(std::min(text.size(), kSpreadsheetCellLimit + 16));
+    kept.reserve(std::min(text.size(), kEnough));
     for (const QChar c : text) {
+        if (kept.size() == kEnough)
+            break;
         if (!isDropped(c.unicode()))
             kept.append(c);
     }
