@@ -72,20 +72,6 @@ private Q_SLOTS:
         QCOMPARE(clearing.clipboardText.isEmpty(), succeeds);
         QVERIFY(clearing.boxes.isEmpty()); // never a message
     }
-
-    void fakeWithoutScript_behavesLikeAUserWhoCancels()
-    {
-        FakePlatform platform;
-        QVERIFY(!platform.askYesNo("?"));
-        QCOMPARE(platform.inputBox("Enter text:"), QString());
-        QVERIFY(platform.chooseFilesToOpen("Add", "VCF Files (*.vcf)|*.vcf|").isCancelled());
-        QCOMPARE(platform.chooseSaveFileName("Save", ""), QString());
-        QCOMPARE(platform.browseForFolder("Folder", "/start"), QString());
-        QCOMPARE(platform.dialogs.size(), 3);
-        QCOMPARE(platform.dialogs[0].filter, QStringLiteral("VCF Files (*.vcf)|*.vcf|"));
-        QCOMPARE(platform.dialogs[2].startFolder, QStringLiteral("/start"));
-        QVERIFY(platform.allAnswersUsed());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPlatformHelpers)

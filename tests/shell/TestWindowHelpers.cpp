@@ -4,7 +4,6 @@
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/HelpBox.h"
 #include "shell/widgets/Skin.h"
-#include "shell/widgets/Twips.h"
 #include "shell/widgets/WebsiteVisit.h"
 #include "shell/widgets/WindowColours.h"
 #include "support/FakePlatform.h"
@@ -159,13 +158,6 @@ private Q_SLOTS:
         QCOMPARE(platform.messages(),
                  QStringList{"Questions? Please contact Team Corvane at https://www.corvane.example/contact"});
         QCOMPARE(platform.lastBox().caption, QStringLiteral("Cardisto"));
-    }
-
-    void columnWidths_inPixels()
-    {
-        QCOMPARE(twipsToPixels(6700, 96), 447);
-        QCOMPARE(twipsToPixels(7300, 96), 487);
-        QCOMPARE(twipsToPixels(6700, 192), 893);
     }
 
     void applicationIcon_isBuiltIn()
