@@ -1,0 +1,233 @@
+#include "SettingsStore.h"
+
+#include "ErrorReport.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+#include <cmath>
+#include <optional>
+
+namespace cardisto {
+
+namespace {
+
+const QString kOrganisation = QStringLiteral("Corvane");
+const QString kApplication = QStringLiteral("Cardisto");
+const QString kGroup = QStringLiteral("Cardisto");
+const QString kComboSeparator = QStringLiteral("!!!QUILL!!!");
+
+[[noreturn]] void typeMismatch()
+{
+    throw ProcedureFailure(QStringLiteral("Type mismatch"));
+}
+
+// A decimal number as the stored texts hold them: optional sign, digits with an optional
+// fraction, an optional exponent, surrounding blanks allowed. No value for anything else; a
+// number beyond the range of a double throws "Overflow".
+std::optional<double> decimalNumber(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        throw ProcedureFailure(QStringLiteral("Overflow"));
+    return value;
+}
+
+// The keystream that the sample-file record is mixed with; XOR makes scrambling its own inverse.
+QByteArray mixWithKeystream(QByteArray bytes)
+{
+    static const QByteArray key = QByteArrayLiteral("Corvane-Cardisto");
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto streamByte = static_cast<char>((i * 131 + 0x5A) & 0xFF);
+        bytes[i] = static_cast<char>(bytes[i] ^ streamByte ^ key[i % key.size()]);
+    }
+    return bytes;
+}
+
+} // namespace
+
+const QList<SettingDefinition>& settingTable()
+{
+    static const QList<SettingDefinition> table = {
+        {SettingKey::Option1, QStringLiteral("Option1"), QStringLiteral("1")},
+        {SettingKey::Option2, QStringLiteral("Option2"), QStringLiteral("0")},
+        {SettingKey::Check1, QStringLiteral("Check1"), QStringLiteral("0")},
+        {SettingKey::Check14, QStringLiteral("Check14"), QStringLiteral("0")},
+        {SettingKey::EmailsOnly, QStringLiteral("Emails Only"), QStringLiteral("0")},
+        {SettingKey::PhoneNumbersOnly, QStringLiteral("Phone Numbers Only"), QStringLiteral("0")},
+        {SettingKey::NamesOnly, QStringLiteral("Names Only"), QStringLiteral("0")},
+        {SettingKey::AddressesOnly, QStringLiteral("Addresses Only"), QStringLiteral("0")},
+        {SettingKey::Text1, QStringLiteral("Text1"), QString()},
+        {SettingKey::Text2, QStringLiteral("Text2"), QString()},
+        {SettingKey::Text5, QStringLiteral("Text5"), QString()},
+        {SettingKey::StartWith, QStringLiteral("StartWith"), QString()},
+        {SettingKey::EndWith, QStringLiteral("EndWith"), QString()},
+        {SettingKey::Combo1, QStringLiteral("Combo1"), QString()},
+        {SettingKey::LastFolder, QStringLiteral("LastFolder"), QString()},
+        {SettingKey::Snapshot, QStringLiteral("Snapshot"), QString()},
+    };
+    return table;
+}
+
+const SettingDefinition& settingDefinition(SettingKey key)
+{
+    // The table lists the keys in declaration order.
+    return settingTable().at(static_cast<qsizetype>(key));
+}
+
+SettingsStore::SettingsStore()
+    : m_settings(
+          std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication))
+{
+    m_settings->beginGroup(kGroup);
+}
+
+SettingsStore::SettingsStore(const QString& iniFilePath)
+    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
+{
+    m_settings->beginGroup(kGroup);
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::read(SettingKey key) const
+{
+    const SettingDefinition& definition = settingDefinition(key);
+    const QVariant value = m_settings->value(definition.name);
+    if (!value.isValid())
+        return definition.defaultText;
+    // An INI file edited by hand may hold an unquoted list ("a, b"); it is still one text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+bool SettingsStore::contains(SettingKey key) const
+{
+    return m_settings->contains(settingDefinition(key).name);
+}
+
+bool SettingsStore::save(SettingKey key, const QString& text)
+{
+    m_settings->setValue(settingDefinition(key).name, text);
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+QString SettingsStore::location() const
+{
+    return m_settings->fileName();
+}
+
+bool settingToBoolean(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    const std::optional<double> number = decimalNumber(text);
+    if (!number)
+        typeMismatch();
+    return *number != 0.0;
+}
+
+QString booleanSettingText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+int settingToCheckValue(const QString& text)
+{
+    const std::optional<double> number = decimalNumber(text);
+    if (!number)
+        typeMismatch();
+    // Halves round to the even neighbour, as whole-number conversions of the stored texts always did.
+    const double rounded = std::nearbyint(*number);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
+        throw ProcedureFailure(QStringLiteral("Overflow"));
+    return static_cast<int>(rounded);
+}
+
+Qt::CheckState checkStateFromValue(int value)
+{
+    switch (value) {
+    case 0:
+        return Qt::Unchecked;
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    default:
+        throw ProcedureFailure(QStringLiteral("Invalid property value"));
+    }
+}
+
+QString checkStateSettingText(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Checked:
+        return QStringLiteral("1");
+    case Qt::PartiallyChecked:
+        return QStringLiteral("2");
+    case Qt::Unchecked:
+        break;
+    }
+    return QStringLiteral("0");
+}
+
+QString joinComboItems(const QStringList& items)
+{
+    return items.join(kComboSeparator);
+}
+
+QStringList splitComboItems(const QString& stored)
+{
+    if (stored.isEmpty())
+        return {};
+    return stored.split(kComboSeparator);
+}
+
+QString scrambleSnapshot(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    // UTF-16 code units, two bytes each, so that every QString comes back exactly.
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        bytes[2 * i] = static_cast<char>(unit & 0xFF);
+        bytes[2 * i + 1] = static_cast<char>(unit >> 8);
+    }
+    return QString::fromLatin1(mixWithKeystream(bytes).toBase64());
+}
+
+QString unscrambleSnapshot(const QString& scrambled)
+{
+    if (scrambled.isEmpty())
+        return {};
+    const auto damaged = [] {
+        throw ProcedureFailure(QStringLiteral("The stored record of the sample files is damaged."));
+    };
+    const QByteArray ascii = scrambled.toLatin1();
+    if (QString::fromLatin1(ascii) != scrambled)
+        damaged();
+    const auto decoded = QByteArray::fromBase64Encoding(ascii, QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.size() % 2 != 0 || decoded.decoded.toBase64() != ascii)
+        damaged();
+    const QByteArray bytes = mixWithKeystream(decoded.decoded);
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto low = static_cast<unsigned char>(bytes[2 * i]);
+        const auto high = static_cast<unsigned char>(bytes[2 * i + 1]);
+        text[i] = QChar(static_cast<char16_t>(low | (high << 8)));
+    }
+    return text;
+}
+
+} // namespace cardisto

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtCore/qnamespace.h>
+#include <memory>
+
+class QSettings;
+
+namespace cardisto {
+
+// Every value the program remembers between runs. The key texts are the names under which the
+// values are stored, so they never change.
+enum class SettingKey {
+    Option1,
+    Option2,
+    Check1,
+    Check14,
+    EmailsOnly,
+    PhoneNumbersOnly,
+    NamesOnly,
+    AddressesOnly,
+    Text1,
+    Text2,
+    Text5,
+    StartWith,
+    EndWith,
+    Combo1,
+    LastFolder,
+    Snapshot,
+};
+
+struct SettingDefinition {
+    SettingKey key;
+    QString name;        // the stored key, e.g. "Emails Only"
+    QString defaultText; // what a key that was never written reads as
+};
+
+// The one table of keys and defaults, in declaration order.
+const QList<SettingDefinition>& settingTable();
+const SettingDefinition& settingDefinition(SettingKey key);
+
+// Per-user text values under organisation "Corvane", application "Cardisto", group "Cardisto"
+// (the registry on Windows, an INI file elsewhere). Nothing is cached: every change is written to
+// disk at once, so the last state survives a crash right after it.
+class SettingsStore {
+public:
+    // The user's own store.
+    SettingsStore();
+    // A store in an INI file of the caller's choice (tests, portable installs).
+    explicit SettingsStore(const QString& iniFilePath);
+    ~SettingsStore();
+
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // The stored text, or the table's default when the key was never written.
+    QString read(SettingKey key) const;
+    bool contains(SettingKey key) const;
+
+    // Writes the text and flushes it to disk; false when the store could not be written.
+    bool save(SettingKey key, const QString& text);
+
+    // Where the values live: a file path, or a registry path on Windows.
+    QString location() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// Conversions of stored texts, as start-up applies them. Each throws ProcedureFailure with
+// "Type mismatch" for a text that is no number or truth value and "Overflow" for a number out of
+// range, so the start-up guard reports the step and leaves the control as it was.
+
+// "True"/"False" in any letter case, or a decimal number where anything but zero is true.
+bool settingToBoolean(const QString& text);
+QString booleanSettingText(bool value); // "True" or "False"
+
+// The whole-number value of a check box (-32768..32767; fractions round half to even).
+int settingToCheckValue(const QString& text);
+// 0 unticked, 1 ticked, 2 greyed; any other value throws "Invalid property value".
+Qt::CheckState checkStateFromValue(int value);
+QString checkStateSettingText(Qt::CheckState state); // "0", "1" or "2"
+
+// The item list of the text-set window as one stored text, joined by "!!!QUILL!!!". An empty list
+// is the empty text and the empty text is an empty list.
+QString joinComboItems(const QStringList& items);
+QStringList splitComboItems(const QString& stored);
+
+// The reversible scrambling of the sample-file record. The empty text stays empty; any text,
+// including unpaired UTF-16 surrogates, comes back unchanged. Unscrambling a text that was not
+// produced by scrambleSnapshot throws ProcedureFailure.
+QString scrambleSnapshot(const QString& text);
+QString unscrambleSnapshot(const QString& scrambled);
+
+} // namespace cardisto

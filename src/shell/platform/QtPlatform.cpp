@@ -1,0 +1,112 @@
+#include "QtPlatform.h"
+
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+namespace cardisto {
+
+namespace {
+
+QWidget* dialogOwner()
+{
+    return QApplication::activeWindow();
+}
+
+QUrl localUrl(const QString& path)
+{
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(path));
+}
+
+} // namespace
+
+void QtPlatform::doShowMessage(const QString& text, const QString& caption)
+{
+    makeMessageBox(QMessageBox::NoIcon, text, caption, QMessageBox::Ok, dialogOwner())->exec();
+}
+
+bool QtPlatform::doAskYesNo(const QString& text, const QString& caption)
+{
+    const auto box =
+        makeMessageBox(QMessageBox::NoIcon, text, caption, QMessageBox::Yes | QMessageBox::No, dialogOwner());
+    return box->exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::doShowErrorBox(const QString& text, const QString& caption)
+{
+    makeMessageBox(QMessageBox::Warning, text, caption, QMessageBox::Ok, dialogOwner())->exec();
+}
+
+QString QtPlatform::doInputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    const auto dialog = makeInputDialog(prompt, title, defaultText, dialogOwner());
+    return dialog->exec() == QDialog::Accepted ? dialog->textValue() : QString();
+}
+
+FileSelection QtPlatform::doChooseFilesToOpen(const QString& title, const QString& filter)
+{
+    const auto dialog = makeOpenFilesDialog(title, filter, m_lastFileFolder, dialogOwner());
+    if (dialog->exec() != QDialog::Accepted)
+        return FileSelection::cancelled();
+    m_lastFileFolder = dialog->directory().absolutePath();
+    QStringList paths;
+    for (const QString& path : dialog->selectedFiles())
+        paths.append(QDir::toNativeSeparators(path));
+    return FileSelection::fromChosenPaths(paths);
+}
+
+QString QtPlatform::doChooseSaveFileName(const QString& title, const QString& filter)
+{
+    const auto dialog = makeSaveDialog(title, filter, m_lastFileFolder, dialogOwner());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return QString();
+    m_lastFileFolder = dialog->directory().absolutePath();
+    return QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
+}
+
+QString QtPlatform::doBrowseForFolder(const QString& title, const QString& startFolder)
+{
+    const auto dialog = makeFolderDialog(title, startFolder, dialogOwner());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return QString();
+    return QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
+}
+
+bool QtPlatform::doClearClipboard()
+{
+    QClipboard* clipboard = QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
+    if (!clipboard)
+        return false;
+    clipboard->clear(QClipboard::Clipboard);
+    return true;
+}
+
+bool QtPlatform::doSetClipboardText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
+    if (!clipboard)
+        return false;
+    clipboard->setText(text, QClipboard::Clipboard);
+    return true;
+}
+
+bool QtPlatform::doOpenWebAddress(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+bool QtPlatform::doOpenFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(localUrl(path));
+}
+
+bool QtPlatform::doOpenDocument(const QString& path)
+{
+    return QDesktopServices::openUrl(localUrl(path));
+}
+
+} // namespace cardisto

@@ -1,0 +1,10 @@
+#include "ApplicationIcon.h"
+
+namespace cardisto {
+
+QIcon applicationIcon()
+{
+    return QIcon(QStringLiteral(":/cardisto/cardisto.png"));
+}
+
+} // namespace cardisto

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace cardisto {
+
+// The program's icon (a contact card with lines taken out of it), built into the program.
+QIcon applicationIcon();
+
+} // namespace cardisto

@@ -1,0 +1,18 @@
+#include "HelpBox.h"
+
+#include "shell/AppInfo.h"
+#include "shell/platform/Platform.h"
+
+namespace cardisto {
+
+QString helpBoxText()
+{
+    return QStringLiteral("Questions? Please contact Team Corvane at ") + contactPageAddress();
+}
+
+void showHelpBox(Platform& platform)
+{
+    platform.showMessage(helpBoxText());
+}
+
+} // namespace cardisto
