@@ -32,9 +32,10 @@ void ExtractBetweenMarkers(ExtractionHost& host)
             qsizetype fileCount = 0;
             guard(112, [&] { fileCount = host.inputCount(); });
             for (qsizetype i = 0; i < fileCount; ++i) {
+                if (!inputRowExists(host, i))
+                    break;
                 QString path;
-                if (!guard(114, [&] { path = inputEntryAt(host, i); }))
-                    continue;
+                guard(114, [&] { path = host.inputEntry(i); });
                 guard(116, [&] { showFileProgress(host, i + 1, path, PercentStyle::Rounded); });
                 QString text;
                 guard(118, [&] { text = readConvertedText(host, path); });

@@ -44,13 +44,6 @@ int filePercent(qsizetype fileNumber, qsizetype currentCount, PercentStyle style
     return int(std::clamp(whole, 0.0, 100.0));
 }
 
-QString inputEntryAt(const ExtractionHost& host, qsizetype index)
-{
-    if (index < 0 || index >= host.inputCount())
-        throw ProcedureFailure(QStringLiteral("Index out of bounds"));
-    return host.inputEntry(index);
-}
-
 void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style)
 {
     host.setProgress(filePercent(fileNumber, host.inputCount(), style),

@@ -25,8 +25,11 @@ QString idleProgressCaption();
 enum class PercentStyle { Rounded, Truncated };
 int filePercent(qsizetype fileNumber, qsizetype currentCount, PercentStyle style);
 
-// The text of input row `index`; throws ProcedureFailure when the row no longer exists.
-QString inputEntryAt(const ExtractionHost& host, qsizetype index);
+// False once the user has removed rows so that position `index` is past the end of the input list.
+inline bool inputRowExists(const ExtractionHost& host, qsizetype index)
+{
+    return index < host.inputCount();
+}
 
 // Progress value for file i (counted from 1) and the caption "Processing: " with the file name.
 void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style);

@@ -12,10 +12,11 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
     qsizetype fileCount = 0;
     guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
     for (qsizetype i = 0; i < fileCount; ++i) {
+        // The user may remove input rows while the run yields; rows past the end are not there to read.
+        if (!inputRowExists(host, i))
+            break;
         QString path;
-        // A row removed during the run is not there to read; the rows after it moved up.
-        if (!guard(statements.takeEntry, [&] { path = inputEntryAt(host, i); }))
-            continue;
+        guard(statements.takeEntry, [&] { path = host.inputEntry(i); });
         guard(statements.startFile, [&] { showFileProgress(host, i + 1, path, percentStyle); });
         QString text;
         guard(statements.readFile, [&] { text = readConvertedText(host, path); });
