@@ -5,18 +5,17 @@
 namespace cardisto {
 
 bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
-                 const QString& resultText)
+                 QStringView resultText)
 {
+    // The duplicate test and the append share one lookup; a duplicate is never copied.
     if (options.removeDuplicates) {
-        const bool listed =
-            options.showSourceFilename ? results.containsSubItemText(resultText) : ItemExists(results, resultText);
-        if (listed)
-            return false;
+        return options.showSourceFilename ? results.appendRowUnlessListed(sourceEntry, resultText)
+                                          : results.appendRowUnlessListed(resultText);
     }
     if (options.showSourceFilename)
-        results.appendRow(sourceEntry, resultText);
+        results.appendRow(sourceEntry, resultText.toString());
     else
-        results.appendRow(resultText);
+        results.appendRow(resultText.toString());
     return true;
 }
 

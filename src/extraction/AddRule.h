@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace cardisto {
 
@@ -19,7 +20,8 @@ struct ExtractionOptions {
 // when a row's text (column 1) equals it, with the source column when a row's result text (column 2)
 // equals it, whatever file that row came from. A kept result becomes a row of its own text, or,
 // with the source column, a row of the source entry with the result as its sub-item.
+// The result may still lie inside its file's text: it is copied only when it becomes a row.
 bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
-                 const QString& resultText);
+                 QStringView resultText);
 
 } // namespace cardisto

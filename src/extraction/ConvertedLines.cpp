@@ -7,16 +7,20 @@ QList<QStringView> ConvertedLines(QStringView convertedText)
     QList<QStringView> lines;
     if (convertedText.isEmpty())
         return lines;
-    static constexpr QStringView kLineEnd = u"\r\n";
+    // Searching for the single CR is the fast path of the string search; a CR without LF does not cut.
     qsizetype start = 0;
+    qsizetype from = 0;
     for (;;) {
-        const qsizetype end = convertedText.indexOf(kLineEnd, start);
-        if (end < 0) {
+        const qsizetype cr = convertedText.indexOf(u'\r', from);
+        if (cr < 0) {
             lines.append(convertedText.mid(start));
             return lines;
         }
-        lines.append(convertedText.mid(start, end - start));
-        start = end + kLineEnd.size();
+        if (cr + 1 < convertedText.size() && convertedText[cr + 1] == u'\n') {
+            lines.append(convertedText.mid(start, cr - start));
+            start = cr + 2;
+        }
+        from = cr + 1;
     }
 }
 

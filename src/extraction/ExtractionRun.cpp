@@ -71,7 +71,7 @@ void resetProgress(ExtractionHost& host)
     host.setProgress(0, idleProgressCaption());
 }
 
-void offerResult(ExtractionHost& host, const QString& sourceEntry, const QString& resultText, qsizetype count)
+void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count)
 {
     for (qsizetype k = 0; k < count; ++k)
         OfferResult(host.results(), host.extractionOptions(), sourceEntry, resultText);

@@ -44,7 +44,7 @@ void rebuildResultHeaders(ExtractionHost& host);
 void resetProgress(ExtractionHost& host);
 
 // Offers a result `count` times under the add rule, reading the options at every offer.
-void offerResult(ExtractionHost& host, const QString& sourceEntry, const QString& resultText, qsizetype count = 1);
+void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count = 1);
 
 // The statement numbers of the file loop inside a command's guarded procedure.
 struct FileLoopStatements {

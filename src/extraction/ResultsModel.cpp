@@ -29,20 +29,20 @@ void ResultsModel::setColumns(const QList<ResultsColumn>& columns)
 
 void ResultsModel::appendRow(const QString& text)
 {
-    append({text, QString()}, 0);
+    m_texts.append(text);
+    if (!m_subItems.isEmpty())
+        m_subItems.append(QString());
+    m_flags.append(0);
+    scheduleCommit();
 }
 
 void ResultsModel::appendRow(const QString& text, const QString& subItem)
 {
-    m_subItemTexts.add(subItem);
-    append({text, subItem}, kHasSubItem);
-}
-
-void ResultsModel::append(ResultRow row, quint8 flags)
-{
-    m_rowTexts.add(row.text);
-    m_rows.append(std::move(row));
-    m_flags.append(flags);
+    if (m_subItems.isEmpty())
+        m_subItems.resize(m_texts.size());
+    m_texts.append(text);
+    m_subItems.append(subItem);
+    m_flags.append(kHasSubItem);
     scheduleCommit();
 }
 
@@ -57,46 +57,104 @@ void ResultsModel::scheduleCommit()
 void ResultsModel::commitPendingRows()
 {
     m_commitQueued = false;
-    if (m_committedRows == m_rows.size())
+    if (m_committedRows == m_texts.size())
         return;
-    beginInsertRows({}, int(m_committedRows), int(m_rows.size() - 1));
-    m_committedRows = m_rows.size();
+    beginInsertRows({}, int(m_committedRows), int(m_texts.size() - 1));
+    m_committedRows = m_texts.size();
     endInsertRows();
+}
+
+bool ResultsModel::appendRowUnlessListed(QStringView text)
+{
+    catchUpIndexes();
+    const quint64 hash = ResultTextIndex::hashOf(text);
+    if (m_rowTexts.contains(text, hash))
+        return false;
+    appendRow(text.toString());
+    m_rowTexts.addAbsent(m_texts.constLast(), hash);
+    ++m_indexedRows;
+    return true;
+}
+
+bool ResultsModel::appendRowUnlessListed(const QString& text, QStringView subItem)
+{
+    catchUpIndexes();
+    const quint64 hash = ResultTextIndex::hashOf(subItem);
+    if (m_subItemTexts.contains(subItem, hash))
+        return false;
+    appendRow(text, subItem.toString());
+    m_rowTexts.add(text);
+    m_subItemTexts.addAbsent(m_subItems.constLast(), hash);
+    ++m_indexedRows;
+    return true;
 }
 
 void ResultsModel::removeRowAt(qsizetype row)
 {
     commitPendingRows();
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= m_texts.size())
         return;
     beginRemoveRows({}, int(row), int(row));
-    m_rowTexts.remove(m_rows.at(row).text);
-    if (m_flags.at(row) & kHasSubItem)
-        m_subItemTexts.remove(m_rows.at(row).subItem);
-    m_rows.removeAt(row);
+    if (row < m_indexedRows) {
+        m_rowTexts.remove(m_texts.at(row));
+        if (hasSubItem(row))
+            m_subItemTexts.remove(m_subItems.at(row));
+        --m_indexedRows;
+    }
+    m_texts.removeAt(row);
+    if (!m_subItems.isEmpty())
+        m_subItems.removeAt(row);
     m_flags.removeAt(row);
-    m_committedRows = m_rows.size();
+    m_committedRows = m_texts.size();
     endRemoveRows();
 }
 
 void ResultsModel::removeAllRows()
 {
     commitPendingRows();
-    if (m_rows.isEmpty())
+    if (m_texts.isEmpty())
         return;
-    beginRemoveRows({}, 0, int(m_rows.size() - 1));
+    beginRemoveRows({}, 0, int(m_texts.size() - 1));
     // Give the memory back: a cleared list of a million rows should not keep its capacity.
-    m_rows = {};
+    m_texts = {};
+    m_subItems = {};
     m_flags = {};
     m_rowTexts.clear();
     m_subItemTexts.clear();
+    m_indexedRows = 0;
     m_committedRows = 0;
     endRemoveRows();
 }
 
+bool ResultsModel::containsRowText(QStringView text) const
+{
+    catchUpIndexes();
+    return m_rowTexts.contains(text);
+}
+
+bool ResultsModel::containsSubItemText(QStringView text) const
+{
+    catchUpIndexes();
+    return m_subItemTexts.contains(text);
+}
+
+void ResultsModel::prefetchLookup(QStringView text, int column) const
+{
+    (column == 0 ? m_rowTexts : m_subItemTexts).prefetch(ResultTextIndex::hashOf(text));
+}
+
+void ResultsModel::catchUpIndexes() const
+{
+    for (; m_indexedRows < m_texts.size(); ++m_indexedRows) {
+        m_rowTexts.add(m_texts.at(m_indexedRows));
+        if (hasSubItem(m_indexedRows))
+            m_subItemTexts.add(m_subItems.at(m_indexedRows));
+    }
+}
+
 void ResultsModel::setRowChecked(qsizetype row, bool checked)
 {
-    if (row < 0 || row >= m_rows.size() || isRowChecked(row) == checked)
+    if (row < 0 || row >= m_texts.size() || isRowChecked(row) == checked)
         return;
     m_flags[row] ^= kUnchecked;
     if (row < m_committedRows) {
@@ -127,7 +185,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     if (index.column() == 0)
         return rowText(row);
     if (index.column() == 1 && hasSubItem(row))
-        return subItemText(row);
+        return m_subItems.at(row);
     return {};
 }
 
@@ -161,7 +219,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     return {};
 }
 
-bool ItemExists(const ResultsModel& list, const QString& text)
+bool ItemExists(const ResultsModel& list, QStringView text)
 {
     return list.containsRowText(text);
 }

@@ -1,25 +1,11 @@
 #pragma once
 
+#include "ResultTextIndex.h"
 #include "ResultsColumns.h"
-#include "shell/TextIndex.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
-
-namespace cardisto {
-
-// One row of the results list: its text (column 1) and, when it was added beside its source file,
-// one sub-item (column 2). Kept small: a million rows are common.
-struct ResultRow {
-    QString text;
-    QString subItem;
-};
-
-} // namespace cardisto
-
-// QString moves by memcpy; so can a row, which lets the row list grow in place.
-Q_DECLARE_TYPEINFO(cardisto::ResultRow, Q_RELOCATABLE_TYPE);
 
 namespace cardisto {
 
@@ -46,22 +32,30 @@ public:
 
     void appendRow(const QString& text);
     void appendRow(const QString& text, const QString& subItem);
+    // Appends unless a row already holds the text in column 1; returns whether it did.
+    bool appendRowUnlessListed(QStringView text);
+    // Appends unless a row already holds the sub-item in column 2; returns whether it did.
+    bool appendRowUnlessListed(const QString& text, QStringView subItem);
     void removeRowAt(qsizetype row);
     void removeAllRows();
     void commitPendingRows();
 
     // Rows including those not yet committed to views.
-    qsizetype totalRowCount() const { return m_rows.size(); }
-    qsizetype pendingRowCount() const { return m_rows.size() - m_committedRows; }
-    const QString& rowText(qsizetype row) const { return m_rows.at(row).text; }
-    const QString& subItemText(qsizetype row) const { return m_rows.at(row).subItem; }
+    qsizetype totalRowCount() const { return m_texts.size(); }
+    qsizetype pendingRowCount() const { return m_texts.size() - m_committedRows; }
+    const QString& rowText(qsizetype row) const { return m_texts.at(row); }
     bool hasSubItem(qsizetype row) const { return m_flags.at(row) & kHasSubItem; }
+    // Empty for a row without a sub-item.
+    QString subItemText(qsizetype row) const { return hasSubItem(row) ? m_subItems.at(row) : QString(); }
     bool isRowChecked(qsizetype row) const { return !(m_flags.at(row) & kUnchecked); }
     void setRowChecked(qsizetype row, bool checked);
 
     // Exact (case-sensitive, untrimmed) lookups over every row, answered without a scan.
-    bool containsRowText(const QString& text) const { return m_rowTexts.contains(text); }
-    bool containsSubItemText(const QString& text) const { return m_subItemTexts.contains(text); }
+    bool containsRowText(QStringView text) const;
+    bool containsSubItemText(QStringView text) const;
+    // A hint that a lookup of this text in the given column (0 or 1) follows after a few others,
+    // so that the memory fetches of several lookups overlap.
+    void prefetchLookup(QStringView text, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -74,19 +68,25 @@ private:
     static constexpr quint8 kHasSubItem = 1;
     static constexpr quint8 kUnchecked = 2;
 
-    void append(ResultRow row, quint8 flags);
     void scheduleCommit();
+    void catchUpIndexes() const;
 
     QList<ResultsColumn> m_columns;
-    QList<ResultRow> m_rows;
+    // Rows as parallel lists. Sub-items take room only once a row has one: until then the list
+    // stays empty, afterwards rows without one hold a null text there.
+    QList<QString> m_texts;
+    QList<QString> m_subItems;
     QList<quint8> m_flags;
     qsizetype m_committedRows = 0;
     bool m_commitQueued = false;
-    TextIndex m_rowTexts;
-    TextIndex m_subItemTexts;
+    // The lookups index rows only when first asked, up to the rows present then: a run that never
+    // tests for duplicates pays nothing for them. Rows before m_indexedRows are in both indexes.
+    mutable ResultTextIndex m_rowTexts;
+    mutable ResultTextIndex m_subItemTexts;
+    mutable qsizetype m_indexedRows = 0;
 };
 
 // True when a row of the results list has exactly this text in its first column.
-bool ItemExists(const ResultsModel& list, const QString& text);
+bool ItemExists(const ResultsModel& list, QStringView text);
 
 } // namespace cardisto

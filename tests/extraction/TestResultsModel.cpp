@@ -52,7 +52,7 @@ private Q_SLOTS:
             model.appendRow(QString::number(i));
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.totalRowCount(), 1000);
-        QVERIFY(ItemExists(model, "999")); // the duplicate test sees rows not yet shown
+        QVERIFY(ItemExists(model, u"999")); // the duplicate test sees rows not yet shown
         model.commitPendingRows();
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(inserted[0][1].toInt(), 0);
@@ -102,14 +102,14 @@ private Q_SLOTS:
         model.appendRow("a");
         model.appendRow("/f.vcf", "r");
         model.removeRowAt(0);
-        QVERIFY(ItemExists(model, "a")); // the other row of the same text is still there
+        QVERIFY(ItemExists(model, u"a")); // the other row of the same text is still there
         model.removeRowAt(0);
-        QVERIFY(!ItemExists(model, "a"));
-        QVERIFY(model.containsSubItemText("r"));
-        QVERIFY(ItemExists(model, "/f.vcf"));
+        QVERIFY(!ItemExists(model, u"a"));
+        QVERIFY(model.containsSubItemText(u"r"));
+        QVERIFY(ItemExists(model, u"/f.vcf"));
         model.removeAllRows();
-        QVERIFY(!model.containsSubItemText("r"));
-        QVERIFY(!ItemExists(model, "/f.vcf"));
+        QVERIFY(!model.containsSubItemText(u"r"));
+        QVERIFY(!ItemExists(model, u"/f.vcf"));
     }
 
     void itemExists_isExact_data()
@@ -238,10 +238,10 @@ private Q_SLOTS:
     {
         // The options are read at every offer; rows of the other layout are not compared.
         ResultsModel model;
-        QVERIFY(OfferResult(model, {true, false}, "a.vcf", "x"));
-        QVERIFY(OfferResult(model, {true, true}, "a.vcf", "x"));
-        QVERIFY(!OfferResult(model, {true, true}, "b.vcf", "x"));
-        QVERIFY(!OfferResult(model, {true, false}, "b.vcf", "x"));
+        QVERIFY(OfferResult(model, {true, false}, "a.vcf", u"x"));
+        QVERIFY(OfferResult(model, {true, true}, "a.vcf", u"x"));
+        QVERIFY(!OfferResult(model, {true, true}, "b.vcf", u"x"));
+        QVERIFY(!OfferResult(model, {true, false}, "b.vcf", u"x"));
         QCOMPARE(model.totalRowCount(), 2);
     }
 };
