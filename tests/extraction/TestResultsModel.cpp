@@ -112,6 +112,30 @@ private Q_SLOTS:
         QVERIFY(!ItemExists(model, u"/f.vcf"));
     }
 
+    void lookups_coverRowsAddedWithoutThem()
+    {
+        // Rows appended while nobody asked are indexed when the first question comes, and removals
+        // before and after that point keep the answers right.
+        ResultsModel model;
+        model.appendRow("a");
+        model.appendRow("b");
+        QVERIFY(ItemExists(model, u"b"));
+        model.appendRow("c");
+        model.appendRow("/f.vcf", "d");
+        model.removeRowAt(3); // not indexed yet
+        model.removeRowAt(0); // indexed
+        QVERIFY(!ItemExists(model, u"a"));
+        QVERIFY(ItemExists(model, u"c"));
+        QVERIFY(!model.containsSubItemText(u"d"));
+        QVERIFY(!model.appendRowUnlessListed(u"c"));
+        QVERIFY(model.appendRowUnlessListed(u"a"));
+        QVERIFY(model.appendRowUnlessListed("/f.vcf", u"d"));
+        QVERIFY(!model.appendRowUnlessListed("/g.vcf", u"d"));
+        QCOMPARE(model.totalRowCount(), 4);
+        QCOMPARE(model.subItemText(3), QStringLiteral("d"));
+        QCOMPARE(model.subItemText(0), QString()); // rows without a sub-item read as empty
+    }
+
     void itemExists_isExact_data()
     {
         QTest::addColumn<QString>("text");
