@@ -1,0 +1,175 @@
+#include "XlsxWorkbook.h"
+
+#include "SpreadsheetText.h"
+#include "shell/ErrorReport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+#include <xlsxwriter.h>
+
+namespace cardisto {
+
+namespace {
+
+// Column width in the spreadsheet's units (about one digit each): the text plus a little room,
+// no more than the format allows.
+constexpr double kWidthPadding = 1.0;
+constexpr double kWidestColumn = 255.0;
+
+void check(lxw_error error)
+{
+    if (error != LXW_NO_ERROR)
+        throw ProcedureFailure(QString::fromUtf8(lxw_strerror(error)));
+}
+
+} // namespace
+
+struct XlsxWorkbook::Sheet {
+    lxw_worksheet* worksheet = nullptr;
+    std::vector<qsizetype> widths; // per column, in characters
+};
+
+struct XlsxWorkbook::State {
+    QString targetPath;
+    std::unique_ptr<QTemporaryFile> building;
+    QByteArray buildingName;
+    lxw_workbook* workbook = nullptr;
+    std::vector<Sheet> sheets;
+    QStringList header; // row 1, repeated on every further sheet
+
+    ~State()
+    {
+        if (workbook)
+            lxw_workbook_free(workbook); // an unfinished workbook is dropped without writing
+    }
+};
+
+XlsxWorkbook::XlsxWorkbook(qsizetype dataRowsPerSheet) : m_dataRowsPerSheet(std::max<qsizetype>(dataRowsPerSheet, 1)) {}
+
+XlsxWorkbook::~XlsxWorkbook() = default;
+
+void XlsxWorkbook::newWorkbook(const QString& path)
+{
+    auto state = std::make_unique<State>();
+    state->targetPath = path;
+    const QFileInfo target(path);
+    if (target.isDir())
+        throw ProcedureFailure(QStringLiteral("Cannot save %1: it is a folder.").arg(path));
+    state->building = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") +
+                                                       target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!state->building->open())
+        throw ProcedureFailure(QStringLiteral("Cannot create %1: %2").arg(path, state->building->errorString()));
+    state->building->close();
+    state->buildingName = QFile::encodeName(state->building->fileName());
+
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.use_zip64 = LXW_TRUE; // a very long list can pass the 4 GB of a plain zip
+    state->workbook = workbook_new_opt(state->buildingName.constData(), &options);
+    if (!state->workbook)
+        throw ProcedureFailure(QStringLiteral("Cannot start a workbook for %1.").arg(path));
+    m_state = std::move(state);
+    addSheet();
+}
+
+XlsxWorkbook::Sheet& XlsxWorkbook::addSheet()
+{
+    lxw_worksheet* worksheet = workbook_add_worksheet(m_state->workbook, nullptr);
+    if (!worksheet)
+        throw ProcedureFailure(QStringLiteral("Cannot add a sheet to the workbook."));
+    m_state->sheets.push_back({worksheet, {}});
+    Sheet& sheet = m_state->sheets.back();
+    for (int column = 0; column < m_state->header.size(); ++column)
+        writeToSheet(sheet, 0, column, m_state->header[column]);
+    return sheet;
+}
+
+XlsxWorkbook::Sheet& XlsxWorkbook::sheetForRow(qsizetype row, qsizetype& sheetRow)
+{
+    if (row == 1) {
+        sheetRow = 0;
+        return m_state->sheets.front();
+    }
+    const qsizetype dataIndex = row - 2;
+    const auto sheetIndex = size_t(dataIndex / m_dataRowsPerSheet);
+    while (m_state->sheets.size() <= sheetIndex)
+        addSheet();
+    sheetRow = 1 + dataIndex % m_dataRowsPerSheet;
+    return m_state->sheets[sheetIndex];
+}
+
+void XlsxWorkbook::writeCell(qsizetype row, int column, const QString& text)
+{
+    if (!m_state)
+        throw ProcedureFailure(QStringLiteral("No workbook has been started."));
+    if (row < 1 || column < 1)
+        throw ProcedureFailure(QStringLiteral("Cell %1, %2 is outside the sheet.").arg(row).arg(column));
+    const QString cellText = spreadsheetCellText(text);
+    if (row == 1) {
+        if (m_state->header.size() < column)
+            m_state->header.resize(column);
+        m_state->header[column - 1] = cellText;
+    }
+    qsizetype sheetRow = 0;
+    Sheet& sheet = sheetForRow(row, sheetRow);
+    writeToSheet(sheet, sheetRow, column - 1, cellText);
+}
+
+void XlsxWorkbook::writeToSheet(Sheet& sheet, qsizetype sheetRow, int column, const QString& cellText)
+{
+    if (sheet.widths.size() <= size_t(column))
+        sheet.widths.resize(size_t(column) + 1, 0);
+    sheet.widths[size_t(column)] = std::max(sheet.widths[size_t(column)], spreadsheetTextWidth(cellText));
+    if (cellText.isEmpty())
+        return; // an empty cell is no cell
+    const QByteArray bytes = cellText.toUtf8();
+    check(worksheet_write_string(sheet.worksheet, lxw_row_t(sheetRow), lxw_col_t(column), bytes.constData(), nullptr));
+}
+
+void XlsxWorkbook::fitColumns()
+{
+    if (!m_state)
+        throw ProcedureFailure(QStringLiteral("No workbook has been started."));
+    for (const Sheet& sheet : m_state->sheets) {
+        for (size_t column = 0; column < sheet.widths.size(); ++column) {
+            if (sheet.widths[column] == 0)
+                continue; // an empty column keeps the standard width
+            const double width = std::min(double(sheet.widths[column]) + kWidthPadding, kWidestColumn);
+            check(worksheet_set_column(sheet.worksheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+        }
+    }
+}
+
+void XlsxWorkbook::save()
+{
+    if (!m_state)
+        throw ProcedureFailure(QStringLiteral("No workbook has been started."));
+    lxw_workbook* workbook = std::exchange(m_state->workbook, nullptr);
+    const lxw_error closed = workbook_close(workbook); // frees the workbook whatever the outcome
+    if (closed != LXW_NO_ERROR)
+        throw ProcedureFailure(
+            QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, QString::fromUtf8(lxw_strerror(closed))));
+    // The finished file gets the permissions of the one it replaces, or those of a new document.
+    const QString& target = m_state->targetPath;
+    m_state->building->setPermissions(QFileInfo::exists(target) ? QFile::permissions(target)
+                                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                      QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // Replaces an existing file in one step, so a reader sees the old workbook or the new one.
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(m_state->building->fileName().toStdU16String()),
+                            std::filesystem::path(m_state->targetPath.toStdU16String()), error);
+    if (error)
+        throw ProcedureFailure(
+            QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, QString::fromStdString(error.message())));
+    m_state->building->setAutoRemove(false); // it has become the target
+    m_state.reset();
+}
+
+} // namespace cardisto

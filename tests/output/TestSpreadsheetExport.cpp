@@ -1,0 +1,284 @@
+#include "TableModelDouble.h"
+#include "TestFiles.h"
+#include "output/SpreadsheetExport.h"
+#include "output/SpreadsheetText.h"
+#include "support/RecordingErrorReporter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cardisto;
+using test::TableModelDouble;
+
+namespace {
+
+const QString kPython = QStringLiteral("/usr/bin/python3");
+
+// One sheet as an independent reader sees it: rows of cells, "" for an empty cell; every cell that
+// is not empty must be a text cell.
+struct SheetContents {
+    QString title;
+    QList<QStringList> rows;
+    QJsonObject widths;
+};
+
+// Reads the workbook back with openpyxl. Sets skip when the reader is not installed.
+// READ_WORKBOOK(path) below declares `sheets` in the test, or skips it.
+QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& problem)
+{
+    skip = false;
+    QList<SheetContents> sheets;
+    if (!QFileInfo::exists(kPython)) {
+        skip = true;
+        return sheets;
+    }
+    QProcess python;
+    python.start(kPython, {QStringLiteral(CARDISTO_XLSX_DUMP_SCRIPT), path});
+    if (!python.waitForFinished(60000)) {
+        problem = QStringLiteral("the reader did not finish");
+        return sheets;
+    }
+    if (python.exitCode() == 77) {
+        skip = true;
+        return sheets;
+    }
+    if (python.exitCode() != 0) {
+        problem = QString::fromUtf8(python.readAllStandardError());
+        return sheets;
+    }
+    const QJsonArray json = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    for (const auto& sheetValue : json) {
+        const QJsonObject sheet = sheetValue.toObject();
+        SheetContents contents{sheet["title"].toString(), {}, sheet["widths"].toObject()};
+        for (const auto& rowValue : sheet["rows"].toArray()) {
+            QStringList row;
+            for (const QJsonValue cell : rowValue.toArray()) {
+                if (cell.isNull()) {
+                    row.append(QString());
+                    continue;
+                }
+                if (cell["type"].toString() != QStringLiteral("s"))
+                    problem = QStringLiteral("a cell that is not text: ") + cell["value"].toVariant().toString();
+                row.append(cell["value"].toString());
+            }
+            contents.rows.append(row);
+        }
+        sheets.append(contents);
+    }
+    return sheets;
+}
+
+#define READ_WORKBOOK(path)                                                                                            \
+    bool skip = false;                                                                                                 \
+    QString problem;                                                                                                   \
+    const QList<SheetContents> sheets = readWorkbook((path), skip, problem);                                           \
+    if (skip)                                                                                                          \
+        QSKIP("python3 with openpyxl is not installed");                                                               \
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+} // namespace
+
+class TestSpreadsheetExport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cellText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("formula-like text kept") << "=a+b"
+                                                << "=a+b";
+        QTest::newRow("control characters dropped") << QStringLiteral("a\x01"
+                                                                      "b\x1f"
+                                                                      "c")
+                                                    << "abc";
+        QTest::newRow("CR LF becomes a line break") << "line 1\r\nline 2"
+                                                    << "line 1\nline 2";
+        QTest::newRow("tab kept") << "a\tb"
+                                  << "a\tb";
+        QTest::newRow("format non-characters dropped") << QStringLiteral("a\uFFFE\uFFFFb") << "ab";
+        QTest::newRow("literal escape protected") << "id _x0041_ end"
+                                                  << "id _x005F_x0041_ end";
+        QTest::newRow("escape made by a dropped character protected") << QStringLiteral("_x\x01"
+                                                                                        "0041_")
+                                                                      << "_x005F_x0041_";
+        QTest::newRow("underscore without escape form kept") << "_x004_ _xZZZZ_ a_b"
+                                                             << "_x004_ _xZZZZ_ a_b";
+        QTest::newRow("at the cell limit")
+            << QString(kSpreadsheetCellLimit, u'a') << QString(kSpreadsheetCellLimit, u'a');
+        QTest::newRow("over the cell limit cut there")
+            << QString(kSpreadsheetCellLimit + 10, u'a') << QString(kSpreadsheetCellLimit, u'a');
+        QTest::newRow("cut never splits an emoji")
+            << QString(kSpreadsheetCellLimit - 1, u'a') + QStringLiteral("\U0001F600")
+            << QString(kSpreadsheetCellLimit - 1, u'a');
+    }
+    void cellText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(spreadsheetCellText(text), expected);
+    }
+
+    void export_writesTextCellsHeaderAndEmptyRowsForUnsetRows()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        TableModelDouble list({"Source Filename", "Extraction Results"});
+        list.addRow({"f=1.vcf", "=a+b"});
+        list.addRow({"hidden.vcf", "not written"}, false);
+        list.addRow({"g.vcf", "00123"});
+        list.addRow({"h.vcf", "  blanks kept  "});
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, path, reporter));
+        QVERIFY(reporter.reports.isEmpty());
+        READ_WORKBOOK(path);
+        QCOMPARE(sheets.size(), 1);
+        const QList<QStringList> expected{{"Source Filename", "Extraction Results"},
+                                          {"f=1.vcf", "=a+b"},
+                                          {"", ""},
+                                          {"g.vcf", "00123"},
+                                          {"h.vcf", "  blanks kept  "}};
+        QCOMPARE(sheets[0].rows, expected);
+    }
+
+    void export_fitsColumnsToTheLongestText()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        TableModelDouble list({"Source Filename", "R"});
+        list.addRow({"short.vcf", QString(40, u'x')});
+        list.addRow({"", QStringLiteral("two\r\nlines")}); // a line break: the longest line counts
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, path, reporter));
+        READ_WORKBOOK(path);
+        const double first = sheets[0].widths["A"].toDouble();
+        const double second = sheets[0].widths["B"].toDouble();
+        QVERIFY2(first >= 15 && first < 18, qPrintable(QString::number(first)));
+        QVERIFY2(second >= 40 && second < 43, qPrintable(QString::number(second)));
+    }
+
+    void export_cleansCellsAsStored()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        TableModelDouble list({"Results"});
+        list.addRow({QStringLiteral("a\x01"
+                                    "b")});
+        list.addRow({QString(kSpreadsheetCellLimit + 5, u'z')});
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, path, reporter));
+        QVERIFY(reporter.reports.isEmpty());
+        READ_WORKBOOK(path);
+        QCOMPARE(sheets[0].rows[1], QStringList{"ab"});
+        QCOMPARE(sheets[0].rows[2][0].size(), kSpreadsheetCellLimit);
+    }
+
+    void export_continuesOnAFurtherSheetWithTheHeaderRepeated()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        TableModelDouble list({"Results"});
+        for (int i = 1; i <= 12; ++i)
+            list.addRow({QString::number(i)}, i != 5);
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, path, reporter, {}, 5));
+        READ_WORKBOOK(path);
+        QCOMPARE(sheets.size(), 3);
+        QCOMPARE(sheets[0].rows, (QList<QStringList>{{"Results"}, {"1"}, {"2"}, {"3"}, {"4"}}));
+        QCOMPARE(sheets[1].rows, (QList<QStringList>{{"Results"}, {"6"}, {"7"}, {"8"}, {"9"}, {"10"}}));
+        QCOMPARE(sheets[2].rows, (QList<QStringList>{{"Results"}, {"11"}, {"12"}}));
+        for (const SheetContents& sheet : sheets)
+            QVERIFY(sheet.widths.contains("A"));
+    }
+
+    void emptyList_givesTheHeaderRowOnly()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        TableModelDouble list({"Results"});
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, path, reporter));
+        READ_WORKBOOK(path);
+        QCOMPARE(sheets[0].rows, QList<QStringList>{{"Results"}});
+    }
+
+    void existingFile_isReplaced()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        test::writeFile(path, "not a workbook");
+        TableModelDouble list({"Results"});
+        list.addRows({{"a"}});
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, path, reporter));
+        QVERIFY(test::readFile(path).startsWith("PK"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.xlsx"});
+    }
+
+    void savedFile_getsTheReplacedFilesPermissionsOrThoseOfANewDocument()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath("kept.xlsx");
+        test::writeFile(kept, "old");
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(kept, ownerOnly));
+        TableModelDouble list({"Results"});
+        test::RecordingErrorReporter reporter;
+        QVERIFY(exportListToWorkbook(list, kept, reporter));
+        QCOMPARE(QFile::permissions(kept) & QFileDevice::Permissions(0x7077), ownerOnly); // owner, group, others
+        // Not the private permissions of the temporary file it was built in.
+        QVERIFY(exportListToWorkbook(list, dir.filePath("new.xlsx"), reporter));
+        QVERIFY(QFile::permissions(dir.filePath("new.xlsx")).testFlag(QFileDevice::ReadOther));
+    }
+
+    void unwritableTarget_isReportedOnceBeforeAnyCell_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("folder part is a file") << "plain-file/results.xlsx";
+        QTest::newRow("target is a folder") << "folder";
+        QTest::newRow("folder missing") << "missing/results.xlsx";
+    }
+    void unwritableTarget_isReportedOnceBeforeAnyCell()
+    {
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        test::makeUnwritableTargets(dir.path());
+        TableModelDouble list({"Results"});
+        list.addRows({{"a"}});
+        test::RecordingErrorReporter reporter;
+        QVERIFY(!exportListToWorkbook(list, dir.filePath(target), reporter));
+        QCOMPARE(reporter.reports.size(), 1);
+        QCOMPARE(reporter.reports[0].location, QStringLiteral("in Velmora2021/08/31.Form1.PushButton12_Click "));
+        QCOMPARE(reporter.reports[0].line, int(kSpreadsheetNew));
+        QCOMPARE(test::readFile(dir.filePath("plain-file")), QByteArray("kept"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList({"folder", "plain-file"}));
+    }
+
+    void failureAfterTheStart_leavesTheExistingFileUntouched()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        test::writeFile(path, "yesterday's workbook");
+        // One column more than a sheet has.
+        QStringList headers;
+        for (int i = 0; i <= 16384; ++i)
+            headers.append(QStringLiteral("C%1").arg(i));
+        TableModelDouble list(headers);
+        test::RecordingErrorReporter reporter;
+        QVERIFY(!exportListToWorkbook(list, path, reporter));
+        QCOMPARE(reporter.reports.size(), 1);
+        QCOMPARE(reporter.reports[0].line, int(kSpreadsheetHeader));
+        QVERIFY(!reporter.reports[0].description.isEmpty());
+        QCOMPARE(test::readFile(path), QByteArray("yesterday's workbook"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.xlsx"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpreadsheetExport)
+#include "TestSpreadsheetExport.moc"
