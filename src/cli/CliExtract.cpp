@@ -4,6 +4,8 @@
 #include "CliExtractArguments.h"
 #include "CliExtractionHost.h"
 #include "extraction/ExtractionCommands.h"
+#include "output/AlignedTextFile.h"
+#include "output/SpreadsheetExport.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 #include "shell/TextDecoding.h"
@@ -69,12 +71,13 @@ void runExtraction(CliExtraction extraction, ExtractionHost& host)
     }
 }
 
-// Writes the result file that --out names; false after a failure, which has been reported.
-bool writeResultFile(const ResultsModel& results, const QString& path, QIODevice& err)
+// Writes the result file that --out names: the aligned text file for .txt, the workbook for .xlsx.
+// Failures are reported through the reporter; returns false after one.
+bool writeResultFile(const ResultsModel& results, const QString& path, ErrorReporter& reporter)
 {
-    Q_UNUSED(results);
-    writeLine(err, QStringLiteral("Cannot write %1: result files are not available in this build yet.").arg(path));
-    return false;
+    if (path.endsWith(u".xlsx", Qt::CaseInsensitive))
+        return exportListToWorkbook(results, path, reporter);
+    return SaveListviewProperlySpaced(results, path, reporter);
 }
 
 } // namespace
@@ -124,7 +127,7 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     if (request.outFile.isEmpty())
         writeResultLines(host.results(), out);
     else
-        written = writeResultFile(host.results(), request.outFile, err);
+        written = writeResultFile(host.results(), request.outFile, host.errorReporter());
     return host.errorCount() > 0 || !written ? kCliReportedError : kCliOk;
 }
 

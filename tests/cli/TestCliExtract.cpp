@@ -4,6 +4,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -179,6 +184,54 @@ private Q_SLOTS:
         QCOMPARE(run.out, QStringLiteral("B\n"));
         QCOMPARE(run.err.count("Application Error: Type mismatch"), 2);
         QVERIFY(run.err.contains("in Velmora2021/08/31.Form1.PushButton7_Click at line"));
+    }
+
+    void outTxt_writesTheAlignedTextFileOfTheResults()
+    {
+        const CliRun run =
+            runExtract({"--fields", "emails", "--line-numbers", "1,3", "--out", "numbers.txt", "letters.vcf"});
+        QCOMPARE(run.status, int(kCliOk));
+        QCOMPARE(run.out, QString()); // the rows went to the file
+        QFile file("numbers.txt");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Results\t\r\nA      \t\r\nC      \t\r\n"));
+    }
+
+    void outXlsx_writesTextCellsWithTheSourceColumn()
+    {
+        writeVcf("formula.vcf", {"=1+2", "plain"});
+        const CliRun run =
+            runExtract({"--fields", "emails", "--source", "--all-lines", "--out", "r.xlsx", "formula.vcf"});
+        QCOMPARE(run.status, int(kCliOk));
+        QProcess python;
+        python.start("/usr/bin/python3", {QStringLiteral(CARDISTO_XLSX_DUMP_SCRIPT), "r.xlsx"});
+        if (!python.waitForStarted() || !python.waitForFinished(60000))
+            QSKIP("python3 is not available");
+        if (python.exitCode() == 77)
+            QSKIP("python3 with openpyxl is not installed");
+        QCOMPARE(python.exitCode(), 0);
+        const QJsonArray rows =
+            QJsonDocument::fromJson(python.readAllStandardOutput()).array().at(0).toObject().value("rows").toArray();
+        auto cell = [&rows](int row, int column) {
+            return rows.at(row).toArray().at(column).toObject();
+        };
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(cell(0, 0).value("value").toString(), QStringLiteral("Source Filename"));
+        QCOMPARE(cell(0, 1).value("value").toString(), QStringLiteral("Extraction Results"));
+        QCOMPARE(cell(1, 0).value("value").toString(), QStringLiteral("formula.vcf"));
+        QCOMPARE(cell(1, 1).value("value").toString(), QStringLiteral("=1+2"));
+        QCOMPARE(cell(1, 1).value("type").toString(), QStringLiteral("s"));
+        QCOMPARE(cell(2, 1).value("value").toString(), QStringLiteral("plain"));
+    }
+
+    void outFailure_isReportedOnceAndExitsWithOne()
+    {
+        QVERIFY(QDir().mkdir("taken.txt")); // a folder where the file should go
+        const CliRun run = runExtract({"--fields", "emails", "--all-lines", "--out", "taken.txt", "letters.vcf"});
+        QCOMPARE(run.status, int(kCliReportedError));
+        QCOMPARE(run.err.count("Application Error"), 1);
+        QVERIFY(run.err.contains("Main.SaveListviewProperlySpaced"));
+        QVERIFY(QFileInfo("taken.txt").isDir());
     }
 
     void parser_keepsValuesAndOrder()

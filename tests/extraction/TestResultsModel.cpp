@@ -1,7 +1,10 @@
 #include "extraction/AddRule.h"
 #include "extraction/ResultsModel.h"
+#include "output/AlignedTextFile.h"
+#include "support/RecordingErrorReporter.h"
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -217,6 +220,24 @@ private Q_SLOTS:
         model.setLayout(ResultsLayout::ResultsOnly);
         QCOMPARE(removed.size(), 1);
         QCOMPARE(headers.size(), 2);
+    }
+
+    void writers_takeTheCheckedRowsWithTheirSubItems()
+    {
+        ResultsModel model;
+        model.setLayout(ResultsLayout::WithSourceFilename);
+        model.appendRow("a.vcf", "kept");
+        model.appendRow("a.vcf", "left out");
+        model.appendRow("b.vcf", "=x");
+        model.commitPendingRows();
+        QVERIFY(model.setData(model.index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        test::RecordingErrorReporter reporter;
+        QVERIFY(SaveListviewProperlySpaced(model, buffer, "r.txt", reporter));
+        QCOMPARE(buffer.data(), QByteArray("Source Filename\tExtraction Results\t\r\n"
+                                           "a.vcf          \tkept              \t\r\n"
+                                           "b.vcf          \t=x                \t\r\n"));
     }
 
     void addRule_data()
