@@ -1,6 +1,7 @@
 #include "CliApplication.h"
 
 #include "CliConvert.h"
+#include "CliExtract.h"
 
 #include <QCommandLineParser>
 
@@ -34,6 +35,8 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
         rest.removeAt(1);
         return runConvertCommand(rest, out, err);
     }
+    if (command == u"extract")
+        return runExtractCommand(arguments, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         writeText(out, overview());
         return kCliOk;

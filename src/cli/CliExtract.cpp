@@ -1,0 +1,134 @@
+#include "CliExtract.h"
+
+#include "CliApplication.h"
+#include "CliExtractArguments.h"
+#include "CliExtractionHost.h"
+#include "extraction/ExtractionCommands.h"
+#include "output/AlignedTextFile.h"
+#include "output/SpreadsheetExport.h"
+#include "shell/ErrorReport.h"
+#include "shell/FileHelpers.h"
+#include "shell/TextDecoding.h"
+
+#include <optional>
+
+namespace cardisto {
+
+namespace {
+
+void writeLine(QIODevice& device, const QString& text)
+{
+    device.write((text + u'\n').toUtf8());
+}
+
+// The input list in command-line order: INPUT arguments as given, then the rows of each list file
+// exactly as read. Nothing is dropped silently: a missing file or a folder stops with a message.
+std::optional<QStringList> collectInputEntries(const QList<CliInputSource>& sources, QIODevice& err)
+{
+    QStringList entries;
+    for (const CliInputSource& source : sources) {
+        if (source.kind == CliInputSource::Kind::Input) {
+            if (IsFolder(source.path).value_or(false)) {
+                writeLine(err, QStringLiteral("%1 is a folder; folder inputs are not supported yet").arg(source.path));
+                return std::nullopt;
+            }
+            if (!FileIsPresent(source.path)) {
+                writeLine(err, QStringLiteral("%1: File not found").arg(source.path));
+                return std::nullopt;
+            }
+            entries.append(source.path);
+            continue;
+        }
+        if (!FileIsPresent(source.path)) {
+            writeLine(err, QStringLiteral("%1: File not found").arg(source.path));
+            return std::nullopt;
+        }
+        try {
+            entries.append(splitPathListText(decodeTextFile(readWholeFile(source.path))));
+        } catch (const ProcedureFailure& failure) {
+            writeLine(err, failure.description());
+            return std::nullopt;
+        }
+    }
+    return entries;
+}
+
+void runExtraction(CliExtraction extraction, ExtractionHost& host)
+{
+    switch (extraction) {
+    case CliExtraction::AllLines:
+        return ExtractAllLines(host);
+    case CliExtraction::Containing:
+        return ExtractLinesContaining(host);
+    case CliExtraction::NotContaining:
+        return ExtractLinesNotContaining(host);
+    case CliExtraction::LineNumbers:
+        return ExtractLinesByNumber(host);
+    case CliExtraction::Between:
+        return ExtractBetweenMarkers(host);
+    case CliExtraction::TextSets:
+        return ExtractTextSets(host);
+    }
+}
+
+// Writes the result file that --out names: the aligned text file for .txt, the workbook for .xlsx.
+// Failures are reported through the reporter; returns false after one.
+bool writeResultFile(const ResultsModel& results, const QString& path, ErrorReporter& reporter)
+{
+    if (path.endsWith(u".xlsx", Qt::CaseInsensitive))
+        return exportListToWorkbook(results, path, reporter);
+    return SaveListviewProperlySpaced(results, path, reporter);
+}
+
+} // namespace
+
+void writeResultLines(const ResultsModel& results, QIODevice& out)
+{
+    // Encoded and written in large pieces: a run can list millions of rows.
+    constexpr qsizetype kChunk = 1 << 20;
+    QString chunk;
+    chunk.reserve(kChunk + 1024);
+    for (qsizetype row = 0; row < results.totalRowCount(); ++row) {
+        chunk += results.rowText(row);
+        if (results.hasSubItem(row))
+            chunk += u'\t' + results.subItemText(row);
+        chunk += u'\n';
+        if (chunk.size() >= kChunk) {
+            out.write(chunk.toUtf8());
+            chunk.clear();
+        }
+    }
+    if (!chunk.isEmpty())
+        out.write(chunk.toUtf8());
+}
+
+int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& err)
+{
+    const CliExtractParse parsed = parseExtractArguments(arguments.mid(2));
+    if (!parsed.request) {
+        writeLine(err, parsed.error + QStringLiteral("\n\n") + extractUsageText());
+        return kCliUsage;
+    }
+    const CliExtractRequest& request = *parsed.request;
+    if (request.help) {
+        out.write(extractUsageText().toUtf8());
+        return kCliOk;
+    }
+    std::optional<QStringList> entries = collectInputEntries(request.inputs, err);
+    if (!entries)
+        return kCliUsage;
+
+    CliExtractionHost host(request, std::move(*entries), err);
+    runExtraction(request.extraction, host);
+    if (host.messageCount() > 0)
+        return kCliUsage;
+    host.results().commitPendingRows();
+    bool written = true;
+    if (request.outFile.isEmpty())
+        writeResultLines(host.results(), out);
+    else
+        written = writeResultFile(host.results(), request.outFile, host.errorReporter());
+    return host.errorCount() > 0 || !written ? kCliReportedError : kCliOk;
+}
+
+} // namespace cardisto

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "conversion/ConversionChoice.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace cardisto {
+
+// Which of the six extraction commands the batch front end runs.
+enum class CliExtraction { AllLines, Containing, NotContaining, LineNumbers, Between, TextSets };
+
+// One source of input rows, in command-line order: an INPUT argument or a --list-file.
+struct CliInputSource {
+    enum class Kind { Input, ListFile };
+    Kind kind = Kind::Input;
+    QString path;
+    bool operator==(const CliInputSource&) const = default;
+};
+
+// What "cardisto-cli extract" was asked to do.
+struct CliExtractRequest {
+    ConversionChoice choice = ConversionChoice::allFields();
+    bool removeDuplicates = false;
+    bool showSource = false;
+    QString outFile;
+    CliExtraction extraction = CliExtraction::AllLines;
+    QString text; // --containing, --not-containing, --line-numbers
+    QString startMarker;
+    QString endMarker;
+    QStringList textSetItems;
+    QList<CliInputSource> inputs;
+    bool help = false;
+};
+
+// The request, or a usage error text.
+struct CliExtractParse {
+    std::optional<CliExtractRequest> request;
+    QString error;
+};
+
+// Parses the arguments after "extract". Options may come in any order among the inputs; values may
+// begin with a dash ("--containing -x") or follow an equals sign ("--containing=-x"); "--" ends the
+// options.
+CliExtractParse parseExtractArguments(const QStringList& arguments);
+
+QString extractUsageText();
+
+} // namespace cardisto

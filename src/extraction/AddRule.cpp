@@ -1,0 +1,22 @@
+#include "AddRule.h"
+
+#include "ResultsModel.h"
+
+namespace cardisto {
+
+bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
+                 QStringView resultText)
+{
+    // The duplicate test and the append share one lookup; a duplicate is never copied.
+    if (options.removeDuplicates) {
+        return options.showSourceFilename ? results.appendRowUnlessListed(sourceEntry, resultText)
+                                          : results.appendRowUnlessListed(resultText);
+    }
+    if (options.showSourceFilename)
+        results.appendRow(sourceEntry, resultText.toString());
+    else
+        results.appendRow(resultText.toString());
+    return true;
+}
+
+} // namespace cardisto

@@ -1,0 +1,40 @@
+#include "ExtractionCommands.h"
+#include "ExtractionRun.h"
+#include "ResultsModel.h"
+#include "TextSetMatching.h"
+
+namespace cardisto {
+
+using namespace extraction;
+
+void ExtractTextSets(ExtractionHost& host)
+{
+    if (host.extractionRunning())
+        return;
+    host.setExtractionRunning(true);
+    Guard guard(host.errorReporter(),
+                ErrorLocation::velmora(QStringLiteral("Form3"), QStringLiteral("PushButton4_Click")));
+    bool noFiles = false;
+    bool noItems = false;
+    guard(100, [&] { noFiles = host.inputCount() == 0; });
+    if (noFiles) {
+        guard(102, [&] { host.showMessage(noFilesAddedMessage()); });
+    } else {
+        // The rows stay: this command appends to whatever the results list holds.
+        guard(104, [&] { rebuildResultHeaders(host); });
+        guard(106, [&] { noItems = host.textSetItems().isEmpty(); });
+        if (noItems) {
+            guard(108, [&] { host.showMessage(fillOutTextSetMessage()); });
+        } else {
+            // Every item found in a line offers the line once, so the item list is read per line.
+            extractLinesOfEveryFile(
+                host, guard, {110, 112, 114, 116, 118}, PercentStyle::Truncated,
+                [&](qsizetype, QStringView line) { return MatchingItemCount(line, host.textSetItems()); });
+        }
+        guard(120, [&] { resetProgress(host); });
+        guard(122, [&] { host.hideToolWindow(); });
+    }
+    host.setExtractionRunning(false);
+}
+
+} // namespace cardisto

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "AddRule.h"
+#include "conversion/ConversionChoice.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cardisto {
+
+class ErrorReporter;
+class ResultsModel;
+
+// The text boxes the extraction commands read their filter from.
+enum class ExtractionText {
+    ContainingText,    // Text1, "Extract All Lines Containing This Text:"
+    NotContainingText, // Text2, "Extract All Lines Not Contain. This Text:"
+    LineNumbers,       // Text5, "Extract Lines By Number:"
+    StartMarker,       // Text3, "Start with (X)"
+    EndMarker,         // Text4, "End with (Y)"
+};
+
+// What an extraction command needs from the window that runs it (or from the batch front end).
+// Everything is read live, at the moment the command needs it: a run yields to the user interface
+// before every file and line, and the user may change the lists, options and texts meanwhile.
+// Calls happen per line and per offer, so every method must be cheap.
+class ExtractionHost {
+public:
+    virtual ~ExtractionHost() = default;
+
+    // The window's run flag, ExtractionRunning: a second run of the same window is refused.
+    virtual bool extractionRunning() const = 0;
+    virtual void setExtractionRunning(bool running) = 0;
+
+    // The input file list, by position from 0; entries are paths as listed.
+    virtual qsizetype inputCount() const = 0;
+    virtual QString inputEntry(qsizetype index) const = 0;
+
+    // Selected or all fields, read once per file.
+    virtual ConversionChoice conversionChoice() const = 0;
+    // "Remove duplicate results" and "Show source filename next to extracted text", read at every offer.
+    virtual ExtractionOptions extractionOptions() const = 0;
+    // The current content of a text box; the containing filters read it for every line.
+    virtual QString extractionText(ExtractionText box) const = 0;
+    // The items of the text set, in list order, read for every line.
+    virtual QStringList textSetItems() const { return {}; }
+
+    virtual ResultsModel& results() = 0;
+
+    // The progress display: a value from 0 to 100 and a caption.
+    virtual void setProgress(int value, const QString& caption) = 0;
+    // Called while an All Fields conversion assembles its values (position from 0 to last).
+    virtual void showAssemblyProgress(qsizetype position, qsizetype last) = 0;
+    // Lets pending user-interface events run. Called for every line: the host decides by elapsed
+    // time whether to actually process events.
+    virtual void yieldToUserInterface() = 0;
+    // The hourglass pointer of the window that runs the command.
+    virtual void setBusyPointer(bool busy) = 0;
+    // A plain message box: the text, an OK button, no icon, the application title.
+    virtual void showMessage(const QString& text) = 0;
+    // The end of a text-set run closes (hides) its tool window.
+    virtual void hideToolWindow() {}
+    // Receives unexpected failures (the error box).
+    virtual ErrorReporter& errorReporter() = 0;
+};
+
+} // namespace cardisto

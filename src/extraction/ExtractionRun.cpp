@@ -1,0 +1,80 @@
+#include "ExtractionRun.h"
+
+#include "ResultsModel.h"
+#include "conversion/VcfFileReading.h"
+#include "shell/ErrorReport.h"
+#include "shell/FileHelpers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cardisto::extraction {
+
+QString noFilesAddedMessage()
+{
+    return QStringLiteral("No files added.");
+}
+
+QString fillOutTextMessage()
+{
+    return QStringLiteral("Fill out text to use to extract lines.");
+}
+
+QString fillOutMarkersMessage()
+{
+    return QStringLiteral("Fill out starting text (or character) and fill out ending text (or character).");
+}
+
+QString fillOutTextSetMessage()
+{
+    return QStringLiteral("Fill out combobox text to use to extract lines.");
+}
+
+QString idleProgressCaption()
+{
+    return QStringLiteral("Progress Bar");
+}
+
+int filePercent(qsizetype fileNumber, qsizetype currentCount, PercentStyle style)
+{
+    if (currentCount <= 0 || fileNumber >= currentCount)
+        return 100;
+    const double exact = double(fileNumber) * 100.0 / double(currentCount);
+    const double whole = style == PercentStyle::Truncated ? std::floor(exact) : std::nearbyint(exact);
+    return int(std::clamp(whole, 0.0, 100.0));
+}
+
+void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style)
+{
+    host.setProgress(filePercent(fileNumber, host.inputCount(), style),
+                     QStringLiteral("Processing: ") + FileNameOnly(path));
+    host.yieldToUserInterface();
+    host.setBusyPointer(true);
+}
+
+QString readConvertedText(ExtractionHost& host, const QString& path)
+{
+    const AssemblyProgress progress = [&host](qsizetype position, qsizetype last) {
+        host.showAssemblyProgress(position, last);
+    };
+    return ReadVCFFileToString(path, host.conversionChoice(), progress, host.errorReporter());
+}
+
+void rebuildResultHeaders(ExtractionHost& host)
+{
+    host.results().setLayout(ResultsLayoutFor(host.extractionOptions().showSourceFilename));
+}
+
+void resetProgress(ExtractionHost& host)
+{
+    host.setBusyPointer(false);
+    host.setProgress(0, idleProgressCaption());
+}
+
+void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count)
+{
+    for (qsizetype k = 0; k < count; ++k)
+        OfferResult(host.results(), host.extractionOptions(), sourceEntry, resultText);
+}
+
+} // namespace cardisto::extraction

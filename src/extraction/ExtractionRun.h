@@ -1,0 +1,68 @@
+#pragma once
+
+// The steps the six extraction commands share: messages, per-file progress, reading a file and
+// offering results. Used by the commands only.
+
+#include "ExtractionHost.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace cardisto {
+
+class Guard;
+
+namespace extraction {
+
+QString noFilesAddedMessage();
+QString fillOutTextMessage();
+QString fillOutMarkersMessage();
+QString fillOutTextSetMessage();
+QString idleProgressCaption();
+
+// How a command turns "file i of n" into a percentage: rounded to the nearest whole percent (a
+// half to even), or truncated. Either way clamped to 0..100, also when the list shrank meanwhile.
+enum class PercentStyle { Rounded, Truncated };
+int filePercent(qsizetype fileNumber, qsizetype currentCount, PercentStyle style);
+
+// False once the user has removed rows so that position `index` is past the end of the input list.
+inline bool inputRowExists(const ExtractionHost& host, qsizetype index)
+{
+    return index < host.inputCount();
+}
+
+// Progress value for file i (counted from 1) and the caption "Processing: " with the file name.
+void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style);
+
+// The converted text of one file, with the field choice read now.
+QString readConvertedText(ExtractionHost& host, const QString& path);
+
+// Removes the column headers and adds the layout for the current source-column option.
+void rebuildResultHeaders(ExtractionHost& host);
+
+// Pointer back to the default, progress value 0 and caption "Progress Bar".
+void resetProgress(ExtractionHost& host);
+
+// Offers a result `count` times under the add rule, reading the options at every offer.
+void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count = 1);
+
+// The statement numbers of the file loop inside a command's guarded procedure.
+struct FileLoopStatements {
+    int takeCount;
+    int takeEntry;
+    int startFile;
+    int readFile;
+    int handleLine;
+};
+
+// The file loop of the line commands: n taken once; for every input row, progress, yield and
+// hourglass, the converted text cut into lines, and for every line a yield and then as many offers
+// of the line as offersFor(lineNumber, line) returns (line numbers count from 1).
+template <typename OffersFor>
+void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
+                             PercentStyle percentStyle, OffersFor&& offersFor);
+
+} // namespace extraction
+} // namespace cardisto
+
+#include "ExtractionRun.inl"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ConvertedLines.h"
+#include "ResultsModel.h"
+#include "shell/ErrorReport.h"
+
+namespace cardisto::extraction {
+
+inline constexpr qsizetype kPrefetchDistance = 8;
+
+template <typename OffersFor>
+void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
+                             PercentStyle percentStyle, OffersFor&& offersFor)
+{
+    qsizetype fileCount = 0;
+    guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
+    for (qsizetype i = 0; i < fileCount; ++i) {
+        // The user may remove input rows while the run yields; rows past the end are not there to read.
+        if (!inputRowExists(host, i))
+            break;
+        QString path;
+        guard(statements.takeEntry, [&] { path = host.inputEntry(i); });
+        guard(statements.startFile, [&] { showFileProgress(host, i + 1, path, percentStyle); });
+        QString text;
+        guard(statements.readFile, [&] { text = readConvertedText(host, path); });
+        const QList<QStringView> lines = ConvertedLines(text);
+        for (qsizetype j = 0; j < lines.size(); ++j) {
+            guard(statements.handleLine, [&] {
+                host.yieldToUserInterface();
+                // The lookup of a line further ahead starts loading now, so that memory waits overlap.
+                if (j + kPrefetchDistance < lines.size()) {
+                    const ExtractionOptions options = host.extractionOptions();
+                    if (options.removeDuplicates)
+                        host.results().prefetchLookup(lines[j + kPrefetchDistance], options.showSourceFilename ? 1 : 0);
+                }
+                const qsizetype offers = offersFor(j + 1, lines[j]);
+                if (offers > 0)
+                    offerResult(host, path, lines[j], offers);
+            });
+        }
+    }
+}
+
+} // namespace cardisto::extraction

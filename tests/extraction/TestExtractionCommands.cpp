@@ -1,0 +1,400 @@
+#include "FakeExtractionHost.h"
+#include "extraction/ExtractionCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cardisto;
+using cardisto::test::FakeExtractionHost;
+
+namespace {
+
+const QString kNoFiles = QStringLiteral("No files added.");
+const QString kFillOutText = QStringLiteral("Fill out text to use to extract lines.");
+
+// A vCard file whose converted text (e-mails only) is the given lines, joined by CR LF.
+QString writeVcf(const QTemporaryDir& dir, const QString& name, const QStringList& lines)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    for (const QString& line : lines)
+        file.write(("EMAIL:" + line + "\r\n").toUtf8());
+    return path;
+}
+
+QString location(const char* procedure)
+{
+    return ErrorLocation::velmora(QString::fromLatin1(procedure).section(u'.', 0, 0),
+                                  QString::fromLatin1(procedure).section(u'.', 1))
+        .text();
+}
+
+} // namespace
+
+class TestExtractionCommands : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_letters; // A to G, one per line
+    QString m_rain;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_letters = writeVcf(m_dir, "letters.vcf", {"A", "B", "C", "D", "E", "F", "G"});
+        m_rain = writeVcf(m_dir, "rain.vcf", {"The rain in spain falls mainly on the plain."});
+    }
+
+    void allLines_listsEveryLineOfEveryFileWithProgress()
+    {
+        FakeExtractionHost host;
+        const QString second = writeVcf(m_dir, "second.vcf", {"x@example.com", "A"});
+        host.inputs = {m_letters, second};
+        ExtractAllLines(host);
+        QCOMPARE(host.rows(), (QStringList{"A", "B", "C", "D", "E", "F", "G", "x@example.com", "A"}));
+        QCOMPARE(host.progress,
+                 (QList<QPair<int, QString>>{
+                     {50, "Processing: letters.vcf"}, {100, "Processing: second.vcf"}, {0, "Progress Bar"}}));
+        QCOMPARE(host.busyPointer, (QList<bool>{true, true, false}));
+        QCOMPARE(host.yields, 2 + 9); // once per file, once per line
+        QVERIFY(!host.running);
+        QVERIFY(host.messages.isEmpty());
+        QVERIFY(host.reporter.reports.isEmpty());
+    }
+
+    void progress_showsTheShareOfFilesStarted()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain, m_rain, m_rain, m_rain};
+        ExtractAllLines(host);
+        QCOMPARE(host.progressValues(), (QList<int>{25, 50, 75, 100, 0}));
+    }
+
+    void allLines_withNoFiles_clearsTheRowsButKeepsTheHeaders()
+    {
+        FakeExtractionHost host;
+        host.model.setLayout(ResultsLayout::WithSourceFilename);
+        host.model.appendRow("old", "row");
+        host.options.showSourceFilename = false;
+        ExtractAllLines(host);
+        QCOMPARE(host.messages, QStringList{kNoFiles});
+        QCOMPARE(host.model.totalRowCount(), 0);
+        QCOMPARE(host.model.columnCount(), 2);
+        QVERIFY(host.progress.isEmpty());
+        QVERIFY(!host.running);
+    }
+
+    void duplicates_data()
+    {
+        QTest::addColumn<bool>("removeDuplicates");
+        QTest::addColumn<bool>("showSource");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("kept") << false << false << 14;
+        QTest::newRow("removed") << true << false << 7;
+        QTest::newRow("removed beside their source") << true << true << 7;
+        QTest::newRow("kept beside their source") << false << true << 14;
+    }
+
+    void duplicates()
+    {
+        QFETCH(bool, removeDuplicates);
+        QFETCH(bool, showSource);
+        QFETCH(int, rows);
+        FakeExtractionHost host;
+        const QString copy = writeVcf(m_dir, "copy.vcf", {"A", "B", "C", "D", "E", "F", "G"});
+        host.inputs = {m_letters, copy};
+        host.options = {removeDuplicates, showSource};
+        ExtractAllLines(host);
+        QCOMPARE(host.model.totalRowCount(), rows);
+        QCOMPARE(host.model.columnCount(), showSource ? 2 : 1);
+    }
+
+    void sourceColumn_holdsTheEntryAsListedWhileTheCaptionShowsTheName()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain};
+        host.options.showSourceFilename = true;
+        ExtractAllLines(host);
+        QCOMPARE(host.rows(), QStringList{m_rain + "|The rain in spain falls mainly on the plain."});
+        QCOMPARE(host.model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Source Filename"));
+        QCOMPARE(host.progress.first().second, QStringLiteral("Processing: rain.vcf"));
+    }
+
+    void optionsAreReadAtEveryOffer()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_letters};
+        host.onYield = [&host] {
+            if (host.yields == 4) // before the third line
+                host.options.showSourceFilename = true;
+        };
+        ExtractAllLines(host);
+        QCOMPARE(host.rows().mid(1, 3), (QStringList{"B", m_letters + "|C", m_letters + "|D"}));
+        QCOMPARE(host.model.columnCount(), 1); // headers were built once, at the start
+    }
+
+    void secondRunOfTheSameWindow_isRefused()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_letters};
+        int nestedRuns = 0;
+        host.onYield = [&] {
+            if (nestedRuns++ == 0) {
+                ExtractAllLines(host);
+                ExtractLinesByNumber(host);
+            }
+        };
+        ExtractAllLines(host);
+        QCOMPARE(host.model.totalRowCount(), 7);
+        QCOMPARE(host.progressValues(), (QList<int>{100, 0}));
+    }
+
+    void rowsRemovedDuringTheRun_endTheLoopQuietly()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_letters, m_rain, m_rain};
+        host.onYield = [&host] {
+            if (host.inputs.size() == 3)
+                host.inputs.removeLast();
+        };
+        ExtractAllLines(host);
+        QCOMPARE(host.model.totalRowCount(), 8);
+        QVERIFY(host.reporter.reports.isEmpty());
+    }
+
+    void unreadableFile_isReportedAndTheRunGoesOn()
+    {
+        FakeExtractionHost host;
+        QVERIFY(QDir(m_dir.path()).mkpath("folder.vcf"));
+        host.inputs = {m_dir.filePath("folder.vcf"), m_rain};
+        ExtractAllLines(host);
+        QCOMPARE(host.reporter.reports.size(), 1);
+        QCOMPARE(host.reporter.reports[0].location, location("Extract1.ReadVCFSomeFields"));
+        QCOMPARE(host.model.totalRowCount(), 1);
+        QVERIFY(!host.running);
+    }
+
+    void allFields_passesAssemblyProgressToTheHost()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_letters};
+        host.choice = ConversionChoice::allFields();
+        const QString vcf = m_dir.filePath("names.vcf");
+        QFile file(vcf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("FN:Ann\r\nFN:Bob\r\n");
+        file.close();
+        host.inputs = {vcf};
+        ExtractAllLines(host);
+        QCOMPARE(host.rows(), (QStringList{"Ann", "Bob"}));
+        QCOMPARE(host.assemblySteps, 2);
+    }
+
+    void containing_andNotContaining_splitTheLinesBetweenThem()
+    {
+        FakeExtractionHost host;
+        const QString mixed = writeVcf(m_dir, "mixed.vcf", {"Ann@Mail.example", "bob@web.example", "MAIL desk"});
+        host.inputs = {mixed};
+        host.texts[ExtractionText::ContainingText] = "mail";
+        host.texts[ExtractionText::NotContainingText] = "mail";
+        ExtractLinesContaining(host);
+        QCOMPARE(host.rows(), (QStringList{"Ann@Mail.example", "MAIL desk"}));
+        ExtractLinesNotContaining(host);
+        QCOMPARE(host.rows(), QStringList{"bob@web.example"});
+        QCOMPARE(host.yields, 2 * (1 + 3)); // every line yields, kept or not
+    }
+
+    void filterText_isReadForEveryLine()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_letters};
+        host.texts[ExtractionText::ContainingText] = "a";
+        host.onYield = [&host] {
+            if (host.yields == 3)
+                host.texts[ExtractionText::ContainingText] = "b";
+        };
+        ExtractLinesContaining(host);
+        QCOMPARE(host.rows(), (QStringList{"A", "B"})); // "b" was typed while the run yielded before line B
+    }
+
+    void lineCommands_refuseEmptyTextsBeforeLookingAtTheInputs_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("containing") << 0;
+        QTest::newRow("not containing") << 1;
+        QTest::newRow("by number") << 2;
+    }
+
+    void lineCommands_refuseEmptyTextsBeforeLookingAtTheInputs()
+    {
+        QFETCH(int, command);
+        void (*const commands[])(ExtractionHost&) = {ExtractLinesContaining, ExtractLinesNotContaining,
+                                                     ExtractLinesByNumber};
+        FakeExtractionHost host;
+        host.model.appendRow("kept");
+        commands[command](host);
+        QCOMPARE(host.messages, QStringList{kFillOutText});
+        host.texts[ExtractionText::ContainingText] = " ";
+        host.texts[ExtractionText::NotContainingText] = " ";
+        host.texts[ExtractionText::LineNumbers] = "1";
+        commands[command](host);
+        QCOMPARE(host.messages, (QStringList{kFillOutText, kNoFiles}));
+        QCOMPARE(host.rows(), QStringList{"kept"}); // the rows go only once the run really starts
+        QVERIFY(!host.running);
+    }
+
+    void byNumber_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("errors");
+        QTest::newRow("help example") << "1,3,4" << QStringList{"A", "C", "D"} << QStringList();
+        QTest::newRow("file order, not list order") << "4,1" << QStringList{"A", "D"} << QStringList();
+        QTest::newRow("a line once however often listed") << "3,3" << QStringList{"C"} << QStringList();
+        QTest::newRow("trailing comma reported once")
+            << "1,2," << QStringList{"A", "B"} << QStringList{"Type mismatch"};
+        QTest::newRow("dash reported, first number selects")
+            << "2-5" << QStringList{"B"} << QStringList{"Type mismatch"};
+        QTest::newRow("overflow reported") << "40000" << QStringList() << QStringList{"Overflow"};
+        QTest::newRow("beyond the last line selects nothing") << "8,0" << QStringList() << QStringList();
+    }
+
+    void byNumber()
+    {
+        QFETCH(QString, list);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, errors);
+        FakeExtractionHost host;
+        host.inputs = {m_letters};
+        host.texts[ExtractionText::LineNumbers] = list;
+        host.onYield = [&host] {
+            host.texts[ExtractionText::LineNumbers] = "7";
+        }; // read once: no effect
+        ExtractLinesByNumber(host);
+        QCOMPARE(host.rows(), rows);
+        QStringList reported;
+        for (const auto& report : host.reporter.reports) {
+            QCOMPARE(report.location, location("Form1.PushButton7_Click"));
+            reported.append(report.description);
+        }
+        QCOMPARE(reported, errors);
+        QCOMPARE(host.busyPointer.first(), true);
+        QCOMPARE(host.busyPointer.last(), false);
+    }
+
+    void between_helpExample_andProgressResetAfterEveryFile()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain, m_rain};
+        host.texts[ExtractionText::StartMarker] = "p";
+        host.texts[ExtractionText::EndMarker] = "n";
+        ExtractBetweenMarkers(host);
+        QCOMPARE(host.rows(), (QStringList{"pai", "plai", "pai", "plai"}));
+        QCOMPARE(host.progressValues(), (QList<int>{50, 0, 100, 0}));
+        QCOMPARE(host.busyPointer, (QList<bool>{true, false, true, false}));
+        QCOMPARE(host.yields, 2); // once per file, none between stretches
+    }
+
+    void between_stretchSpansLines_andMarkersAreReadPerFile()
+    {
+        FakeExtractionHost host;
+        const QString twoLines = writeVcf(m_dir, "two-lines.vcf", {"start X one", "two Y end"});
+        host.inputs = {twoLines, twoLines};
+        host.texts[ExtractionText::StartMarker] = "x";
+        host.texts[ExtractionText::EndMarker] = "Y";
+        host.onYield = [&host] {
+            if (host.yields == 2)
+                host.texts[ExtractionText::EndMarker] = "e";
+        };
+        ExtractBetweenMarkers(host);
+        QCOMPARE(host.rows(), (QStringList{"X one\r\ntwo ", "X on"}));
+    }
+
+    void between_sameStretchesAgainInASecondRun()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain};
+        host.options.removeDuplicates = true;
+        host.texts[ExtractionText::StartMarker] = "p";
+        host.texts[ExtractionText::EndMarker] = "n";
+        ExtractBetweenMarkers(host);
+        ExtractBetweenMarkers(host);
+        QCOMPARE(host.rows(), (QStringList{"pai", "plai"}));
+    }
+
+    void between_refusesAnEmptyMarker()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain};
+        host.model.appendRow("kept");
+        host.texts[ExtractionText::StartMarker] = "p";
+        ExtractBetweenMarkers(host);
+        QCOMPARE(host.messages, QStringList{QStringLiteral(
+                                    "Fill out starting text (or character) and fill out ending text (or character).")});
+        QCOMPARE(host.rows(), QStringList{"kept"});
+    }
+
+    void textSets_offerOncePerMatchingItemAndAppend_data()
+    {
+        QTest::addColumn<bool>("removeDuplicates");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("every match listed") << false << QStringList{"old", "abc", "abc", "abc", "abc"};
+        QTest::newRow("duplicates removed across runs") << true << QStringList{"old", "abc"};
+    }
+
+    void textSets_offerOncePerMatchingItemAndAppend()
+    {
+        QFETCH(bool, removeDuplicates);
+        QFETCH(QStringList, rows);
+        FakeExtractionHost host;
+        host.inputs = {writeVcf(m_dir, "abc.vcf", {"abc", "xyz"})};
+        host.items = {"AB", "bc"};
+        host.options.removeDuplicates = removeDuplicates;
+        host.model.appendRow("old");
+        ExtractTextSets(host);
+        ExtractTextSets(host);
+        QCOMPARE(host.rows(), rows);
+        QCOMPARE(host.hides, 2);
+        QCOMPARE(host.progress.last(), (QPair<int, QString>{0, "Progress Bar"}));
+    }
+
+    void textSets_progressIsTruncated()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain, m_rain, m_rain};
+        host.items = {"rain"};
+        ExtractTextSets(host);
+        QCOMPARE(host.progressValues(), (QList<int>{33, 66, 100, 0}));
+    }
+
+    void textSets_withoutItems_rebuildsHeadersResetsAndHides()
+    {
+        FakeExtractionHost host;
+        host.inputs = {m_rain};
+        host.options.showSourceFilename = true;
+        ExtractTextSets(host);
+        QCOMPARE(host.messages, QStringList{QStringLiteral("Fill out combobox text to use to extract lines.")});
+        QCOMPARE(host.model.columnCount(), 2);
+        QCOMPARE(host.progress, (QList<QPair<int, QString>>{{0, "Progress Bar"}}));
+        QCOMPARE(host.hides, 1);
+    }
+
+    void textSets_withoutFiles_staysOpen()
+    {
+        FakeExtractionHost host;
+        host.items = {"a"};
+        ExtractTextSets(host);
+        QCOMPARE(host.messages, QStringList{kNoFiles});
+        QCOMPARE(host.hides, 0);
+        QCOMPARE(host.model.columnCount(), 1);
+        QCOMPARE(host.model.headerData(0, Qt::Horizontal, ResultsModel::WidthTwipsRole).toInt(), 7300);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExtractionCommands)
+#include "TestExtractionCommands.moc"
