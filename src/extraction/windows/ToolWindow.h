@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ToolWindowContext.h"
+#include "WindowPointers.h"
+
+#include <QWidget>
+
+class QAbstractButton;
+
+namespace cardisto {
+
+class Guard;
+enum class SettingKey;
+
+// What the two tool windows share: they are windows of their own beside the main window, take the
+// standard colours, the program's icon and the hand pointer, and stay loaded once opened. Closing
+// one only hides it, so its texts are there at the next opening, unless the main window is
+// closing.
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Shows the window without making it modal and brings it to the front.
+    void showWithoutModality();
+
+    ToolWindowContext& context() const { return m_context; }
+    // True while a run of this window shows the hourglass.
+    bool showsHourglass() const { return m_pointers.isBusy(); }
+
+protected:
+    // module: the window's name in error locations ("Form2").
+    ToolWindow(ToolWindowContext& context, QString module, QWidget* parent);
+
+    // The load steps every tool window takes once its controls exist, numbered from 100 in the
+    // window's Form_Load: colours, icon, hand pointer over the buttons.
+    void applyWindowLook(Guard& loadGuard, const QList<QAbstractButton*>& buttons);
+
+    const QString& module() const { return m_module; }
+    WindowPointers& pointers() { return m_pointers; }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ToolWindowContext& m_context;
+    QString m_module;
+    WindowPointers m_pointers{*this};
+};
+
+// Saves a remembered value; throws ProcedureFailure naming the key and the store when it could not
+// be written, so that the calling procedure reports it.
+void saveSettingOrFail(SettingsStore& store, SettingKey key, const QString& text);
+
+} // namespace cardisto

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "conversion/ConversionChoice.h"
+#include "extraction/AddRule.h"
+
+#include <QCursor>
+#include <QString>
+
+namespace cardisto {
+
+class ErrorReporter;
+class Platform;
+class ResultsModel;
+class SettingsStore;
+
+// What the two tool windows take from the main window. Their runs work on the main window's input
+// list, options, results list and progress display; only the run flag and the hourglass are the
+// tool window's own. Everything is read live: a run yields to the user interface, and the user may
+// change the lists and options meanwhile.
+class ToolWindowContext {
+public:
+    virtual ~ToolWindowContext() = default;
+
+    // The input file list, by position from 0; entries are paths as listed.
+    virtual qsizetype inputCount() const = 0;
+    virtual QString inputEntry(qsizetype index) const = 0;
+
+    // "All Fields" or the ticked field groups of "Some Fields:".
+    virtual ConversionChoice conversionChoice() const = 0;
+    // "Remove duplicate results" and "Show source filename next to extracted text".
+    virtual ExtractionOptions extractionOptions() const = 0;
+
+    virtual ResultsModel& results() = 0;
+
+    // The progress display: a value from 0 to 100 and its caption.
+    virtual void setProgress(int value, const QString& caption) = 0;
+    // While an All Fields conversion assembles its values (position from 0 to last).
+    virtual void showAssemblyProgress(qsizetype position, qsizetype last) = 0;
+    // Lets pending events run when enough time has passed since the last turn; cheap to call often.
+    virtual void yieldToUserInterface() = 0;
+
+    // Set once the main window is asked to close: from then on the tool windows really close.
+    virtual bool isClosing() const = 0;
+
+    virtual Platform& platform() = 0;
+    virtual SettingsStore& settings() = 0;
+    virtual ErrorReporter& errorReporter() = 0;
+
+    // The pointer over the windows' buttons (HAND-M.CUR, or the desktop's pointing hand).
+    virtual QCursor handPointer() const = 0;
+};
+
+} // namespace cardisto

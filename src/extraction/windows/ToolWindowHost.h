@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ToolWindowContext.h"
+#include "extraction/ExtractionHost.h"
+
+namespace cardisto {
+
+class WindowPointers;
+
+// A tool window's side of an extraction run: its own run flag and hourglass, everything else from
+// the main window. The windows derive from it to supply their texts or items.
+class ToolWindowHost : public ExtractionHost {
+public:
+    ToolWindowHost(ToolWindowContext& context, WindowPointers& pointers) : m_context(context), m_pointers(pointers) {}
+
+    bool extractionRunning() const override { return m_running; }
+    void setExtractionRunning(bool running) override { m_running = running; }
+    qsizetype inputCount() const override { return m_context.inputCount(); }
+    QString inputEntry(qsizetype index) const override { return m_context.inputEntry(index); }
+    ConversionChoice conversionChoice() const override { return m_context.conversionChoice(); }
+    ExtractionOptions extractionOptions() const override { return m_context.extractionOptions(); }
+    QString extractionText(ExtractionText) const override { return {}; }
+    ResultsModel& results() override { return m_context.results(); }
+    void setProgress(int value, const QString& caption) override { m_context.setProgress(value, caption); }
+    void showAssemblyProgress(qsizetype position, qsizetype last) override
+    {
+        m_context.showAssemblyProgress(position, last);
+    }
+    void yieldToUserInterface() override { m_context.yieldToUserInterface(); }
+    void setBusyPointer(bool busy) override;
+    void showMessage(const QString& text) override;
+    ErrorReporter& errorReporter() override { return m_context.errorReporter(); }
+
+private:
+    ToolWindowContext& m_context;
+    WindowPointers& m_pointers;
+    bool m_running = false;
+};
+
+} // namespace cardisto
