@@ -1,0 +1,152 @@
+#include "Form2.h"
+
+#include "ToolWindowHelp.h"
+#include "ToolWindowHost.h"
+#include "extraction/ExtractionCommands.h"
+#include "shell/ErrorReport.h"
+#include "shell/SettingsStore.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace cardisto {
+
+namespace {
+
+const QString kModule = QStringLiteral("Form2");
+
+// The run reads its markers from the window's two text boxes, afresh for every file.
+class MarkerRunHost final : public ToolWindowHost {
+public:
+    MarkerRunHost(ToolWindowContext& context, WindowPointers& pointers, const QLineEdit& startMarker,
+                  const QLineEdit& endMarker)
+        : ToolWindowHost(context, pointers), m_startMarker(startMarker), m_endMarker(endMarker)
+    {}
+
+    QString extractionText(ExtractionText box) const override
+    {
+        switch (box) {
+        case ExtractionText::StartMarker:
+            return m_startMarker.text();
+        case ExtractionText::EndMarker:
+            return m_endMarker.text();
+        default:
+            return {};
+        }
+    }
+
+private:
+    const QLineEdit& m_startMarker;
+    const QLineEdit& m_endMarker;
+};
+
+QLineEdit* markerBox(const QString& name, QGroupBox* frame)
+{
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(name);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(box);
+    return box;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form2::Form2(ToolWindowContext& context, QWidget* parent) : ToolWindow(context, kModule, parent)
+{
+    buildControls();
+    m_host = std::make_unique<MarkerRunHost>(context, pointers(), *m_text3, *m_text4);
+    Form_Load();
+    connect(m_text3, &QLineEdit::textChanged, this,
+            [this](const QString& text) { saveMarker(SettingKey::StartWith, QStringLiteral("Text3_Change"), text); });
+    connect(m_text4, &QLineEdit::textChanged, this,
+            [this](const QString& text) { saveMarker(SettingKey::EndWith, QStringLiteral("Text4_Change"), text); });
+    connect(m_pushButton4, &QPushButton::clicked, this, &Form2::PushButton4_Click);
+    connect(m_pushButton11, &QPushButton::clicked, this, &Form2::PushButton11_Click);
+    connect(m_pushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+}
+
+Form2::~Form2() = default;
+
+QString Form2::caption()
+{
+    return QStringLiteral("Extract Between X and Y (Repeatedly)");
+}
+
+void Form2::buildControls()
+{
+    setObjectName(kModule);
+    setWindowTitle(caption());
+
+    m_frame1 = new QGroupBox(QStringLiteral("Start with (X)"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_text3 = markerBox(QStringLiteral("Text3"), m_frame1);
+    m_frame2 = new QGroupBox(QStringLiteral("End with (Y)"), this);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_text4 = markerBox(QStringLiteral("Text4"), m_frame2);
+
+    m_pushButton4 = commandButton(QStringLiteral("PushButton4"), QStringLiteral("Start Extracting"), this);
+    m_pushButton11 = commandButton(QStringLiteral("PushButton11"), QStringLiteral("Help"), this);
+    m_pushButton1 = commandButton(QStringLiteral("PushButton1"), QStringLiteral("Close This Window"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_pushButton4);
+    buttons->addWidget(m_pushButton11);
+    buttons->addWidget(m_pushButton1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_frame1);
+    layout->addWidget(m_frame2);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+}
+
+void Form2::Form_Load()
+{
+    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("Form_Load")));
+    applyWindowLook(guard, {m_pushButton4, m_pushButton11, m_pushButton1});
+    guard(106, [&] { m_text3->setText(context().settings().read(SettingKey::StartWith)); });
+    guard(108, [&] { m_text4->setText(context().settings().read(SettingKey::EndWith)); });
+}
+
+void Form2::saveMarker(SettingKey key, const QString& procedure, const QString& text)
+{
+    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, procedure));
+    try {
+        saveSettingOrFail(context().settings(), key, text);
+        m_saveFailureShown = false;
+    } catch (const ProcedureFailure& failure) {
+        if (!m_saveFailureShown) {
+            m_saveFailureShown = true;
+            guard.report(kFirstStatement, failure.description());
+        }
+    }
+}
+
+void Form2::PushButton4_Click()
+{
+    ExtractBetweenMarkers(*m_host);
+}
+
+void Form2::PushButton11_Click()
+{
+    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton11_Click")));
+    guard(100, [&] { showBetweenMarkersHelp(context().platform()); });
+}
+
+void Form2::PushButton1_Click()
+{
+    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton1_Click")));
+    guard(100, [&] { close(); });
+}
+
+} // namespace cardisto

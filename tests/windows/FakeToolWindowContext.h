@@ -1,0 +1,71 @@
+#pragma once
+
+#include "extraction/ResultsModel.h"
+#include "extraction/windows/ToolWindowContext.h"
+#include "shell/SettingsStore.h"
+#include "support/FakePlatform.h"
+#include "support/RecordingErrorReporter.h"
+
+#include <QCoreApplication>
+#include <functional>
+
+namespace cardisto::test {
+
+// The main window's side as the tool windows see it: lists, options and the closing flag the test
+// sets, boxes answered by a FakePlatform, settings in an INI file of the test's choice.
+class FakeToolWindowContext final : public ToolWindowContext {
+public:
+    explicit FakeToolWindowContext(const QString& settingsFile) : store(settingsFile) {}
+
+    QStringList inputs;
+    ConversionChoice choice = ConversionChoice::someFields({true, false, false, false}); // e-mails
+    ExtractionOptions options;
+    ResultsModel model;
+    FakePlatform fakePlatform;
+    SettingsStore store;
+    RecordingErrorReporter reporter;
+    bool closing = false;
+    QCursor hand{Qt::PointingHandCursor};
+
+    QList<QPair<int, QString>> progress;
+    int yields = 0;
+    // Runs at every yield, as pending events would: the test presses buttons here.
+    std::function<void()> onYield;
+    // Runs while an All Fields conversion assembles a value, in the middle of reading a file.
+    std::function<void()> onAssembly;
+
+    qsizetype inputCount() const override { return inputs.size(); }
+    QString inputEntry(qsizetype index) const override { return inputs.at(index); }
+    ConversionChoice conversionChoice() const override { return choice; }
+    ExtractionOptions extractionOptions() const override { return options; }
+    ResultsModel& results() override { return model; }
+    void setProgress(int value, const QString& caption) override { progress.append({value, caption}); }
+    void showAssemblyProgress(qsizetype, qsizetype) override
+    {
+        if (onAssembly)
+            onAssembly();
+    }
+    void yieldToUserInterface() override
+    {
+        ++yields;
+        if (onYield)
+            onYield();
+    }
+    bool isClosing() const override { return closing; }
+    Platform& platform() override { return fakePlatform; }
+    SettingsStore& settings() override { return store; }
+    ErrorReporter& errorReporter() override { return reporter; }
+    QCursor handPointer() const override { return hand; }
+
+    // Rows as "text" or "text|sub-item".
+    QStringList rows() const
+    {
+        QStringList texts;
+        for (qsizetype row = 0; row < model.totalRowCount(); ++row)
+            texts.append(model.hasSubItem(row) ? model.rowText(row) + u'|' + model.subItemText(row)
+                                               : model.rowText(row));
+        return texts;
+    }
+};
+
+} // namespace cardisto::test
