@@ -52,7 +52,7 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
     QFont arial = font();
     arial.setFamilies({QStringLiteral("Arial")});
     setFont(arial);
-    resize(1200, 720);
+    resize(1240, 740);
 
     const Form1Controls& c = m_controls;
     m_pointers = new PointerHandling(this);
@@ -169,6 +169,8 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::runExtraction(void (*command)(ExtractionHost&))
 {
+    if (!m_extractionHost->extractionRunning())
+        m_yield.restart(); // the longest gap is measured per run
     command(*m_extractionHost);
     m_results.commitPendingRows();
 }

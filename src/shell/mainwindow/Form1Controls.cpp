@@ -179,7 +179,7 @@ Form1Controls buildForm1Controls(QWidget* window)
 
     layOutExtractFrom(c);
     auto* sides = new QHBoxLayout;
-    sides->addLayout(inputSide(c), 5);
+    sides->addLayout(inputSide(c), 6);
     sides->addLayout(resultsSide(c), 7);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(c.ProgressBar1, 1);
