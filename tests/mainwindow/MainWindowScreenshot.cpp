@@ -1,7 +1,9 @@
 // Takes the README's picture of the main window: the sample files listed, "Show source filename next
 // to extracted text" ticked and "Extract All Lines" run. Not a test; run it by hand on a display:
 //
-//   xvfb-run -s "-screen 0 1280x800x24" build/bin/MainWindowScreenshot docs/main-window.png
+//   xvfb-run -s "-screen 0 1280x800x24" build/bin/MainWindowScreenshot docs/main-window.png [FOLDER]
+//
+// FOLDER holds the vCard files to list; the program's Samples folder when not given.
 
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
@@ -20,8 +22,8 @@ using namespace cardisto;
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: MainWindowScreenshot OUTPUT.png\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: MainWindowScreenshot OUTPUT.png [FOLDER]\n", stderr);
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -35,7 +37,7 @@ int main(int argc, char* argv[])
     window.resize(1240, 740);
     window.show();
 
-    QDir samples(programFolder.filePath(QStringLiteral("Samples")));
+    const QDir samples(argc == 3 ? QString::fromLocal8Bit(argv[2]) : programFolder.filePath(QStringLiteral("Samples")));
     for (const QString& name : samples.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name))
         window.inputFiles().append(QDir::toNativeSeparators(samples.filePath(name)));
     window.findChild<QCheckBox*>(QStringLiteral("Check14"))->setChecked(true);
