@@ -73,6 +73,9 @@ private Q_SLOTS:
         QCOMPARE(results->model()->columnCount(), 1);
         QCOMPARE(results->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Results"));
         QCOMPARE(results->columnWidth(0), twipsToPixels(7300, results->logicalDpiX()));
+        QCOMPARE(inputs->toolTip(), InputFileList::toolTipText());
+        QCOMPARE(results->toolTip(), QStringLiteral("Double-click item to remove it. Move | line to right and out of "
+                                                    "window to reveal full names."));
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Cardisto"));
         QCOMPARE(f.control<QProgressBar>("ProgressBar1")->text(), QStringLiteral("Progress Bar"));
@@ -87,55 +90,6 @@ private Q_SLOTS:
                                      SettingKey::PhoneNumbersOnly, SettingKey::NamesOnly, SettingKey::AddressesOnly,
                                      SettingKey::Text1, SettingKey::Text2, SettingKey::Text5})
             QVERIFY2(!f.store().contains(untouched), qPrintable(settingDefinition(untouched).name));
-    }
-
-    void controls_carryTheirNamesAndCaptions()
-    {
-        Form1Fixture f;
-        f.start();
-        const QList<std::pair<const char*, QString>> buttons = {
-            {"PushButton13", "Extract All Lines"},
-            {"PushButton2", "Extract All Lines Containing This Text:"},
-            {"PushButton8", "Extract All Lines Not Contain. This Text:"},
-            {"PushButton10", "Help >"},
-            {"PushButton7", "Extract Lines By Number:"},
-            {"PushButton4", "Extract Between X and Y (Repeatedly)"},
-            {"PushButton15", "Extract Lines Containing These Text Sets"},
-            {"PushButton6", "Save Results As Text File"},
-            {"PushButton12", "Save Results As Excel File"},
-            {"PushButton9", "Clear List"},
-            {"PushButton16", "Help >"},
-            {"PushButton17", "Help >"},
-            {"PushButton18", "Copy Results To Clipboard"},
-            {"PushButton1", "Add VCF Files"},
-            {"PushButton5", "Add All VCF Files In Folder"},
-            {"PushButton3", "Remove Filenames Containing X"},
-            {"PushButton11", "Remove Filenames Not Cont. X"},
-            {"PushButton14", "Clear List"},
-            {"PushButton21", "Load List Of Files From Text File"},
-            {"PushButton22", "Help"},
-            {"PushButton23", "Load Sample/Example Files"},
-        };
-        for (const auto& [name, caption] : buttons)
-            QCOMPARE(f.control<QPushButton>(name)->text(), caption);
-        const QList<std::pair<const char*, QString>> boxes = {
-            {"Check3", "E-mails"},
-            {"Check4", "Phone Numbers"},
-            {"Check6", "Names"},
-            {"Check8", "Addresses"},
-            {"Check1", "Remove duplicate results"},
-            {"Check14", "Show source filename next to extracted text"},
-            {"Option1", "All Fields"},
-            {"Option2", "Some Fields:"},
-        };
-        for (const auto& [name, caption] : boxes)
-            QCOMPARE(f.control<QAbstractButton>(name)->text(), caption);
-        QCOMPARE(f.control<QTableView>("ListView1")->toolTip(),
-                 QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to right and "
-                                "out of window to reveal full names."));
-        QCOMPARE(f.control<QTableView>("ListView2")->toolTip(),
-                 QStringLiteral("Double-click item to remove it. Move | line to right and out of window to reveal "
-                                "full names."));
     }
 
     void restart_restoresOptionsAndTexts()
