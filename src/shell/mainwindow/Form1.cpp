@@ -9,6 +9,7 @@
 #include "ResultsListCommands.h"
 #include "RowDragController.h"
 #include "SettingsBinding.h"
+#include "ToolWindowButtons.h"
 #include "extraction/ExtractionCommands.h"
 #include "shell/AppInfo.h"
 #include "shell/FileHelpers.h"
@@ -104,8 +105,8 @@ void Form1::wireControls()
     connect(c.PushButton7, &QPushButton::clicked, this, [this] { runExtraction(ExtractLinesByNumber); });
     connect(c.PushButton10, &QPushButton::clicked, this, &Form1::showLineNumberHelp);
     connect(c.PushButton22, &QPushButton::clicked, this, &Form1::showHelp);
-    // PushButton4 and PushButton16: wired by the window of "Extract Between X and Y (Repeatedly)".
-    // PushButton15 and PushButton17: wired by the window of "Extract Lines Containing These Text Sets".
+    // PushButton4, PushButton16, PushButton15 and PushButton17: the two tool windows and their help.
+    m_toolWindows = new ToolWindowButtons(*this, c);
 
     connect(c.PushButton1, &QPushButton::clicked, m_inputCommands, &InputListCommands::addFiles);
     connect(c.PushButton3, &QPushButton::clicked, m_inputCommands, &InputListCommands::removeFilesContaining);

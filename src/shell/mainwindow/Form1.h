@@ -20,6 +20,7 @@ class PointerHandling;
 class ResultsListCommands;
 class RowDragController;
 class SettingsBinding;
+class ToolWindowButtons;
 
 // The main window: the input file list, the extraction options and commands, the results list and
 // the progress bar. It builds its controls, hands them to the small command objects beside it and
@@ -77,6 +78,7 @@ private:
     SettingsBinding* m_settingsBinding = nullptr;
     InputListCommands* m_inputCommands = nullptr;
     RowDragController* m_rowDrag = nullptr;
+    ToolWindowButtons* m_toolWindows = nullptr;
     std::unique_ptr<ResultsListCommands> m_resultsCommands;
     std::unique_ptr<MainExtractionHost> m_extractionHost;
 };

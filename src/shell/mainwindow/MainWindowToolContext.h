@@ -1,0 +1,36 @@
+#pragma once
+
+#include "MainWindowLink.h"
+#include "extraction/windows/ToolWindowContext.h"
+#include "inputs/InputFileList.h"
+
+namespace cardisto {
+
+// The main window as the two tool windows see it: its input list, options, results list, progress
+// bar, yield and closing flag, all read live through the link.
+class MainWindowToolContext final : public ToolWindowContext {
+public:
+    explicit MainWindowToolContext(MainWindowLink& link) : m_link(link) {}
+
+    qsizetype inputCount() const override { return m_link.inputFiles().count(); }
+    QString inputEntry(qsizetype index) const override { return m_link.inputFiles().textAt(int(index)); }
+    ConversionChoice conversionChoice() const override { return m_link.conversionChoice(); }
+    ExtractionOptions extractionOptions() const override { return m_link.extractionOptions(); }
+    ResultsModel& results() override { return m_link.results(); }
+    void setProgress(int value, const QString& caption) override { m_link.setProgress(value, caption); }
+    void showAssemblyProgress(qsizetype position, qsizetype last) override
+    {
+        m_link.showAssemblyProgress(position, last);
+    }
+    void yieldToUserInterface() override { m_link.yieldToUserInterface(); }
+    bool isClosing() const override { return m_link.isClosing(); }
+    Platform& platform() override { return m_link.platform(); }
+    SettingsStore& settings() override { return m_link.settings(); }
+    ErrorReporter& errorReporter() override { return m_link.errorReporter(); }
+    QCursor handPointer() const override { return m_link.handPointer(); }
+
+private:
+    MainWindowLink& m_link;
+};
+
+} // namespace cardisto
