@@ -1,0 +1,198 @@
+// The two tool windows as the main window opens them: created once and only hidden when closed,
+// help from both sides, the end of the program, runs beside a main-window run, and the text set
+// across restarts.
+
+#include "extraction/ResultsModel.h"
+#include "extraction/windows/Form2.h"
+#include "extraction/windows/Form3.h"
+#include "extraction/windows/ToolWindowHelp.h"
+#include "mainwindow/Form1Fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace cardisto;
+using namespace cardisto::test;
+
+namespace {
+
+// A main window set to take e-mail addresses.
+struct MainWindow : Form1Fixture {
+    MainWindow() { startTakingEmails(); }
+
+    void startTakingEmails()
+    {
+        start();
+        form().controls().Option2->click();
+        form().controls().Check3->setChecked(true);
+    }
+
+    Form2* openBetweenWindow()
+    {
+        form().controls().PushButton4->click();
+        return form().findChild<Form2*>();
+    }
+    Form3* openTextSetWindow()
+    {
+        form().controls().PushButton15->click();
+        return form().findChild<Form3*>();
+    }
+
+    QStringList rows()
+    {
+        QStringList texts;
+        for (qsizetype row = 0; row < form().results().totalRowCount(); ++row)
+            texts.append(form().results().rowText(row));
+        return texts;
+    }
+};
+
+template <typename Control> Control* child(QWidget* window, const char* name)
+{
+    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QStringList comboItems(Form3* window)
+{
+    auto* combo = child<QComboBox>(window, "Combo1");
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+void addItem(MainWindow& main, Form3* window, const QString& text)
+{
+    main.platform.enterText(text);
+    child<QPushButton>(window, "PushButton2")->click();
+}
+
+} // namespace
+
+class TestToolWindowsInMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void toolWindows_areCreatedOnceShownWithoutModalityAndOnlyHiddenWhenClosed()
+    {
+        MainWindow main;
+        main.form().show();
+        Form2* between = main.openBetweenWindow();
+        QVERIFY(between && between->isVisible());
+        QVERIFY(!between->isModal());
+        QVERIFY(main.form().isEnabled());
+        QTest::keyClicks(child<QLineEdit>(between, "Text3"), "<b>");
+        child<QPushButton>(between, "PushButton1")->click();
+        QVERIFY(between->isHidden());
+
+        Form3* textSets = main.openTextSetWindow();
+        addItem(main, textSets, "kept");
+        QVERIFY(!textSets->close());
+
+        QCOMPARE(main.openBetweenWindow(), between);
+        QVERIFY(between->isVisible());
+        QCOMPARE(child<QLineEdit>(between, "Text3")->text(), QString("<b>"));
+        QCOMPARE(main.openTextSetWindow(), textSets);
+        QCOMPARE(comboItems(textSets), QStringList{"kept"});
+        QCOMPARE(main.form().findChildren<ToolWindow*>().size(), 2);
+        QVERIFY(main.platform.errors().isEmpty());
+    }
+
+    void helpButtons_ofBothWindowsShowTheSameMessages()
+    {
+        MainWindow main;
+        main.form().controls().PushButton16->click();
+        main.form().controls().PushButton17->click();
+        child<QPushButton>(main.openBetweenWindow(), "PushButton11")->click();
+        child<QPushButton>(main.openTextSetWindow(), "PushButton11")->click();
+        QCOMPARE(main.platform.messages(), (QStringList{betweenMarkersHelpText(), textSetHelpText(),
+                                                        betweenMarkersHelpText(), textSetHelpText()}));
+    }
+
+    void closingTheMainWindowWhileAToolWindowIsVisible_endsTheProgram()
+    {
+        MainWindow main;
+        main.form().show();
+        Form2* between = main.openBetweenWindow();
+        Form3* textSets = main.openTextSetWindow();
+        QTimer::singleShot(0, &main.form(), [&] { main.form().close(); });
+        // Should closing not end the program, the test ends the loop itself after a while.
+        QTimer stillRunning;
+        stillRunning.setSingleShot(true);
+        QObject::connect(&stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        stillRunning.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!main.form().isVisible());
+        QVERIFY(!between->isVisible());
+        QVERIFY(!textSets->isVisible());
+        QVERIFY(main.platform.errors().isEmpty());
+    }
+
+    void toolWindowRuns_whileAMainWindowRunIsGoing_workOnTheSameResults()
+    {
+        MainWindow main;
+        const QString first = main.writeEmailsFile("first.vcf", {"pa@n.x", "one@x"});
+        const QString second = main.writeEmailsFile("second.vcf", {"two@x"});
+        main.form().inputFiles().append(QStringList{first, second});
+        Form2* between = main.openBetweenWindow();
+        QTest::keyClicks(child<QLineEdit>(between, "Text3"), "p");
+        QTest::keyClicks(child<QLineEdit>(between, "Text4"), "n");
+        Form3* textSets = main.openTextSetWindow();
+        addItem(main, textSets, "TWO");
+
+        // Pressed while "Extract All Lines" yields before the second line of the first file.
+        bool pressed = false;
+        QObject::connect(&main.form().results(), &QAbstractItemModel::rowsInserted, between, [&] {
+            if (std::exchange(pressed, true))
+                return;
+            child<QPushButton>(between, "PushButton4")->click();
+            child<QPushButton>(textSets, "PushButton4")->click();
+        });
+        main.form().controls().PushButton13->click();
+        QVERIFY(pressed);
+        // The between run cleared the line listed so far and listed its stretch, the text-set run
+        // appended its line, then "Extract All Lines" went on where it was.
+        QCOMPARE(main.rows(), (QStringList{"pa@", "two@x", "one@x", "two@x"}));
+        QVERIFY(textSets->isHidden());
+        QVERIFY(!main.form().isBusy());
+        QVERIFY(!between->showsHourglass());
+        QVERIFY(main.platform.messages().isEmpty());
+    }
+
+    void textSet_isRestoredAfterARestart_butALoadAloneIsNotStored()
+    {
+        MainWindow main;
+        Form3* textSets = main.openTextSetWindow();
+        addItem(main, textSets, "a");
+        addItem(main, textSets, " b ");
+        main.platform.chooseFiles({main.writeFile("items.txt", "loaded\r\n")});
+        child<QPushButton>(textSets, "PushButton3")->click();
+        QCOMPARE(comboItems(textSets), (QStringList{"a", " b ", "loaded"}));
+
+        main.restart();
+        textSets = main.openTextSetWindow();
+        QCOMPARE(comboItems(textSets), (QStringList{"a", " b "}));
+        child<QPushButton>(textSets, "PushButton5")->click();
+
+        main.restart();
+        QVERIFY(comboItems(main.openTextSetWindow()).isEmpty());
+    }
+
+    void markers_areRestoredAfterARestart()
+    {
+        MainWindow main;
+        QTest::keyClicks(child<QLineEdit>(main.openBetweenWindow(), "Text4"), "</a>");
+        main.restart();
+        QCOMPARE(child<QLineEdit>(main.openBetweenWindow(), "Text4")->text(), QString("</a>"));
+    }
+};
+
+QTEST_MAIN(TestToolWindowsInMainWindow)
+#include "TestToolWindowsInMainWindow.moc"
