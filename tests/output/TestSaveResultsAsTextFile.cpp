@@ -1,12 +1,12 @@
 #include "FakeOutputHost.h"
+#include "FileSizeLimit.h"
 #include "TableModelDouble.h"
 #include "TestFiles.h"
 #include "output/SaveResultsAsTextFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
+#include <memory>
 #include <unistd.h>
 
 using namespace cardisto;
@@ -23,29 +23,6 @@ void fillRows(TableModelDouble& list, int n)
     for (int i = 1; i <= n; ++i)
         list.addRow({QStringLiteral("row %1").arg(i)});
 }
-
-// Files may grow to `bytes` at most while it lives, so that a write beyond fails as on a full disk
-// (even for root, whom folder permissions do not stop).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int);
-};
 
 } // namespace
 
@@ -138,7 +115,7 @@ private Q_SLOTS:
         TableModelDouble list({"Results"});
         fillRows(list, 5000);
         FakeOutputHost host(list);
-        std::unique_ptr<FileSizeLimit> limit;
+        std::unique_ptr<test::FileSizeLimit> limit;
         if (how == "read-only") {
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
             if (access(qPrintable(dir.path()), W_OK) == 0) {
@@ -146,7 +123,7 @@ private Q_SLOTS:
                 QSKIP("folder permissions do not bind this user (root)");
             }
         } else if (how == "disk full") {
-            limit = std::make_unique<FileSizeLimit>(20000);
+            limit = std::make_unique<test::FileSizeLimit>(20000);
         } else if (how == "cleared") {
             host.whileEventsRun = [&list](int run) {
                 if (run == 6000)

@@ -4,6 +4,7 @@
 #include "InputListCommands.h"
 #include "LineNumberHelp.h"
 #include "MainExtractionHost.h"
+#include "MainOutputHost.h"
 #include "PointerHandling.h"
 #include "ReportListView.h"
 #include "ResultsListCommands.h"
@@ -117,7 +118,7 @@ void Form1::wireControls()
 
     connect(c.ListView2, &QAbstractItemView::doubleClicked, this, [this] { m_resultsCommands->removeSelectedRow(); });
     connect(c.PushButton9, &QPushButton::clicked, this, [this] { m_resultsCommands->clearResultsList(); });
-    // PushButton6, PushButton12 and PushButton18: wired by the output commands.
+    connectOutputCommands(*this, c);
 }
 
 void Form1::formLoad()
