@@ -63,36 +63,6 @@ private Q_SLOTS:
         QVERIFY(host.platformDouble.questions().isEmpty());
     }
 
-    void existingFile_data()
-    {
-        QTest::addColumn<bool>("answerYes");
-        QTest::newRow("Yes replaces it") << true;
-        QTest::newRow("No keeps it") << false;
-    }
-    void existingFile()
-    {
-        QFETCH(bool, answerYes);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("results.txt");
-        test::writeFile(path, kOldFile);
-        TableModelDouble list({"Results"});
-        list.addRows({{"a"}});
-        FakeOutputHost host(list);
-        host.platformDouble.chooseSaveName(path);
-        answerYes ? host.platformDouble.answerYes() : host.platformDouble.answerNo();
-        QCOMPARE(SaveResultsAsTextFile(host), answerYes);
-        QCOMPARE(host.platformDouble.questions(), QStringList{"Are you sure you wish to overwrite " + path + " ?"});
-        QCOMPARE(host.platformDouble.boxes[0].caption, QStringLiteral("Cardisto"));
-        if (answerYes) {
-            QCOMPARE(test::readFile(path), QByteArray("Results\t\r\na      \t\r\n"));
-            QCOMPARE(host.platformDouble.messages(), QStringList{"Done."});
-        } else {
-            QCOMPARE(test::readFile(path), kOldFile);
-            QCOMPARE(host.trace, QStringList{"box Are you sure you wish to overwrite " + path + " ?"});
-        }
-        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.txt"});
-    }
-
     // Every way a save can fail leaves the file that was there, shows exactly one error box and no
     // "Done.", and brings the pointer and the bar back to rest.
     void failedSave_data()
