@@ -71,6 +71,13 @@ void resetProgress(ExtractionHost& host)
     host.setProgress(0, idleProgressCaption());
 }
 
+void hintUpcomingOffer(ExtractionHost& host, QStringView resultText)
+{
+    const ExtractionOptions options = host.extractionOptions();
+    if (options.removeDuplicates)
+        host.results().prefetchLookup(resultText, options.showSourceFilename ? 1 : 0);
+}
+
 void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count)
 {
     for (qsizetype k = 0; k < count; ++k)

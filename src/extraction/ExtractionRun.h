@@ -46,6 +46,10 @@ void resetProgress(ExtractionHost& host);
 // Offers a result `count` times under the add rule, reading the options at every offer.
 void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count = 1);
 
+// Lets the duplicate lookup of a result offered a few offers from now start loading its memory, so
+// that the memory waits of several lookups overlap.
+void hintUpcomingOffer(ExtractionHost& host, QStringView resultText);
+
 // The statement numbers of the file loop inside a command's guarded procedure.
 struct FileLoopStatements {
     int takeCount;

@@ -27,12 +27,8 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
         for (qsizetype j = 0; j < lines.size(); ++j) {
             guard(statements.handleLine, [&] {
                 host.yieldToUserInterface();
-                // The lookup of a line further ahead starts loading now, so that memory waits overlap.
-                if (j + kPrefetchDistance < lines.size()) {
-                    const ExtractionOptions options = host.extractionOptions();
-                    if (options.removeDuplicates)
-                        host.results().prefetchLookup(lines[j + kPrefetchDistance], options.showSourceFilename ? 1 : 0);
-                }
+                if (j + kPrefetchDistance < lines.size())
+                    hintUpcomingOffer(host, lines[j + kPrefetchDistance]);
                 const qsizetype offers = offersFor(j + 1, lines[j]);
                 if (offers > 0)
                     offerResult(host, path, lines[j], offers);

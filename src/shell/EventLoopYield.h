@@ -29,6 +29,10 @@ public:
         return true;
     }
 
+    // True when the interval has passed since the last turn, so that the next maybeYield() would
+    // run events; lets a caller finish its own work (commit rows, say) just before the turn.
+    bool isDue() const { return nowNanoseconds() - m_lastTurnEnd >= m_intervalNs; }
+
     // Runs pending events now, due or not (at the start and end of a command).
     void yieldNow() { turn(nowNanoseconds()); }
 

@@ -1,0 +1,193 @@
+#include "Form1Controls.h"
+
+#include "CaptionedProgressBar.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace cardisto {
+
+namespace {
+
+template <typename Control> Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QPushButton* button(QWidget* window, const char* name, const QString& caption)
+{
+    return named(new QPushButton(caption, window), name);
+}
+
+QCheckBox* checkBox(QWidget* window, const char* name, const QString& caption)
+{
+    return named(new QCheckBox(caption, window), name);
+}
+
+QLineEdit* textBox(QWidget* window, const char* name)
+{
+    auto* box = named(new QLineEdit(window), name);
+    box->setMinimumWidth(120);
+    return box;
+}
+
+QTableView* list(QWidget* window, const char* name)
+{
+    auto* view = named(new QTableView(window), name);
+    view->setMinimumSize(240, 160);
+    return view;
+}
+
+void layOutExtractFrom(const Form1Controls& c)
+{
+    auto* grid = new QGridLayout(c.Frame1);
+    grid->addWidget(c.Option2, 0, 0);
+    grid->addWidget(c.Check3, 0, 1);
+    grid->addWidget(c.Check4, 0, 2);
+    grid->addWidget(c.Check6, 1, 1);
+    grid->addWidget(c.Check8, 1, 2);
+    grid->addWidget(c.Option1, 2, 0);
+    grid->setColumnStretch(3, 1);
+}
+
+QLayout* inputSide(const Form1Controls& c)
+{
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(c.PushButton1, 0, 0);
+    buttons->addWidget(c.PushButton5, 0, 1);
+    buttons->addWidget(c.PushButton21, 1, 0);
+    buttons->addWidget(c.PushButton23, 1, 1);
+    buttons->addWidget(c.PushButton3, 2, 0);
+    buttons->addWidget(c.PushButton11, 2, 1);
+    buttons->addWidget(c.PushButton14, 3, 0);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(c.Frame1);
+    side->addWidget(c.ListView1, 1);
+    side->addLayout(buttons);
+    return side;
+}
+
+QLayout* resultsSide(const Form1Controls& c)
+{
+    auto* options = new QVBoxLayout(c.Frame2);
+    options->addWidget(c.Check1);
+    options->addWidget(c.Check14);
+
+    auto* commands = new QGridLayout;
+    commands->addWidget(c.PushButton13, 0, 0);
+    commands->addWidget(c.PushButton2, 1, 0);
+    commands->addWidget(c.Text1, 1, 1, 1, 2);
+    commands->addWidget(c.PushButton8, 2, 0);
+    commands->addWidget(c.Text2, 2, 1, 1, 2);
+    commands->addWidget(c.PushButton7, 3, 0);
+    commands->addWidget(c.Text5, 3, 1);
+    commands->addWidget(c.PushButton10, 3, 2);
+    commands->addWidget(c.PushButton4, 4, 0);
+    commands->addWidget(c.PushButton16, 4, 2);
+    commands->addWidget(c.PushButton15, 5, 0);
+    commands->addWidget(c.PushButton17, 5, 2);
+    commands->setColumnStretch(1, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(commands, 1);
+    top->addWidget(c.Frame2, 0, Qt::AlignTop);
+
+    auto* output = new QHBoxLayout;
+    for (QPushButton* b : {c.PushButton6, c.PushButton12, c.PushButton18, c.PushButton9})
+        output->addWidget(b);
+    output->addStretch(1);
+
+    auto* side = new QVBoxLayout;
+    side->addLayout(top);
+    side->addWidget(c.ListView2, 1);
+    side->addLayout(output);
+    return side;
+}
+
+} // namespace
+
+QList<QPushButton*> Form1Controls::commandButtons() const
+{
+    return {PushButton1,  PushButton2,  PushButton3,  PushButton4,  PushButton5,  PushButton6,  PushButton7,
+            PushButton8,  PushButton9,  PushButton10, PushButton11, PushButton12, PushButton13, PushButton14,
+            PushButton15, PushButton16, PushButton17, PushButton18, PushButton21, PushButton22, PushButton23};
+}
+
+QList<QWidget*> Form1Controls::frames() const
+{
+    return {Frame1, Frame2};
+}
+
+Form1Controls buildForm1Controls(QWidget* window)
+{
+    Form1Controls c{};
+    c.Frame1 = named(new QGroupBox(QStringLiteral("Extract From"), window), "Frame1");
+    c.Option2 = named(new QRadioButton(QStringLiteral("Some Fields:"), c.Frame1), "Option2");
+    c.Check3 = checkBox(c.Frame1, "Check3", QStringLiteral("E-mails"));
+    c.Check4 = checkBox(c.Frame1, "Check4", QStringLiteral("Phone Numbers"));
+    c.Check6 = checkBox(c.Frame1, "Check6", QStringLiteral("Names"));
+    c.Check8 = checkBox(c.Frame1, "Check8", QStringLiteral("Addresses"));
+    c.Option1 = named(new QRadioButton(QStringLiteral("All Fields"), c.Frame1), "Option1");
+    // As the window was designed: "All Fields", which needs no field groups.
+    c.Option1->setChecked(true);
+    for (QCheckBox* box : {c.Check3, c.Check4, c.Check6, c.Check8})
+        box->setEnabled(false);
+
+    c.ListView1 = list(window, "ListView1");
+    c.PushButton1 = button(window, "PushButton1", QStringLiteral("Add VCF Files"));
+    c.PushButton5 = button(window, "PushButton5", QStringLiteral("Add All VCF Files In Folder"));
+    c.PushButton21 = button(window, "PushButton21", QStringLiteral("Load List Of Files From Text File"));
+    c.PushButton23 = button(window, "PushButton23", QStringLiteral("Load Sample/Example Files"));
+    c.PushButton3 = button(window, "PushButton3", QStringLiteral("Remove Filenames Containing X"));
+    c.PushButton11 = button(window, "PushButton11", QStringLiteral("Remove Filenames Not Cont. X"));
+    c.PushButton14 = button(window, "PushButton14", QStringLiteral("Clear List"));
+
+    c.PushButton13 = button(window, "PushButton13", QStringLiteral("Extract All Lines"));
+    c.PushButton2 = button(window, "PushButton2", QStringLiteral("Extract All Lines Containing This Text:"));
+    c.Text1 = textBox(window, "Text1");
+    c.PushButton8 = button(window, "PushButton8", QStringLiteral("Extract All Lines Not Contain. This Text:"));
+    c.Text2 = textBox(window, "Text2");
+    c.PushButton7 = button(window, "PushButton7", QStringLiteral("Extract Lines By Number:"));
+    c.Text5 = textBox(window, "Text5");
+    c.PushButton10 = button(window, "PushButton10", QStringLiteral("Help >"));
+    c.PushButton4 = button(window, "PushButton4", QStringLiteral("Extract Between X and Y (Repeatedly)"));
+    c.PushButton16 = button(window, "PushButton16", QStringLiteral("Help >"));
+    c.PushButton15 = button(window, "PushButton15", QStringLiteral("Extract Lines Containing These Text Sets"));
+    c.PushButton17 = button(window, "PushButton17", QStringLiteral("Help >"));
+
+    c.Frame2 = named(new QGroupBox(QStringLiteral("Extraction Options"), window), "Frame2");
+    c.Check1 = checkBox(c.Frame2, "Check1", QStringLiteral("Remove duplicate results"));
+    c.Check14 = checkBox(c.Frame2, "Check14", QStringLiteral("Show source filename next to extracted text"));
+
+    c.ListView2 = list(window, "ListView2");
+    c.PushButton6 = button(window, "PushButton6", QStringLiteral("Save Results As Text File"));
+    c.PushButton12 = button(window, "PushButton12", QStringLiteral("Save Results As Excel File"));
+    c.PushButton18 = button(window, "PushButton18", QStringLiteral("Copy Results To Clipboard"));
+    c.PushButton9 = button(window, "PushButton9", QStringLiteral("Clear List"));
+
+    c.ProgressBar1 = named(new CaptionedProgressBar(window), "ProgressBar1");
+    c.ProgressBar1->setCaption(QStringLiteral("Progress Bar"));
+    c.PushButton22 = button(window, "PushButton22", QStringLiteral("Help"));
+
+    layOutExtractFrom(c);
+    auto* sides = new QHBoxLayout;
+    sides->addLayout(inputSide(c), 6);
+    sides->addLayout(resultsSide(c), 7);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(c.ProgressBar1, 1);
+    bottom->addWidget(c.PushButton22);
+    auto* root = new QVBoxLayout(window);
+    root->addLayout(sides, 1);
+    root->addLayout(bottom);
+    return c;
+}
+
+} // namespace cardisto

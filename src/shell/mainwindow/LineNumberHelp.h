@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace cardisto {
+
+// The worked example behind "Help >" beside "Extract Lines By Number:", its lines joined by single
+// carriage returns.
+QString lineNumberHelpText();
+
+} // namespace cardisto

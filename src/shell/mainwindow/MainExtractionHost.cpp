@@ -1,0 +1,82 @@
+#include "MainExtractionHost.h"
+
+#include "MainWindowLink.h"
+#include "inputs/InputFileList.h"
+#include "shell/platform/Platform.h"
+
+#include <QLineEdit>
+
+namespace cardisto {
+
+qsizetype MainExtractionHost::inputCount() const
+{
+    return m_link.isClosing() ? 0 : m_link.inputFiles().count();
+}
+
+QString MainExtractionHost::inputEntry(qsizetype index) const
+{
+    return m_link.inputFiles().textAt(static_cast<int>(index));
+}
+
+ConversionChoice MainExtractionHost::conversionChoice() const
+{
+    return m_link.conversionChoice();
+}
+
+ExtractionOptions MainExtractionHost::extractionOptions() const
+{
+    return m_link.extractionOptions();
+}
+
+QString MainExtractionHost::extractionText(ExtractionText box) const
+{
+    switch (box) {
+    case ExtractionText::ContainingText:
+        return m_texts.containing->text();
+    case ExtractionText::NotContainingText:
+        return m_texts.notContaining->text();
+    case ExtractionText::LineNumbers:
+        return m_texts.lineNumbers->text();
+    case ExtractionText::StartMarker:
+    case ExtractionText::EndMarker:
+        break; // the markers belong to the window of "Extract Between X and Y (Repeatedly)"
+    }
+    return QString();
+}
+
+ResultsModel& MainExtractionHost::results()
+{
+    return m_link.results();
+}
+
+void MainExtractionHost::setProgress(int value, const QString& caption)
+{
+    m_link.setProgress(value, caption);
+}
+
+void MainExtractionHost::showAssemblyProgress(qsizetype position, qsizetype last)
+{
+    m_link.showAssemblyProgress(position, last);
+}
+
+void MainExtractionHost::yieldToUserInterface()
+{
+    m_link.yieldToUserInterface();
+}
+
+void MainExtractionHost::setBusyPointer(bool busy)
+{
+    m_link.setBusy(busy);
+}
+
+void MainExtractionHost::showMessage(const QString& text)
+{
+    m_link.platform().showMessage(text);
+}
+
+ErrorReporter& MainExtractionHost::errorReporter()
+{
+    return m_link.errorReporter();
+}
+
+} // namespace cardisto

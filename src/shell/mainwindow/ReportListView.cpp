@@ -1,0 +1,74 @@
+#include "ReportListView.h"
+
+#include "shell/widgets/Twips.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace cardisto {
+
+namespace {
+
+int pixelsFor(const QTableView* view, int twips)
+{
+    return twipsToPixels(twips, view->logicalDpiX());
+}
+
+void applyModelWidths(QTableView* view, int widthTwipsRole)
+{
+    const QAbstractItemModel* model = view->model();
+    if (!model)
+        return;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QVariant twips = model->headerData(column, Qt::Horizontal, widthTwipsRole);
+        if (twips.isValid())
+            view->setColumnWidth(column, pixelsFor(view, twips.toInt()));
+    }
+}
+
+} // namespace
+
+void makeReportView(QTableView* view)
+{
+    view->setShowGrid(false);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView* rows = view->verticalHeader();
+    rows->hide();
+    // One fixed height for every row: a view of a million rows then never measures a row.
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view->fontMetrics().height() + 4);
+
+    QHeaderView* columns = view->horizontalHeader();
+    columns->show();
+    columns->setStretchLastSection(false);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->setHighlightSections(false);
+}
+
+void setColumnWidthInTwips(QTableView* view, int widthTwips)
+{
+    view->setColumnWidth(0, pixelsFor(view, widthTwips));
+}
+
+void keepColumnWidthsFromModel(QTableView* view, int widthTwipsRole)
+{
+    QAbstractItemModel* model = view->model();
+    if (!model)
+        return;
+    const auto apply = [view, widthTwipsRole] {
+        applyModelWidths(view, widthTwipsRole);
+    };
+    QObject::connect(model, &QAbstractItemModel::headerDataChanged, view, apply);
+    QObject::connect(model, &QAbstractItemModel::columnsInserted, view, apply);
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, apply);
+    apply();
+}
+
+} // namespace cardisto

@@ -1,0 +1,24 @@
+#pragma once
+
+class QTableView;
+
+namespace cardisto {
+
+class MainWindowLink;
+
+// The commands of the results list (ListView2) that need nothing but the list.
+class ResultsListCommands {
+public:
+    ResultsListCommands(MainWindowLink& link, QTableView* view) : m_link(link), m_view(view) {}
+
+    // Double-click: removes the selected result row, unless the window is busy.
+    void removeSelectedRow();
+    // "Clear List" (PushButton9): removes every row; the column headers stay.
+    void clearResultsList();
+
+private:
+    MainWindowLink& m_link;
+    QTableView* m_view;
+};
+
+} // namespace cardisto

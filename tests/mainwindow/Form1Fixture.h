@@ -1,0 +1,85 @@
+#pragma once
+
+#include "shell/SettingsStore.h"
+#include "shell/mainwindow/Form1.h"
+#include "support/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace cardisto::test {
+
+// A real main window over a fake platform, a settings file and a program folder of its own, with
+// a yield interval of zero so that every yield of a command lets posted events run.
+class Form1Fixture {
+public:
+    Form1Fixture() { QDir(m_dir.path()).mkpath(QStringLiteral("program")); }
+
+    QString programFolder() const { return m_dir.filePath(QStringLiteral("program")); }
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+
+    // The store the window uses; before start() it is the one the next window will read.
+    SettingsStore& store()
+    {
+        if (!m_store)
+            m_store = std::make_unique<SettingsStore>(settingsFile());
+        return *m_store;
+    }
+
+    Form1& start(double uniformRandom = 0.5)
+    {
+        m_form.reset();
+        m_form = std::make_unique<Form1>(MainWindowServices{platform, store(), ProgramFolder(programFolder()),
+                                                            [uniformRandom] { return uniformRandom; },
+                                                            std::chrono::milliseconds(0)});
+        return *m_form;
+    }
+
+    // Ends the window and the store and starts both afresh over the same settings file.
+    Form1& restart()
+    {
+        m_form.reset();
+        m_store.reset();
+        return start();
+    }
+
+    Form1& form() { return *m_form; }
+
+    template <typename Control> Control* control(const char* name)
+    {
+        auto* found = m_form->findChild<Control*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    // A vCard file of contacts with one e-mail address each, in the given order.
+    QString writeEmailsFile(const QString& name, const QStringList& emails)
+    {
+        QByteArray content;
+        for (const QString& email : emails)
+            content += "BEGIN:VCARD\r\nVERSION:3.0\r\nEMAIL:" + email.toUtf8() + "\r\nEND:VCARD\r\n";
+        return writeFile(name, content);
+    }
+
+    QString writeFile(const QString& name, const QByteArray& content)
+    {
+        const QString path = QDir::toNativeSeparators(m_dir.filePath(name));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    FakePlatform platform;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Form1> m_form;
+};
+
+} // namespace cardisto::test

@@ -1,0 +1,55 @@
+// Takes the README's picture of the main window: the sample files listed, "Show source filename next
+// to extracted text" ticked and "Extract All Lines" run. Not a test; run it by hand on a display:
+//
+//   xvfb-run -s "-screen 0 1280x800x24" build/bin/MainWindowScreenshot docs/main-window.png [FOLDER]
+//
+// FOLDER holds the vCard files to list; the program's Samples folder when not given.
+
+#include "shell/SettingsStore.h"
+#include "shell/mainwindow/Form1.h"
+#include "shell/platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+using namespace cardisto;
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: MainWindowScreenshot OUTPUT.png [FOLDER]\n", stderr);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir settingsFolder;
+    QtPlatform platform;
+    SettingsStore settings(settingsFolder.filePath(QStringLiteral("settings.ini")));
+    const ProgramFolder programFolder(QStringLiteral(CARDISTO_BINARY_DIR));
+    Form1 window({platform, settings, programFolder, [] {
+                      return 0.5;
+                  }});
+    window.resize(1240, 740);
+    window.show();
+
+    const QDir samples(argc == 3 ? QString::fromLocal8Bit(argv[2]) : programFolder.filePath(QStringLiteral("Samples")));
+    for (const QString& name : samples.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name))
+        window.inputFiles().append(QDir::toNativeSeparators(samples.filePath(name)));
+    window.findChild<QCheckBox*>(QStringLiteral("Check14"))->setChecked(true);
+    window.findChild<QPushButton*>(QStringLiteral("PushButton13"))->click();
+
+    int status = 1;
+    QTimer::singleShot(500, &window, [&] {
+        status = window.grab().save(output) ? 0 : 1;
+        if (status != 0)
+            std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return status;
+}
