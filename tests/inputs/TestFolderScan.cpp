@@ -290,11 +290,8 @@ private Q_SLOTS:
         QTest::newRow("file") << "f.vcf" << true;
         QTest::newRow("link to a file") << "link.vcf" << true;
         QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("link to a folder") << "folder-link" << false;
         QTest::newRow("broken link") << "broken" << false;
         QTest::newRow("named pipe") << "pipe" << false;
-        QTest::newRow("missing") << "missing.vcf" << false;
-        QTest::newRow("empty path") << QString() << false;
     }
 
     void fileExistsOnDisk()
@@ -302,9 +299,8 @@ private Q_SLOTS:
         QFETCH(QString, relative);
         QFETCH(bool, exists);
         QTemporaryDir dir;
-        QVERIFY(makeFolderTree(
-            dir.path(), {"f.vcf", "link.vcf -> f.vcf", "folder/", "folder-link -> folder", "broken -> gone", "pipe|"}));
-        QCOMPARE(FileExistsOnDisk(relative.isNull() ? QString() : dir.path() + u'/' + relative), exists);
+        QVERIFY(makeFolderTree(dir.path(), {"f.vcf", "link.vcf -> f.vcf", "folder/", "broken -> gone", "pipe|"}));
+        QCOMPARE(FileExistsOnDisk(dir.path() + u'/' + relative), exists);
     }
 
     void hasUnsafeCharacters_data()

@@ -67,6 +67,14 @@ private Q_SLOTS:
         w.click("PushButton5"); // cancelled: nothing changes
         QCOMPARE(w.list().count(), 3);
         QCOMPARE(w.store().read(SettingKey::LastFolder), tree);
+
+        // A folder without vCard files adds nothing, says nothing, and still becomes the last folder.
+        w.platform.chooseFolder(tree + "/s");
+        QVERIFY(QFile::remove(tree + "/s/c.vcf"));
+        w.click("PushButton5");
+        QCOMPARE(w.list().count(), 3);
+        QCOMPARE(w.store().read(SettingKey::LastFolder), tree + "/s");
+        QVERIFY(w.platform.boxes.isEmpty());
     }
 
     void droppedFolder_addsFilesOfEveryTypeAtItsPlace()
@@ -91,6 +99,7 @@ private Q_SLOTS:
         w.click("PushButton21");
         QCOMPARE(w.list().texts(), (QStringList{"/a.vcf", "/b.vcf", "", "/c.vcf", "", "/a.vcf"}));
         QCOMPARE(w.platform.messages(), QStringList{"File should look like:\rC:\\test\\1.txt\rC:\\test\\2.txt\retc."});
+        QCOMPARE(w.platform.dialogs.last().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
         QCOMPARE(w.platform.dialogs.last().filter, QStringLiteral("All Files (*.*)|*.*|"));
 
         w.platform.chooseFiles({w.programFolder() + "/missing.txt"});
