@@ -36,10 +36,20 @@ int windows1252Code(QChar c)
     return highControlRange().value(unit, kQuestionMark);
 }
 
-bool HasUnsafeCharacters(QStringView name)
+NameCodePage systemNameCodePage()
+{
+#ifdef Q_OS_WIN
+    return NameCodePage::Windows1252;
+#else
+    return NameCodePage::Unicode;
+#endif
+}
+
+bool HasUnsafeCharacters(QStringView name, NameCodePage codePage)
 {
     for (const QChar c : name) {
-        const int code = windows1252Code(c);
+        // Surrogates (characters beyond the first plane) are above every refused code.
+        const int code = codePage == NameCodePage::Windows1252 ? windows1252Code(c) : int(c.unicode());
         if (code < 32 || code == kQuestionMark || (code >= 127 && code <= 159))
             return true;
     }

@@ -91,7 +91,10 @@ private Q_SLOTS:
         QTest::newRow("folders with unsafe names skipped with their contents; file names not tested")
             << QStringList{"Café/x.vcf",    "Łódź/x.vcf", "what?/x.vcf", "tab\tname/x.vcf", "euro€/x.vcf",
                            "del\x7f/x.vcf", "日本/x.vcf", "Łódź.vcf",    "Café/ok?/x.vcf"}
-            << vcfFilePattern() << QStringList{"Łódź.vcf", "Café/x.vcf"};
+            << vcfFilePattern()
+            << (systemNameCodePage() == NameCodePage::Unicode
+                    ? QStringList{"Łódź.vcf", "Café/x.vcf", "euro€/x.vcf", "Łódź/x.vcf", "日本/x.vcf"}
+                    : QStringList{"Łódź.vcf", "Café/x.vcf"});
         QTest::newRow("folder links not followed, file links taken, broken links skipped")
             << QStringList{"real/r.vcf",
                            "real/loop -> ..",
@@ -306,24 +309,30 @@ private Q_SLOTS:
     void hasUnsafeCharacters_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("unsafe");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("plain letters, blanks and signs") << "My Contacts (2021) - Copy" << false;
-        QTest::newRow("Latin-1 letters") << "Café Müller ÿ" << false;
-        QTest::newRow("question mark") << "why?" << true;
-        QTest::newRow("delete, code 127") << "a\x7f" << true;
-        QTest::newRow("euro sign, code 128") << "5€" << true;
-        QTest::newRow("curly quote, code 146") << "Tom’s" << true;
-        QTest::newRow("Y with diaeresis, code 159") << "Ÿ" << true;
-        QTest::newRow("letter outside the code page") << "Łódź" << true;
-        QTest::newRow("emoji, a surrogate pair") << "a😀" << true;
+        QTest::addColumn<bool>("unsafeInWindows1252");
+        QTest::addColumn<bool>("unsafeInUnicode");
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("plain letters, blanks and signs") << "My Contacts (2021) - Copy" << false << false;
+        QTest::newRow("Latin-1 letters") << "Café Müller ÿ" << false << false;
+        QTest::newRow("question mark") << "why?" << true << true;
+        QTest::newRow("tab, below 32") << "a\tb" << true << true;
+        QTest::newRow("delete, code 127") << "a\x7f" << true << true;
+        QTest::newRow("C1 control, code 133") << QString(QChar(0x85)) << true << true;
+        QTest::newRow("euro sign, code 128 in Windows-1252") << "5€" << true << false;
+        QTest::newRow("curly quote, code 146 in Windows-1252") << "Tom’s" << true << false;
+        QTest::newRow("Y with diaeresis, code 159 in Windows-1252") << "Ÿ" << true << false;
+        QTest::newRow("letter outside Windows-1252") << "Łódź" << true << false;
+        QTest::newRow("Cyrillic") << "Контакты" << true << false;
+        QTest::newRow("emoji, a surrogate pair") << "a😀" << true << false;
     }
 
     void hasUnsafeCharacters()
     {
         QFETCH(QString, name);
-        QFETCH(bool, unsafe);
-        QCOMPARE(HasUnsafeCharacters(name), unsafe);
+        QFETCH(bool, unsafeInWindows1252);
+        QFETCH(bool, unsafeInUnicode);
+        QCOMPARE(HasUnsafeCharacters(name, NameCodePage::Windows1252), unsafeInWindows1252);
+        QCOMPARE(HasUnsafeCharacters(name, NameCodePage::Unicode), unsafeInUnicode);
     }
 };
 
