@@ -4,11 +4,13 @@
 #include "CliExtractArguments.h"
 #include "CliExtractionHost.h"
 #include "extraction/ExtractionCommands.h"
+#include "inputs/FilePattern.h"
+#include "inputs/FolderScan.h"
+#include "inputs/PathListFile.h"
 #include "output/AlignedTextFile.h"
 #include "output/SpreadsheetExport.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
-#include "shell/TextDecoding.h"
 
 #include <optional>
 
@@ -21,16 +23,18 @@ void writeLine(QIODevice& device, const QString& text)
     device.write((text + u'\n').toUtf8());
 }
 
-// The input list in command-line order: INPUT arguments as given, then the rows of each list file
-// exactly as read. Nothing is dropped silently: a missing file or a folder stops with a message.
-std::optional<QStringList> collectInputEntries(const QList<CliInputSource>& sources, QIODevice& err)
+// The input list in command-line order: file INPUTs as given, the vCard files of folder INPUTs, and
+// the rows of each list file exactly as read. A missing file or list file stops with a message.
+std::optional<QStringList> collectInputEntries(const QList<CliInputSource>& sources, QIODevice& err,
+                                               ErrorReporter& walkReporter)
 {
     QStringList entries;
     for (const CliInputSource& source : sources) {
         if (source.kind == CliInputSource::Kind::Input) {
             if (IsFolder(source.path).value_or(false)) {
-                writeLine(err, QStringLiteral("%1 is a folder; folder inputs are not supported yet").arg(source.path));
-                return std::nullopt;
+                // As "Add All VCF Files In Folder": the vCard files of the whole tree, level by level.
+                entries.append(scanFolderTree(source.path, vcfFilePattern(), walkReporter).paths);
+                continue;
             }
             if (!FileIsPresent(source.path)) {
                 writeLine(err, QStringLiteral("%1: File not found").arg(source.path));
@@ -44,7 +48,7 @@ std::optional<QStringList> collectInputEntries(const QList<CliInputSource>& sour
             return std::nullopt;
         }
         try {
-            entries.append(splitPathListText(decodeTextFile(readWholeFile(source.path))));
+            entries.append(readPathListFile(source.path));
         } catch (const ProcedureFailure& failure) {
             writeLine(err, failure.description());
             return std::nullopt;
@@ -114,7 +118,8 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
         out.write(extractUsageText().toUtf8());
         return kCliOk;
     }
-    std::optional<QStringList> entries = collectInputEntries(request.inputs, err);
+    StreamErrorReporter walkReporter(&err);
+    std::optional<QStringList> entries = collectInputEntries(request.inputs, err, walkReporter);
     if (!entries)
         return kCliUsage;
 
@@ -128,7 +133,8 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
         writeResultLines(host.results(), out);
     else
         written = writeResultFile(host.results(), request.outFile, host.errorReporter());
-    return host.errorCount() > 0 || !written ? kCliReportedError : kCliOk;
+    const bool reported = host.errorCount() > 0 || walkReporter.reportCount() > 0;
+    return reported || !written ? kCliReportedError : kCliOk;
 }
 
 } // namespace cardisto

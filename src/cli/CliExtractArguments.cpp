@@ -43,7 +43,9 @@ QString extractUsageText()
         "                          every stretch from X (letter case ignored) up to the next Y\n"
         "  --text-set ITEM         the lines containing any of the items, once per item found\n"
         "\n"
-        "An INPUT is a vCard file, listed exactly as given.\n");
+        "An INPUT is a vCard file, listed exactly as given, or a folder: its *.vcf files (any letter case)\n"
+        "and those of all its sub-folders are added as \"Add All VCF Files In Folder\" adds them, level by\n"
+        "level, each folder's files in name order, names beginning with ~ skipped.\n");
 }
 
 CliExtractParse parseExtractArguments(const QStringList& arguments)

@@ -95,8 +95,7 @@ private Q_SLOTS:
             << QStringList{"--fields", "faxes", "--all-lines", "letters.vcf"} << "Unknown field list: faxes";
         QTest::newRow("result file of another kind")
             << QStringList{"--all-lines", "--out", "r.csv", "letters.vcf"} << "--out needs a file name ending in .txt";
-        QTest::newRow("folder input") << QStringList{"--all-lines", "folder"}
-                                      << "folder is a folder; folder inputs are not supported yet";
+        QTest::newRow("folder without vCard files") << QStringList{"--all-lines", "folder"} << "No files added.";
         QTest::newRow("missing input") << QStringList{"--all-lines", "nowhere.vcf"} << "nowhere.vcf: File not found";
         QTest::newRow("missing list file")
             << QStringList{"--all-lines", "--list-file", "nowhere.txt"} << "nowhere.txt: File not found";
@@ -175,6 +174,23 @@ private Q_SLOTS:
         QCOMPARE(lines[7], QStringLiteral("copy.vcf\tA"));
         QCOMPARE(lines[9], QStringLiteral("rain.vcf\tThe rain in spain falls mainly on the plain."));
         QCOMPARE(lines[10], QStringLiteral("copy.vcf\tA"));
+    }
+
+    void folderInput_addsTheTreesVcfFilesAsTheButtonDoes()
+    {
+        QVERIFY(QDir().mkpath("tree/sub/deeper"));
+        writeVcf("tree/b.vcf", {"B"});
+        writeVcf("tree/A.VCF", {"A"});
+        writeVcf("tree/~lock.vcf", {"skipped"});
+        writeVcf("tree/notes.txt", {"not a vCard file"});
+        writeVcf("tree/sub/deeper/d.vcf", {"D"});
+        writeVcf("tree/sub/c.vcf", {"C"});
+        QVERIFY(QFile::link("..", "tree/sub/up")); // a link loop: not followed
+        const CliRun run = runExtract({"--fields", "emails", "--source", "--all-lines", "copy.vcf", "tree/"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, int(kCliOk));
+        QCOMPARE(run.out, QStringLiteral("copy.vcf\tA\ncopy.vcf\tZ\ntree/A.VCF\tA\ntree/b.vcf\tB\ntree/sub/c.vcf\tC\n"
+                                         "tree/sub/deeper/d.vcf\tD\n"));
     }
 
     void reportedErrors_exitWithOneAndKeepTheResults()

@@ -102,7 +102,8 @@ private Q_SLOTS:
         QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w.view->viewport(), &drop);
 
-        QCOMPARE(w.list().texts(), QStringList({"/first.vcf", "/drop/b.txt", w.programFolder(), "/drop/a.vcf"}));
+        // The dropped folder adds its files, here none (TestForm1InputSources drops folders with files).
+        QCOMPARE(w.list().texts(), QStringList({"/first.vcf", "/drop/b.txt", "/drop/a.vcf"}));
 
         QMimeData text;
         text.setText(QStringLiteral("/drop/c.vcf"));

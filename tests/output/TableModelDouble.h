@@ -29,6 +29,16 @@ public:
             addRow(rows[i], i < set.size() ? set[i] : true);
     }
 
+    // What "Clear List" does to the results list: the rows go, the columns stay.
+    void removeAllRows()
+    {
+        if (m_rows.isEmpty())
+            return;
+        beginRemoveRows({}, 0, int(m_rows.size()) - 1);
+        m_rows.clear();
+        endRemoveRows();
+    }
+
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
     int columnCount(const QModelIndex& parent = {}) const override
     {

@@ -37,7 +37,7 @@ public:
         QString startFolder; // folder browser only
     };
 
-    enum class OpenKind { WebAddress, Folder, Document };
+    enum class OpenKind { WebAddress, Folder, Document, Spreadsheet };
     struct Opened {
         OpenKind kind;
         QString target;
@@ -60,6 +60,8 @@ public:
     void failClipboardAttempts(int n) { m_clipboardFailures = n; }
     // The desktop refuses to open anything.
     void refuseToOpen(bool refuse = true) { m_refuseToOpen = refuse; }
+    // Whether the desktop has a spreadsheet program (it has one unless told otherwise).
+    void haveSpreadsheetApplication(bool present) { m_spreadsheetApplication = present; }
     // Runs while a box is "showing", after it was recorded, as events would run under a real box.
     std::function<void(const Box&)> whileBoxShows;
 
@@ -70,6 +72,7 @@ public:
     QString clipboardText;
     int clipboardClears = 0;
     int clipboardAttempts = 0;
+    int spreadsheetProbes = 0;
 
     // Texts of the boxes of one kind, in order.
     QStringList texts(BoxKind kind) const
@@ -99,6 +102,7 @@ public:
     QStringList openedWebAddresses() const { return openedTargets(OpenKind::WebAddress); }
     QStringList openedFolders() const { return openedTargets(OpenKind::Folder); }
     QStringList openedDocuments() const { return openedTargets(OpenKind::Document); }
+    QStringList openedSpreadsheets() const { return openedTargets(OpenKind::Spreadsheet); }
 
     // True when every scripted answer was used.
     bool allAnswersUsed() const
@@ -159,6 +163,15 @@ protected:
     bool doOpenWebAddress(const QString& address) override { return open(OpenKind::WebAddress, address); }
     bool doOpenFolder(const QString& path) override { return open(OpenKind::Folder, path); }
     bool doOpenDocument(const QString& path) override { return open(OpenKind::Document, path); }
+    bool doHasSpreadsheetApplication() override
+    {
+        ++spreadsheetProbes;
+        return m_spreadsheetApplication;
+    }
+    bool doOpenSpreadsheet(const QString& path) override
+    {
+        return m_spreadsheetApplication && open(OpenKind::Spreadsheet, path);
+    }
 
 private:
     void record(const Box& box)
@@ -188,6 +201,7 @@ private:
     QQueue<QString> m_folders;
     int m_clipboardFailures = 0;
     bool m_refuseToOpen = false;
+    bool m_spreadsheetApplication = true;
 };
 
 } // namespace cardisto::test

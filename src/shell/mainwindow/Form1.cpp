@@ -2,8 +2,10 @@
 
 #include "CaptionedProgressBar.h"
 #include "InputListCommands.h"
+#include "InputSourceCommands.h"
 #include "LineNumberHelp.h"
 #include "MainExtractionHost.h"
+#include "MainOutputHost.h"
 #include "PointerHandling.h"
 #include "ReportListView.h"
 #include "ResultsListCommands.h"
@@ -11,6 +13,7 @@
 #include "SettingsBinding.h"
 #include "ToolWindowButtons.h"
 #include "extraction/ExtractionCommands.h"
+#include "inputs/SampleFiles.h"
 #include "shell/AppInfo.h"
 #include "shell/FileHelpers.h"
 #include "shell/platform/Platform.h"
@@ -81,6 +84,7 @@ void Form1::setUpLists()
     c.ListView1->setDefaultDropAction(Qt::CopyAction);
     m_rowDrag = new RowDragController(c.ListView1, m_inputFiles);
     m_inputCommands = new InputListCommands(*this, c.ListView1);
+    m_inputSources = new InputSourceCommands(*this, this); // also takes the folders dropped on ListView1
 
     c.ListView2->setModel(&m_results);
     makeReportView(c.ListView2);
@@ -113,12 +117,13 @@ void Form1::wireControls()
     connect(c.PushButton11, &QPushButton::clicked, m_inputCommands, &InputListCommands::removeFilesNotContaining);
     connect(c.PushButton14, &QPushButton::clicked, m_inputCommands, &InputListCommands::clearList);
     connect(c.ListView1, &QAbstractItemView::doubleClicked, m_inputCommands, &InputListCommands::removeSelectedRow);
-    // PushButton5: wired by the folder scan.
-    // PushButton21 and PushButton23: wired by the path list files and the sample files.
+    connect(c.PushButton5, &QPushButton::clicked, m_inputSources, &InputSourceCommands::addAllVcfFilesInFolder);
+    connect(c.PushButton21, &QPushButton::clicked, m_inputSources, &InputSourceCommands::loadListOfFilesFromTextFile);
+    connect(c.PushButton23, &QPushButton::clicked, m_inputSources, &InputSourceCommands::loadSampleFiles);
 
     connect(c.ListView2, &QAbstractItemView::doubleClicked, this, [this] { m_resultsCommands->removeSelectedRow(); });
     connect(c.PushButton9, &QPushButton::clicked, this, [this] { m_resultsCommands->clearResultsList(); });
-    // PushButton6, PushButton12 and PushButton18: wired by the output commands.
+    connectOutputCommands(*this, c);
 }
 
 void Form1::formLoad()
@@ -150,7 +155,7 @@ void Form1::formLoad()
 
 void Form1::recordSampleFiles()
 {
-    // On the first start the sample files are recorded here; filled in by the sample files.
+    recordSampleSnapshotOnFirstStart(m_services.settings, m_services.programFolder);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -15,6 +15,7 @@ namespace cardisto {
 
 class ExtractionHost;
 class InputListCommands;
+class InputSourceCommands;
 class MainExtractionHost;
 class PointerHandling;
 class ResultsListCommands;
@@ -77,6 +78,7 @@ private:
     PointerHandling* m_pointers = nullptr;
     SettingsBinding* m_settingsBinding = nullptr;
     InputListCommands* m_inputCommands = nullptr;
+    InputSourceCommands* m_inputSources = nullptr;
     RowDragController* m_rowDrag = nullptr;
     ToolWindowButtons* m_toolWindows = nullptr;
     std::unique_ptr<ResultsListCommands> m_resultsCommands;

@@ -41,6 +41,11 @@ public:
     bool openFolder(const QString& path) { return doOpenFolder(path); }
     bool openDocument(const QString& path) { return doOpenDocument(path); }
 
+    // The desktop's spreadsheet program: whether there is one to open workbooks with (a failing
+    // probe counts as none), and opening a workbook with it (false when nothing could be started).
+    bool hasSpreadsheetApplication() { return doHasSpreadsheetApplication(); }
+    bool openSpreadsheet(const QString& path) { return doOpenSpreadsheet(path); }
+
 protected:
     // Captions and titles arrive resolved: never empty.
     virtual void doShowMessage(const QString& text, const QString& caption) = 0;
@@ -55,6 +60,10 @@ protected:
     virtual bool doOpenWebAddress(const QString& address) = 0;
     virtual bool doOpenFolder(const QString& path) = 0;
     virtual bool doOpenDocument(const QString& path) = 0;
+    // A platform that knows no spreadsheet program offers none; opening falls back to the
+    // desktop's default program.
+    virtual bool doHasSpreadsheetApplication() { return false; }
+    virtual bool doOpenSpreadsheet(const QString& path) { return doOpenDocument(path); }
 };
 
 // The caption of boxes that name none of their own.

@@ -1,11 +1,13 @@
 #include "QtPlatform.h"
 
 #include "QtDialogs.h"
+#include "SpreadsheetApplication.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QProcess>
 #include <QUrl>
 
 namespace cardisto {
@@ -107,6 +109,22 @@ bool QtPlatform::doOpenFolder(const QString& path)
 bool QtPlatform::doOpenDocument(const QString& path)
 {
     return QDesktopServices::openUrl(localUrl(path));
+}
+
+bool QtPlatform::doHasSpreadsheetApplication()
+{
+    return findSpreadsheetApplication().has_value();
+}
+
+bool QtPlatform::doOpenSpreadsheet(const QString& path)
+{
+    const std::optional<SpreadsheetApplication> application = findSpreadsheetApplication();
+    if (!application)
+        return false;
+    if (application->kind == SpreadsheetApplication::Kind::DesktopDefault)
+        return QDesktopServices::openUrl(localUrl(path));
+    // The program outlives the command and the window: it is the user's to close.
+    return QProcess::startDetached(application->name, {QDir::fromNativeSeparators(path)});
 }
 
 } // namespace cardisto

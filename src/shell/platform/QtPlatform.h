@@ -20,6 +20,8 @@ protected:
     bool doOpenWebAddress(const QString& address) override;
     bool doOpenFolder(const QString& path) override;
     bool doOpenDocument(const QString& path) override;
+    bool doHasSpreadsheetApplication() override;
+    bool doOpenSpreadsheet(const QString& path) override;
 
 private:
     // The file dialogs start where the last one was confirmed, as the desktop's own dialogs do.

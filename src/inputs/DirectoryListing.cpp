@@ -1,0 +1,141 @@
+#include "DirectoryListing.h"
+
+#include "FileNameOrder.h"
+
+#include <QFile>
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QDirIterator>
+#include <QFileInfo>
+#endif
+
+namespace cardisto {
+
+namespace {
+
+void sortEntries(QList<DirectoryEntry>& entries)
+{
+    QList<std::pair<QString, qsizetype>> keyed;
+    keyed.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keyed.append({windowsSortKey(entries[i].name), i});
+    std::sort(keyed.begin(), keyed.end(), [&entries](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    QList<DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& [key, index] : keyed)
+        sorted.append(std::move(entries[index]));
+    entries = std::move(sorted);
+}
+
+#ifdef Q_OS_UNIX
+
+DirectoryEntry::Kind kindOfTarget(int folderFd, const char* name)
+{
+    struct stat target;
+    if (::fstatat(folderFd, name, &target, 0) != 0)
+        return DirectoryEntry::Kind::Other; // a broken link, or no permission to look
+    if (S_ISDIR(target.st_mode))
+        return DirectoryEntry::Kind::FolderLink;
+    return S_ISREG(target.st_mode) ? DirectoryEntry::Kind::File : DirectoryEntry::Kind::Other;
+}
+
+DirectoryEntry::Kind kindOf(int folderFd, const dirent& entry)
+{
+    switch (entry.d_type) {
+    case DT_REG:
+        return DirectoryEntry::Kind::File;
+    case DT_DIR:
+        return DirectoryEntry::Kind::Folder;
+    case DT_LNK:
+        return kindOfTarget(folderFd, entry.d_name);
+    case DT_UNKNOWN: {
+        struct stat own;
+        if (::fstatat(folderFd, entry.d_name, &own, AT_SYMLINK_NOFOLLOW) != 0)
+            return DirectoryEntry::Kind::Other;
+        if (S_ISLNK(own.st_mode))
+            return kindOfTarget(folderFd, entry.d_name);
+        if (S_ISDIR(own.st_mode))
+            return DirectoryEntry::Kind::Folder;
+        return S_ISREG(own.st_mode) ? DirectoryEntry::Kind::File : DirectoryEntry::Kind::Other;
+    }
+    default:
+        return DirectoryEntry::Kind::Other;
+    }
+}
+
+#endif
+
+} // namespace
+
+DirectoryListing listDirectory(const QString& folder)
+{
+    DirectoryListing listing;
+#ifdef Q_OS_UNIX
+    const QByteArray encoded = QFile::encodeName(folder);
+    if (encoded.isEmpty())
+        return listing;
+    DIR* dir = ::opendir(encoded.constData());
+    if (!dir)
+        return listing;
+    const int fd = ::dirfd(dir);
+    struct stat own;
+    if (::fstat(fd, &own) == 0)
+        listing.identity = {quint64(own.st_dev), quint64(own.st_ino), true};
+    // Without search permission names can be read but nothing below them opened.
+    const bool searchable = ::faccessat(fd, ".", X_OK, 0) == 0;
+    listing.outcome = DirectoryListing::Outcome::Listed;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) {
+            if (errno != 0)
+                listing.outcome = DirectoryListing::Outcome::Interrupted;
+            break;
+        }
+        const char* raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == '\0' || (raw[1] == '.' && raw[2] == '\0')))
+            continue;
+        const QByteArray rawName(raw);
+        QString name = QFile::decodeName(rawName);
+        if (QFile::encodeName(name) != rawName)
+            continue;
+        DirectoryEntry::Kind kind = searchable ? kindOf(fd, *entry) : DirectoryEntry::Kind::Other;
+        if (!searchable && entry->d_type == DT_DIR)
+            kind = DirectoryEntry::Kind::Folder; // kept, so that the walk drops it as unlistable
+        listing.entries.append({std::move(name), kind});
+    }
+    ::closedir(dir);
+#else
+    QDir dir(folder);
+    if (!dir.exists() || !dir.isReadable())
+        return listing;
+    listing.outcome = DirectoryListing::Outcome::Listed;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        DirectoryEntry::Kind kind = DirectoryEntry::Kind::Other;
+        if (info.isDir())
+            kind =
+                info.isSymLink() || info.isJunction() ? DirectoryEntry::Kind::FolderLink : DirectoryEntry::Kind::Folder;
+        else if (info.isFile())
+            kind = DirectoryEntry::Kind::File;
+        listing.entries.append({info.fileName(), kind});
+    }
+#endif
+    sortEntries(listing.entries);
+    return listing;
+}
+
+} // namespace cardisto

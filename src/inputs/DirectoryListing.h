@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QHashFunctions>
+#include <QList>
+#include <QString>
+
+namespace cardisto {
+
+// One name of a folder listing, with what the listing (or, for a link, the link's target) says it is.
+struct DirectoryEntry {
+    enum class Kind {
+        File,       // a regular file that can be opened by its path, directly or through a link
+        Folder,     // a real sub-folder
+        FolderLink, // a symbolic link to a folder: never walked, it may lead back up the tree
+        Other,      // pipes, sockets, devices, broken links, files behind a folder without search permission
+    };
+    QString name;
+    Kind kind = Kind::Other;
+    bool operator==(const DirectoryEntry&) const = default;
+};
+
+// Tells one folder from another whatever path leads to it (device and inode where there are any).
+struct FolderIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool known = false;
+    bool operator==(const FolderIdentity&) const = default;
+};
+
+inline size_t qHash(const FolderIdentity& identity, size_t seed = 0)
+{
+    return qHashMulti(seed, identity.device, identity.inode);
+}
+
+struct DirectoryListing {
+    enum class Outcome {
+        Listed,      // every entry was read
+        NotListable, // the folder could not be opened for listing (missing, not a folder, no permission)
+        Interrupted, // reading stopped part-way; the entries read so far are kept
+    };
+    Outcome outcome = Outcome::NotListable;
+    // Without "." and "..", in the order Windows lists a folder (see FileNameOrder.h).
+    QList<DirectoryEntry> entries;
+    FolderIdentity identity;
+};
+
+// Lists a folder with one pass over its directory entries. Kinds come from the listing itself; a
+// name is looked up on its own only when it is a link or the file system does not give its kind.
+// Names that cannot be written back to the same bytes of the file system are left out: no path of
+// ours could open them.
+DirectoryListing listDirectory(const QString& folder);
+
+} // namespace cardisto

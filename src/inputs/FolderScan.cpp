@@ -1,0 +1,38 @@
+#include "FolderScan.h"
+
+#include "FilePattern.h"
+#include "GetFilesInFolder.h"
+#include "InputFileList.h"
+#include "shell/FileHelpers.h"
+
+namespace cardisto {
+
+FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
+                                const YieldHook& yield)
+{
+    FolderScanResult result;
+    if (folder.isEmpty())
+        return result;
+    FolderWalk walk(reporter, yield);
+    const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(folder)}, true);
+    result.folderCount = folders.size();
+    for (const WalkedFolder& walked : folders) {
+        const QStringList names = walked.listed ? filesInListing(walked.path, walked.entries, pattern)
+                                                : GetFilesInFolder(walked.path, pattern);
+        for (const QString& name : names) {
+            if (name.startsWith(u'~'))
+                continue;
+            // Collapsing also mends a chosen folder that was typed with doubled separators.
+            result.paths.append(CollapseDoubleBackslashes(walked.path + name));
+        }
+    }
+    result.listingCount = walk.listingCount();
+    return result;
+}
+
+void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield)
+{
+    list.append(scanFolderTree(folder, allFilesPattern(), reporter, yield).paths);
+}
+
+} // namespace cardisto

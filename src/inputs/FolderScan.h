@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FolderWalk.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cardisto {
+
+class ErrorReporter;
+class InputFileList;
+
+struct FolderScanResult {
+    QStringList paths;       // the files to append, in order
+    qint64 folderCount = 0;  // folders in the walk's result
+    qint64 listingCount = 0; // directory listings made
+};
+
+// The files of a whole folder tree that match the pattern: the folder's own files first, then
+// those of its sub-folders level by level (see FolderWalk), each folder's files in listing order.
+// Names beginning with "~" (office lock and backup files) are skipped. Paths are the folder joined
+// with the name, doubled separators collapsed, so a root folder gives one separator.
+FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
+                                const YieldHook& yield = {});
+
+// The folder-drop operation: appends every file of the dropped folder's tree, of any type.
+void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield = {});
+
+} // namespace cardisto

@@ -1,0 +1,92 @@
+#include "InputCommands.h"
+
+#include "ChooseFolder.h"
+#include "FilePattern.h"
+#include "FolderScan.h"
+#include "InputFileList.h"
+#include "PathListFile.h"
+#include "SampleFiles.h"
+#include "shell/ErrorReport.h"
+#include "shell/SettingsStore.h"
+#include "shell/platform/FileSelection.h"
+#include "shell/platform/Platform.h"
+
+namespace cardisto {
+
+namespace {
+
+ErrorLocation form1Location(const char* procedure)
+{
+    return ErrorLocation::velmora(QStringLiteral("Form1"), QString::fromLatin1(procedure));
+}
+
+void setBusy(InputCommandContext& context, bool busy)
+{
+    if (context.setBusy)
+        context.setBusy(busy);
+}
+
+} // namespace
+
+QString pathListHelpText()
+{
+    return QStringLiteral("File should look like:\rC:\\test\\1.txt\rC:\\test\\2.txt\retc.");
+}
+
+QString addFilesDialogTitle()
+{
+    return QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
+}
+
+QString pathListDialogFilter()
+{
+    return QStringLiteral("All Files (*.*)|*.*|");
+}
+
+void addAllVcfFilesInFolder(InputCommandContext& context)
+{
+    Guard guard(context.reporter, form1Location("PushButton5_Click"));
+    QString lastFolder;
+    guard(100, [&] { lastFolder = context.settings.read(SettingKey::LastFolder); });
+    QString chosen;
+    guard(102, [&] { chosen = ChooseFolder(context.platform, chooseFolderTitle(), lastFolder); });
+    if (chosen.isEmpty())
+        return;
+    guard(104, [&] { context.settings.save(SettingKey::LastFolder, chosen); });
+    guard(106, [&] { setBusy(context, true); });
+    guard(108, [&] {
+        context.list.append(scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield).paths);
+    });
+    guard(110, [&] { setBusy(context, false); });
+}
+
+void dropFolderOnList(InputCommandContext& context, const QString& folder)
+{
+    Guard guard(context.reporter, form1Location("ListView1_OLEDragDrop"));
+    guard(100, [&] { addDroppedFolder(context.list, folder, context.reporter, context.yield); });
+}
+
+void loadListOfFilesFromTextFile(InputCommandContext& context)
+{
+    Guard guard(context.reporter, form1Location("PushButton21_Click"));
+    guard(100, [&] { context.platform.showMessage(pathListHelpText()); });
+    FileSelection selection;
+    guard(102, [&] {
+        selection = context.platform.chooseFilesToOpen(addFilesDialogTitle(), pathListDialogFilter());
+        if (selection.isTooManyFiles())
+            throw ProcedureFailure(QStringLiteral("The names of the selected files do not fit the dialog's buffer "
+                                                  "of %1 characters. Please select fewer files.")
+                                       .arg(kSelectionBufferCharacters));
+    });
+    // A single part is one full path, used unchanged; several are a folder and the names chosen in it.
+    for (const QString& path : selection.paths())
+        guard(104, [&] { LoadListFromFile(context.list, path, context.platform); });
+}
+
+void loadSampleExampleFiles(InputCommandContext& context)
+{
+    Guard guard(context.reporter, form1Location("PushButton23_Click"));
+    guard(100, [&] { LoadSampleFiles(context.list, context.settings, context.platform, context.programFolder); });
+}
+
+} // namespace cardisto

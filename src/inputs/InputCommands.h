@@ -1,0 +1,51 @@
+#pragma once
+
+#include "FolderWalk.h"
+#include "shell/ProgramFolder.h"
+
+#include <QString>
+#include <functional>
+
+namespace cardisto {
+
+class ErrorReporter;
+class InputFileList;
+class Platform;
+class SettingsStore;
+
+// What the commands that fill the input file list from folders, list files and the sample files
+// need from the main window.
+struct InputCommandContext {
+    InputFileList& list;
+    Platform& platform;
+    SettingsStore& settings;
+    ErrorReporter& reporter;
+    ProgramFolder programFolder;
+    std::function<void(bool busy)> setBusy; // the main window's hourglass
+    YieldHook yield;                        // lets pending window events run
+};
+
+// "File should look like:" CR "C:\test\1.txt" CR "C:\test\2.txt" CR "etc."
+QString pathListHelpText();
+// The open dialog of the list-file command: the title of "Add VCF Files" and every file.
+QString addFilesDialogTitle();  // "Add File(s) - Hold Ctrl to select multiple files"
+QString pathListDialogFilter(); // "All Files (*.*)|*.*|"
+
+// "Add All VCF Files In Folder": asks for a folder (starting at "LastFolder"), saves it as
+// "LastFolder" at once, and with the hourglass showing appends every vCard file of its tree.
+// Cancelling changes nothing. Failures are reported as Form1.PushButton5_Click.
+void addAllVcfFilesInFolder(InputCommandContext& context);
+
+// A folder dropped on the input file list: every file of its tree, of any type, without the
+// hourglass. Failures outside the walk are reported as Form1.ListView1_OLEDragDrop.
+void dropFolderOnList(InputCommandContext& context, const QString& folder);
+
+// "Load List Of Files From Text File": shows the help box, lets the user choose list files and
+// appends their lines, file by file. Failures are reported as Form1.PushButton21_Click, and the
+// next chosen file is still read.
+void loadListOfFilesFromTextFile(InputCommandContext& context);
+
+// "Load Sample/Example Files". Failures are reported as Form1.PushButton23_Click.
+void loadSampleExampleFiles(InputCommandContext& context);
+
+} // namespace cardisto

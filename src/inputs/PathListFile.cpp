@@ -1,0 +1,29 @@
+#include "PathListFile.h"
+
+#include "InputFileList.h"
+#include "shell/FileHelpers.h"
+#include "shell/TextDecoding.h"
+#include "shell/platform/Platform.h"
+
+namespace cardisto {
+
+QString fileNotFoundMessage()
+{
+    return QStringLiteral("File not found");
+}
+
+QStringList readPathListFile(const QString& path)
+{
+    return splitPathListText(decodeTextFile(readWholeFile(path)));
+}
+
+void LoadListFromFile(InputFileList& list, const QString& path, Platform& platform)
+{
+    if (!FileIsPresent(path)) {
+        platform.showMessage(fileNotFoundMessage());
+        return;
+    }
+    list.append(readPathListFile(path));
+}
+
+} // namespace cardisto

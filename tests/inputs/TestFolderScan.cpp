@@ -1,0 +1,340 @@
+#include "FolderTree.h"
+#include "inputs/FileExistsOnDisk.h"
+#include "inputs/FilePattern.h"
+#include "inputs/FolderScan.h"
+#include "inputs/GetFilesInFolder.h"
+#include "inputs/HasUnsafeCharacters.h"
+#include "support/RecordingErrorReporter.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace cardisto;
+using cardisto::test::makeFolderTree;
+using cardisto::test::pathsBelow;
+using cardisto::test::RecordingErrorReporter;
+
+namespace {
+
+// Makes a chain of folders with long names, each holding one file, by working relative to the
+// previous folder: absolute paths beyond the path limit cannot be used to make them.
+bool makeChainBeyondPathLimit(const QString& root, int levels, const QByteArray& name)
+{
+    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+    for (int level = 0; level < levels && fd >= 0; ++level) {
+        const int file = ::openat(fd, "f.vcf", O_WRONLY | O_CREAT, 0600);
+        if (file < 0 || ::close(file) != 0 || ::mkdirat(fd, name.constData(), 0700) != 0) {
+            ::close(fd);
+            return false;
+        }
+        const int child = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = child;
+    }
+    return fd >= 0 && ::close(fd) == 0;
+}
+
+// Removes what makeChainBeyondPathLimit made, again relative to each folder.
+void removeTreeAt(int parentFd, const char* name)
+{
+    const int fd = ::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (fd >= 0) {
+        if (DIR* dir = ::fdopendir(fd)) {
+            QList<QByteArray> folders;
+            while (const dirent* entry = ::readdir(dir)) {
+                const QByteArray child(entry->d_name);
+                if (child == "." || child == "..")
+                    continue;
+                if (::unlinkat(fd, child.constData(), 0) != 0)
+                    folders.append(child);
+            }
+            for (const QByteArray& folder : folders)
+                removeTreeAt(fd, folder.constData());
+            ::closedir(dir);
+        } else {
+            ::close(fd);
+        }
+    }
+    ::unlinkat(parentFd, name, AT_REMOVEDIR);
+}
+
+} // namespace
+
+class TestFolderScan : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void scan_data()
+    {
+        QTest::addColumn<QStringList>("tree");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("rows");
+
+        QTest::newRow("breadth-first, each folder in Windows name order")
+            << QStringList{"top.vcf",       "Z.vcf",    "a_.vcf",       "AB.vcf",   "b/b1.vcf",
+                           "b/inner/i.vcf", "A/a1.vcf", "A/deep/d.vcf", "c/c1.vcf", "c/C0.vcf"}
+            << vcfFilePattern() << QStringList{"AB.vcf",   "a_.vcf",   "top.vcf",  "Z.vcf",        "A/a1.vcf",
+                                               "b/b1.vcf", "c/C0.vcf", "c/c1.vcf", "A/deep/d.vcf", "b/inner/i.vcf"};
+        QTest::newRow("file names beginning with a tilde skipped, tilde folders walked")
+            << QStringList{"~lock.vcf", "a~.vcf", "~dir/x.vcf", "~dir/~y.vcf"} << vcfFilePattern()
+            << QStringList{"a~.vcf", "~dir/x.vcf"};
+        QTest::newRow("button: .vcf in any letter case, hidden files included")
+            << QStringList{"a.vcf",     "B.VCF",  "c.Vcf", "d.txt",       "e",
+                           "f.vcf.bak", "g.vcfx", ".vcf",  ".hidden.vcf", "folder.vcf/x.txt"}
+            << vcfFilePattern() << QStringList{".hidden.vcf", ".vcf", "a.vcf", "B.VCF", "c.Vcf"};
+        QTest::newRow("drop: files of every type")
+            << QStringList{"a.vcf", "B.VCF", "d.txt", "e", ".hidden", "sub/x.txt"} << allFilesPattern()
+            << QStringList{".hidden", "a.vcf", "B.VCF", "d.txt", "e", "sub/x.txt"};
+        QTest::newRow("folders with unsafe names skipped with their contents; file names not tested")
+            << QStringList{"Café/x.vcf",    "Łódź/x.vcf", "what?/x.vcf", "tab\tname/x.vcf", "euro€/x.vcf",
+                           "del\x7f/x.vcf", "日本/x.vcf", "Łódź.vcf",    "Café/ok?/x.vcf"}
+            << vcfFilePattern()
+            << (systemNameCodePage() == NameCodePage::Unicode
+                    ? QStringList{"Łódź.vcf", "Café/x.vcf", "euro€/x.vcf", "Łódź/x.vcf", "日本/x.vcf"}
+                    : QStringList{"Łódź.vcf", "Café/x.vcf"});
+        QTest::newRow("folder links not followed, file links taken, broken links skipped")
+            << QStringList{"real/r.vcf",
+                           "real/loop -> ..",
+                           "real/self -> .",
+                           "elsewhere -> real",
+                           "file-link.vcf -> real/r.vcf",
+                           "broken.vcf -> nowhere.vcf"}
+            << vcfFilePattern() << QStringList{"file-link.vcf", "real/r.vcf"};
+        QTest::newRow("named pipes are not files")
+            << QStringList{"pipe.vcf|", "a.vcf"} << allFilesPattern() << QStringList{"a.vcf"};
+        QTest::newRow("no vCard files anywhere")
+            << QStringList{"a.txt", "sub/", "sub/b.txt"} << vcfFilePattern() << QStringList{};
+    }
+
+    void scan()
+    {
+        QFETCH(QStringList, tree);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, rows);
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), tree));
+        RecordingErrorReporter reporter;
+        const FolderScanResult result = scanFolderTree(dir.path(), pattern, reporter);
+        QCOMPARE(result.paths, pathsBelow(dir.path(), rows));
+        QVERIFY(reporter.reports.isEmpty());
+    }
+
+    void scan_namesThatCannotBeWrittenBackAreLeftOut()
+    {
+        QTemporaryDir dir;
+        // Not UTF-8: the name would come back with a replacement character and open nothing.
+        const QByteArray bad = QFile::encodeName(dir.path()) + "/bad\xff.vcf";
+        const int fd = ::open(bad.constData(), O_WRONLY | O_CREAT, 0600);
+        if (fd < 0)
+            QSKIP("this file system refuses names that are not UTF-8");
+        ::close(fd);
+        QVERIFY(makeFolderTree(dir.path(), {"good.vcf"}));
+        RecordingErrorReporter reporter;
+        const QStringList paths = scanFolderTree(dir.path(), allFilesPattern(), reporter).paths;
+        ::unlink(bad.constData()); // a name the temporary folder's own clean-up cannot spell
+        QCOMPARE(paths, pathsBelow(dir.path(), {"good.vcf"}));
+    }
+
+    void scan_folderThatVanishesBeforeItIsListedIsDroppedSilently()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a/1.vcf", "b/2.vcf", "b/deeper/3.vcf", "c/4.vcf"}));
+        RecordingErrorReporter reporter;
+        // The walk lets events run between finding b and listing it; meanwhile b goes away.
+        int yields = 0;
+        const auto removeB = [&] {
+            if (++yields == 3)
+                QDir(dir.path() + "/b").removeRecursively();
+        };
+        const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter, removeB);
+        QCOMPARE(result.paths, pathsBelow(dir.path(), {"a/1.vcf", "c/4.vcf"}));
+        QCOMPARE(result.folderCount, 3);
+        QVERIFY(reporter.reports.isEmpty());
+    }
+
+    void scan_folderThatCannotBeListedIsDroppedSilently()
+    {
+        if (!test::permissionsAreEnforced())
+            QSKIP("running as the superuser, who can list every folder");
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "locked/l.vcf", "locked/sub/s.vcf", "blind/b.vcf", "z/z.vcf"}));
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/locked").constData(), 0) == 0);
+        // Readable but not searchable: its names can be read, its files not opened.
+        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRUSR) == 0);
+        RecordingErrorReporter reporter;
+        const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
+        ::chmod(QFile::encodeName(dir.path() + "/locked").constData(), S_IRWXU);
+        ::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRWXU);
+        QCOMPARE(result.paths, pathsBelow(dir.path(), {"a.vcf", "z/z.vcf"}));
+        QVERIFY(reporter.reports.isEmpty());
+    }
+
+    void scan_veryDeepTreeIsWalkedLevelByLevel()
+    {
+        QTemporaryDir dir;
+        QStringList tree;
+        QStringList rows;
+        QString folder;
+        for (int level = 0; level < 200; ++level) {
+            tree.append(folder + QStringLiteral("f%1.vcf").arg(level));
+            rows.append(tree.last());
+            folder += QStringLiteral("d/");
+        }
+        QVERIFY(makeFolderTree(dir.path(), tree));
+        RecordingErrorReporter reporter;
+        const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
+        QCOMPARE(result.paths, pathsBelow(dir.path(), rows));
+        QCOMPARE(result.folderCount, 200);
+    }
+
+    void scan_stopsAtThePathLimit()
+    {
+        QTemporaryDir dir;
+        const QByteArray name(200, 'n');
+        QVERIFY(makeChainBeyondPathLimit(dir.path(), 30, name)); // about 6000 bytes deep
+        RecordingErrorReporter reporter;
+        const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
+        QVERIFY(reporter.reports.isEmpty());
+        const qsizetype rootBytes = QFile::encodeName(dir.path()).size();
+        const qsizetype expected = (4096 - 1 - rootBytes - 1 - 5) / 201 + 1; // every f.vcf whose path fits
+        QCOMPARE(result.paths.size(), expected);
+        for (const QString& path : result.paths) {
+            QVERIFY(QFile::encodeName(path).size() < 4096);
+            QVERIFY(FileExistsOnDisk(path));
+        }
+        removeTreeAt(AT_FDCWD, QFile::encodeName(dir.path() + u'/' + QString::fromLatin1(name)).constData());
+    }
+
+    void scan_startFolderForms()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "s/b.vcf", "link -> s"}));
+        RecordingErrorReporter reporter;
+        const QStringList rows = pathsBelow(dir.path(), {"a.vcf", "s/b.vcf"});
+        QCOMPARE(scanFolderTree(dir.path() + "/", vcfFilePattern(), reporter).paths, rows);
+        QCOMPARE(scanFolderTree(dir.path() + "//", vcfFilePattern(), reporter).paths, rows);
+        // A chosen link is walked; only links met below it are not.
+        QCOMPARE(scanFolderTree(dir.path() + "/link", vcfFilePattern(), reporter).paths,
+                 pathsBelow(dir.path(), {"link/b.vcf"}));
+        QVERIFY(scanFolderTree(dir.path() + "/nowhere", vcfFilePattern(), reporter).paths.isEmpty());
+        QVERIFY(scanFolderTree(dir.path() + "/a.vcf", allFilesPattern(), reporter).paths.isEmpty());
+        QVERIFY(scanFolderTree(QString(), allFilesPattern(), reporter).paths.isEmpty());
+        QVERIFY(reporter.reports.isEmpty());
+    }
+
+    void scan_listsEachFolderOnceAndYieldsPerFolder()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a/1.vcf", "a/b/2.vcf", "a/b/c/", "d/", "e/3.vcf", "e/4.txt"}));
+        RecordingErrorReporter reporter;
+        int yields = 0;
+        const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter, [&] { ++yields; });
+        QCOMPARE(result.folderCount, 6);
+        QCOMPARE(result.listingCount, 6);
+        QCOMPARE(yields, 6 + 5); // each folder, and each sub-folder as it is examined
+    }
+
+    void walk_breadthFirstWithSeparatorsAndOneLevelOnly()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"b/x/", "a/y/z/", "c/"}));
+        RecordingErrorReporter reporter;
+        const QString root = dir.path() + u'/';
+        QStringList all{root};
+        GetSubDirectories2016(all, true, reporter);
+        QCOMPARE(all, (QStringList{root, root + "a/", root + "b/", root + "c/", root + "a/y/", root + "b/x/",
+                                   root + "a/y/z/"}));
+        QStringList one{root};
+        GetSubDirectories2016(one, false, reporter);
+        QCOMPARE(one, (QStringList{root, root + "a/", root + "b/", root + "c/"}));
+        // A starting entry that is no folder stays as it is; the walk has nothing to list there.
+        QStringList missing{root + "nowhere/"};
+        GetSubDirectories2016(missing, true, reporter);
+        QCOMPARE(missing, QStringList{root + "nowhere/"});
+        QVERIFY(reporter.reports.isEmpty());
+    }
+
+    void walk_failureIsReportedUnderItsOwnLocationAndTheWalkGoesOn()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a/1.vcf", "b/2.vcf"}));
+        RecordingErrorReporter reporter;
+        int calls = 0;
+        const auto failOnce = [&calls] {
+            if (++calls == 1)
+                throw ProcedureFailure(QStringLiteral("Out of string space"));
+        };
+        const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter, failOnce);
+        QCOMPARE(reporter.reports.size(), 1);
+        QCOMPARE(reporter.reports[0].location, QStringLiteral("in Quorvel2021/08/31.AddFolder.GetSubDirectories2016 "));
+        QCOMPARE(reporter.reports[0].line, 100);
+        QCOMPARE(reporter.reports[0].description, QStringLiteral("Out of string space"));
+        // The chosen folder failed before its listing, so nothing below it was found.
+        QVERIFY(result.paths.isEmpty());
+    }
+
+    void getFilesInFolder_matchingFilesOnlyInWindowsOrder()
+    {
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"b.vcf", "A.VCF", "c.txt", "sub.vcf/", "sub.vcf/in.vcf", "~t.vcf"}));
+        QCOMPARE(GetFilesInFolder(dir.path(), vcfFilePattern()), (QStringList{"A.VCF", "b.vcf", "~t.vcf"}));
+        QCOMPARE(GetFilesInFolder(dir.path() + u'/', allFilesPattern()),
+                 (QStringList{"A.VCF", "b.vcf", "c.txt", "~t.vcf"}));
+        QVERIFY(GetFilesInFolder(dir.path() + "/nowhere", allFilesPattern()).isEmpty());
+    }
+
+    void fileExistsOnDisk_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("file") << "f.vcf" << true;
+        QTest::newRow("link to a file") << "link.vcf" << true;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("broken link") << "broken" << false;
+        QTest::newRow("named pipe") << "pipe" << false;
+    }
+
+    void fileExistsOnDisk()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"f.vcf", "link.vcf -> f.vcf", "folder/", "broken -> gone", "pipe|"}));
+        QCOMPARE(FileExistsOnDisk(dir.path() + u'/' + relative), exists);
+    }
+
+    void hasUnsafeCharacters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("unsafeInWindows1252");
+        QTest::addColumn<bool>("unsafeInUnicode");
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("plain letters, blanks and signs") << "My Contacts (2021) - Copy" << false << false;
+        QTest::newRow("Latin-1 letters") << "Café Müller ÿ" << false << false;
+        QTest::newRow("question mark") << "why?" << true << true;
+        QTest::newRow("tab, below 32") << "a\tb" << true << true;
+        QTest::newRow("delete, code 127") << "a\x7f" << true << true;
+        QTest::newRow("C1 control, code 133") << QString(QChar(0x85)) << true << true;
+        QTest::newRow("euro sign, code 128 in Windows-1252") << "5€" << true << false;
+        QTest::newRow("curly quote, code 146 in Windows-1252") << "Tom’s" << true << false;
+        QTest::newRow("Y with diaeresis, code 159 in Windows-1252") << "Ÿ" << true << false;
+        QTest::newRow("letter outside Windows-1252") << "Łódź" << true << false;
+        QTest::newRow("Cyrillic") << "Контакты" << true << false;
+        QTest::newRow("emoji, a surrogate pair") << "a😀" << true << false;
+    }
+
+    void hasUnsafeCharacters()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, unsafeInWindows1252);
+        QFETCH(bool, unsafeInUnicode);
+        QCOMPARE(HasUnsafeCharacters(name, NameCodePage::Windows1252), unsafeInWindows1252);
+        QCOMPARE(HasUnsafeCharacters(name, NameCodePage::Unicode), unsafeInUnicode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFolderScan)
+#include "TestFolderScan.moc"

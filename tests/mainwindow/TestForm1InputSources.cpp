@@ -1,0 +1,136 @@
+// The main window's buttons and drop that fill the input file list from a folder tree, from path
+// list files and from the sample files, driven through the real window.
+
+#include "../inputs/FolderTree.h"
+#include "Form1Fixture.h"
+#include "inputs/SampleFiles.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QUrl>
+
+using namespace cardisto;
+using namespace cardisto::test;
+
+namespace {
+
+struct Window : Form1Fixture {
+    InputFileList& list() { return form().inputFiles(); }
+    void click(const char* button) { control<QPushButton>(button)->click(); }
+
+    void drop(const QStringList& paths)
+    {
+        auto* view = control<QTableView>("ListView1");
+        QMimeData files;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        files.setUrls(urls);
+        const QPoint at = view->viewport()->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &drop);
+    }
+
+    QTemporaryDir treeDir;
+    QString tree() const { return treeDir.path(); }
+};
+
+} // namespace
+
+class TestForm1InputSources : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void addAllVcfFilesInFolder_walksTheTreeWithTheHourglass()
+    {
+        Window w;
+        w.start();
+        const QString tree = w.tree();
+        QVERIFY(makeFolderTree(tree, {"b.vcf", "A.VCF", "note.txt", "~lock.vcf", "s/c.vcf", "s/up -> .."}));
+        w.store().save(SettingKey::LastFolder, QStringLiteral("/earlier"));
+        bool busyDuringWalk = false;
+        w.platform.chooseFolder(tree);
+        QObject::connect(&w.list(), &QAbstractItemModel::rowsInserted, &w.form(),
+                         [&] { busyDuringWalk = w.form().isBusy(); });
+        w.click("PushButton5");
+        QCOMPARE(w.list().texts(), pathsBelow(tree, {"A.VCF", "b.vcf", "s/c.vcf"}));
+        QVERIFY(busyDuringWalk);
+        QVERIFY(!w.form().isBusy());
+        QCOMPARE(w.platform.dialogs.last().title, QStringLiteral("Please select folder:"));
+        QCOMPARE(w.platform.dialogs.last().startFolder, QStringLiteral("/earlier"));
+        QCOMPARE(w.store().read(SettingKey::LastFolder), tree);
+        QVERIFY(w.platform.boxes.isEmpty());
+
+        w.click("PushButton5"); // cancelled: nothing changes
+        QCOMPARE(w.list().count(), 3);
+        QCOMPARE(w.store().read(SettingKey::LastFolder), tree);
+
+        // A folder without vCard files adds nothing, says nothing, and still becomes the last folder.
+        w.platform.chooseFolder(tree + "/s");
+        QVERIFY(QFile::remove(tree + "/s/c.vcf"));
+        w.click("PushButton5");
+        QCOMPARE(w.list().count(), 3);
+        QCOMPARE(w.store().read(SettingKey::LastFolder), tree + "/s");
+        QVERIFY(w.platform.boxes.isEmpty());
+    }
+
+    void droppedFolder_addsFilesOfEveryTypeAtItsPlace()
+    {
+        Window w;
+        w.start();
+        const QString tree = w.tree();
+        QVERIFY(makeFolderTree(tree, {"f/a.vcf", "f/b.txt", "f/sub/c.doc", "loose.txt"}));
+        w.drop({tree + "/loose.txt", tree + "/f", "/elsewhere/z.vcf"});
+        QCOMPARE(w.list().texts(), pathsBelow(tree, {"loose.txt", "f/a.vcf", "f/b.txt", "f/sub/c.doc"}) +
+                                       QStringList{"/elsewhere/z.vcf"});
+        QVERIFY(!w.form().isBusy());
+    }
+
+    void listFile_appendsItsLinesAfterTheHelpBox()
+    {
+        Window w;
+        w.start();
+        const QString lf = w.writeFile("lf.txt", "/a.vcf\n/b.vcf\n");
+        const QString cr = w.writeFile("cr.txt", "/c.vcf\r\r/a.vcf");
+        w.platform.chooseFiles({lf, cr});
+        w.click("PushButton21");
+        QCOMPARE(w.list().texts(), (QStringList{"/a.vcf", "/b.vcf", "", "/c.vcf", "", "/a.vcf"}));
+        QCOMPARE(w.platform.messages(), QStringList{"File should look like:\rC:\\test\\1.txt\rC:\\test\\2.txt\retc."});
+        QCOMPARE(w.platform.dialogs.last().title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
+        QCOMPARE(w.platform.dialogs.last().filter, QStringLiteral("All Files (*.*)|*.*|"));
+
+        w.platform.chooseFiles({w.programFolder() + "/missing.txt"});
+        w.click("PushButton21");
+        QCOMPARE(w.platform.messages().last(), QStringLiteral("File not found"));
+        QCOMPARE(w.list().count(), 6);
+    }
+
+    void samples_firstStartWithoutThemThenRecordedAndLoadedOnce()
+    {
+        Window w;
+        w.start(); // no Samples folder yet
+        QCOMPARE(w.store().read(SettingKey::Snapshot), QString());
+        w.click("PushButton23");
+        QCOMPARE(w.list().count(), 0);
+        QCOMPARE(w.platform.questions(), QStringList{openSampleFolderQuestion()});
+
+        const QString samples = w.programFolder() + "/Samples";
+        QVERIFY(makeFolderTree(samples, {"Two.vcf", "one.vcf"}));
+        w.restart();
+        const QStringList rows = pathsBelow(samples, {"one.vcf", "Two.vcf"});
+        w.platform.answerYes();
+        w.click("PushButton23");
+        QCOMPARE(w.list().texts(), rows);
+        QCOMPARE(w.platform.openedFolders(), QStringList{samples + u'/'});
+        w.click("PushButton23"); // pressed again: nothing new, the question all the same
+        QCOMPARE(w.list().texts(), rows);
+        QCOMPARE(w.platform.questions().size(), 3);
+        QCOMPARE(w.platform.openedFolders().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestForm1InputSources)
+#include "TestForm1InputSources.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace cardisto::test {
+
+// Files may grow to `bytes` at most while it lives, so that a write beyond fails as on a full disk
+// (even for root, whom folder permissions do not stop).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_savedHandler)(int);
+};
+
+} // namespace cardisto::test

@@ -1,0 +1,82 @@
+#pragma once
+
+// Reads an .xlsx workbook back with an independent reader (python3 with openpyxl, through
+// dump_xlsx.py), for the tests of the spreadsheet export. A test target that includes this passes
+// the script's path as CARDISTO_XLSX_DUMP_SCRIPT.
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QStringList>
+#include <QTest>
+
+namespace cardisto::test {
+
+inline const QString kWorkbookReaderPython = QStringLiteral("/usr/bin/python3");
+
+// One sheet as an independent reader sees it: rows of cells, "" for an empty cell; every cell that
+// is not empty must be a text cell.
+struct SheetContents {
+    QString title;
+    QList<QStringList> rows;
+    QJsonObject widths;
+};
+
+// Reads the workbook back with openpyxl. Sets skip when the reader is not installed.
+// READ_WORKBOOK(path) below declares `sheets` in the test, or skips it.
+inline QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& problem)
+{
+    skip = false;
+    QList<SheetContents> sheets;
+    if (!QFileInfo::exists(kWorkbookReaderPython)) {
+        skip = true;
+        return sheets;
+    }
+    QProcess python;
+    python.start(kWorkbookReaderPython, {QStringLiteral(CARDISTO_XLSX_DUMP_SCRIPT), path});
+    if (!python.waitForFinished(60000)) {
+        problem = QStringLiteral("the reader did not finish");
+        return sheets;
+    }
+    if (python.exitCode() == 77) {
+        skip = true;
+        return sheets;
+    }
+    if (python.exitCode() != 0) {
+        problem = QString::fromUtf8(python.readAllStandardError());
+        return sheets;
+    }
+    const QJsonArray json = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    for (const auto& sheetValue : json) {
+        const QJsonObject sheet = sheetValue.toObject();
+        SheetContents contents{sheet["title"].toString(), {}, sheet["widths"].toObject()};
+        for (const auto& rowValue : sheet["rows"].toArray()) {
+            QStringList row;
+            for (const QJsonValue cell : rowValue.toArray()) {
+                if (cell.isNull()) {
+                    row.append(QString());
+                    continue;
+                }
+                if (cell["type"].toString() != QStringLiteral("s"))
+                    problem = QStringLiteral("a cell that is not text: ") + cell["value"].toVariant().toString();
+                row.append(cell["value"].toString());
+            }
+            contents.rows.append(row);
+        }
+        sheets.append(contents);
+    }
+    return sheets;
+}
+
+} // namespace cardisto::test
+
+#define READ_WORKBOOK(path)                                                                                            \
+    bool skip = false;                                                                                                 \
+    QString problem;                                                                                                   \
+    const QList<cardisto::test::SheetContents> sheets = cardisto::test::readWorkbook((path), skip, problem);           \
+    if (skip)                                                                                                          \
+        QSKIP("python3 with openpyxl is not installed");                                                               \
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
