@@ -2,7 +2,6 @@
 #include "VcfFiles.h"
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
-#include "extraction/windows/ToolWindowHelp.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -210,14 +209,6 @@ private Q_SLOTS:
         QCOMPARE(window.text4->text(), QString(" target"));
         context.closing = true;
         QVERIFY(window.form.close());
-    }
-
-    void help_showsTheBetweenMarkersMessage()
-    {
-        FakeToolWindowContext context(freshSettingsFile());
-        BetweenWindow window(context);
-        QTest::mouseClick(window.help, Qt::LeftButton);
-        QCOMPARE(context.fakePlatform.messages(), QStringList{betweenMarkersHelpText()});
     }
 
     void hourglassShowsOnThisWindowWhileAFileIsRead()

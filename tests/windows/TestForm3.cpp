@@ -1,7 +1,6 @@
 #include "FakeToolWindowContext.h"
 #include "VcfFiles.h"
 #include "extraction/windows/Form3.h"
-#include "extraction/windows/ToolWindowHelp.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -47,7 +46,6 @@ struct TextSetWindow {
     QPushButton* clear = form.findChild<QPushButton*>("PushButton5");
     QPushButton* load = form.findChild<QPushButton*>("PushButton3");
     QPushButton* start = form.findChild<QPushButton*>("PushButton4");
-    QPushButton* help = form.findChild<QPushButton*>("PushButton11");
 };
 
 } // namespace
@@ -254,27 +252,6 @@ private Q_SLOTS:
         QCOMPARE(context.reporter.reports.at(0).location, QString("in Velmora2021/08/31.Form3.PushButton3_Click "));
         QCOMPARE(context.reporter.reports.at(1).location, QString("in Velmora2021/08/31.Form3.PushButton2_Click "));
         QVERIFY(context.reporter.reports.at(1).description.contains("Combo1"));
-    }
-
-    void close_hidesAndKeepsTheItems_untilTheMainWindowIsClosing()
-    {
-        FakeToolWindowContext context(freshSettingsFile());
-        TextSetWindow window(context);
-        window.addItem("a");
-        QVERIFY(!window.form.close());
-        QVERIFY(window.form.isHidden());
-        window.form.showWithoutModality();
-        QCOMPARE(window.items(), QStringList{"a"});
-        context.closing = true;
-        QVERIFY(window.form.close());
-    }
-
-    void help_showsTheTextSetMessage()
-    {
-        FakeToolWindowContext context(freshSettingsFile());
-        TextSetWindow window(context);
-        window.click(window.help);
-        QCOMPARE(context.fakePlatform.messages(), QStringList{textSetHelpText()});
     }
 };
 

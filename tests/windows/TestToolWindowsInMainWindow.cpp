@@ -184,14 +184,6 @@ private Q_SLOTS:
         main.restart();
         QVERIFY(comboItems(main.openTextSetWindow()).isEmpty());
     }
-
-    void markers_areRestoredAfterARestart()
-    {
-        MainWindow main;
-        QTest::keyClicks(child<QLineEdit>(main.openBetweenWindow(), "Text4"), "</a>");
-        main.restart();
-        QCOMPARE(child<QLineEdit>(main.openBetweenWindow(), "Text4")->text(), QString("</a>"));
-    }
 };
 
 QTEST_MAIN(TestToolWindowsInMainWindow)
