@@ -3,7 +3,6 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace cardisto {
@@ -28,7 +27,8 @@ std::optional<bool> IsFolder(const QString& path);
 // Joins a folder and a name with one separator, then collapses doubled separators.
 QString joinFolderAndName(const QString& folder, const QString& name);
 
-// The whole file as bytes; throws ProcedureFailure with a readable description when it cannot.
+// The whole file as bytes; throws ProcedureFailure with a readable description when it cannot, and
+// for anything that is not a plain file (a folder, a named pipe, a device).
 QByteArray readWholeFile(const QString& path);
 
 // The lines of a text file (CR LF, LF or CR ends); an empty file gives one empty line.
