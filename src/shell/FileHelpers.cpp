@@ -106,6 +106,14 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
+QByteArray readWholeTextFile(const QString& path)
+{
+    QByteArray bytes = readWholeFile(path);
+    if (looksLikeBinaryData(bytes))
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
+    return bytes;
+}
+
 QStringList ReadLinesToArray(const QString& path)
 {
     const QString text = decodeTextFile(readWholeFile(path));

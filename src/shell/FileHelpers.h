@@ -31,6 +31,9 @@ QString joinFolderAndName(const QString& folder, const QString& name);
 // for anything that is not a plain file (a folder, a named pipe, a device).
 QByteArray readWholeFile(const QString& path);
 
+// As readWholeFile, and refuses a file that is plainly no text (looksLikeBinaryData).
+QByteArray readWholeTextFile(const QString& path);
+
 // The lines of a text file (CR LF, LF or CR ends); an empty file gives one empty line.
 // Throws ProcedureFailure when the file cannot be read.
 QStringList ReadLinesToArray(const QString& path);

@@ -6,6 +6,7 @@
 #include "PipeWatch.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <optional>
 #include <sys/stat.h>
 
@@ -21,7 +22,39 @@ const QByteArray kCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;
 const QStringList kCardAllFields{"Ann Lee", "Lee", "Ann", "ann@x"};
 const QStringList kCardSomeFields{"Lee", "Ann", "ann@x"};
 
+const QString kNotText = QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).");
 const QString kNotAFile = QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.");
+
+QByteArray randomBytes(quint32 seed, qsizetype size)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+QByteArray pngImage()
+{
+    QByteArray png =
+        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x40\0\0\0\x40\x08\x06\0\0\0\xaa\x69\x71\xde", 33);
+    png += QByteArray("\0\0\x10\0IDAT", 8) + randomBytes(7, 4096) + QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12);
+    return png;
+}
+
+QByteArray jpegImage()
+{
+    return QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 20) + randomBytes(11, 8192) +
+           QByteArray("\xff\xd9", 2);
+}
+
+QStringList repeated(const QStringList& list, int times)
+{
+    QStringList result;
+    for (int i = 0; i < times; ++i)
+        result += list;
+    return result;
+}
 
 QByteArray utf16LittleEndian(const QByteArray& ascii)
 {
@@ -107,8 +140,17 @@ private Q_SLOTS:
                               const QStringList& some = {}, const QString& error = {}) {
             QTest::newRow(name) << InputKind::Bytes << content << all << some << error;
         };
-        // A damaged tail of zero bytes (as a crash can leave) does not cost the contacts before it.
-        bytes("vCard with a tail of zero bytes", kCard + QByteArray(20000, '\0'), kCardAllFields, kCardSomeFields);
+        bytes("PNG image", pngImage(), {}, {}, kNotText);
+        bytes("JPEG image", jpegImage(), {}, {}, kNotText);
+        bytes("random bytes", randomBytes(20240531, 65536), {}, {}, kNotText);
+        bytes("all zero bytes", QByteArray(65536, '\0'), {}, {}, kNotText);
+        // Without its byte-order mark UTF-16 cannot be told from binary data.
+        bytes("UTF-16 without byte-order mark", utf16LittleEndian(kCard), {}, {}, kNotText);
+        // A damaged tail of zero bytes (as a crash can leave) does not cost the contacts before it, once
+        // they fill more than the start that tells text from binary data.
+        const int cards = 100;
+        bytes("vCard with a tail of zero bytes", kCard.repeated(cards) + QByteArray(20000, '\0'),
+              repeated(kCardAllFields, cards), repeated(kCardSomeFields, cards));
         // Bytes that are no UTF-8 are read as Windows-1252, so nothing is lost.
         bytes("invalid UTF-8", "FN:Jos\xe9 \xc3\x28Ruiz\r\nEMAIL;TYPE=INTERNET:j\xf6rg@x\r\nNOTE;X=Y:cut \xe2\x82",
               {"Jos\u00e9 \u00c3(Ruiz", "j\u00f6rg@x", "cut \u00e2\u201a"}, {"j\u00f6rg@x"});
@@ -178,6 +220,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
 
+        QTest::newRow("JPEG image") << InputKind::Bytes << jpegImage() << kNotText;
+        QTest::newRow("all zero bytes") << InputKind::Bytes << QByteArray(4096, '\0') << kNotText;
         QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << kNotAFile;
         QTest::newRow("folder named like a vCard file")
             << InputKind::Folder << QByteArray() << QStringLiteral("Cannot read %1: it is a folder, not a file.");
