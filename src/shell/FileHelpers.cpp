@@ -116,7 +116,7 @@ QByteArray readWholeTextFile(const QString& path)
 
 QStringList ReadLinesToArray(const QString& path)
 {
-    const QString text = decodeTextFile(readWholeFile(path));
+    const QString text = decodeTextFile(readWholeTextFile(path));
     QStringList lines;
     if (text.isEmpty()) {
         lines.append(QString());

@@ -35,7 +35,7 @@ QByteArray readWholeFile(const QString& path);
 QByteArray readWholeTextFile(const QString& path);
 
 // The lines of a text file (CR LF, LF or CR ends); an empty file gives one empty line.
-// Throws ProcedureFailure when the file cannot be read.
+// Throws ProcedureFailure when the file cannot be read or is plainly no text.
 QStringList ReadLinesToArray(const QString& path);
 
 // Rows of a path list file: lines end at CR or CR LF, and every LF inside a line cuts it again, so

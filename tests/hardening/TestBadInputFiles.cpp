@@ -2,11 +2,11 @@
 // through "Extract All Lines" of the real main window in both field modes, and through
 // cardisto-cli: what the user sees, and that the run goes on with the next file.
 
+#include "BinaryContent.h"
 #include "HardeningWindow.h"
 #include "PipeWatch.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <optional>
 #include <sys/stat.h>
 
@@ -25,43 +25,12 @@ const QStringList kCardSomeFields{"Lee", "Ann", "ann@x"};
 const QString kNotText = QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).");
 const QString kNotAFile = QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.");
 
-QByteArray randomBytes(quint32 seed, qsizetype size)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
-
-QByteArray pngImage()
-{
-    QByteArray png =
-        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x40\0\0\0\x40\x08\x06\0\0\0\xaa\x69\x71\xde", 33);
-    png += QByteArray("\0\0\x10\0IDAT", 8) + randomBytes(7, 4096) + QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12);
-    return png;
-}
-
-QByteArray jpegImage()
-{
-    return QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 20) + randomBytes(11, 8192) +
-           QByteArray("\xff\xd9", 2);
-}
-
 QStringList repeated(const QStringList& list, int times)
 {
     QStringList result;
     for (int i = 0; i < times; ++i)
         result += list;
     return result;
-}
-
-QByteArray utf16LittleEndian(const QByteArray& ascii)
-{
-    QByteArray bytes;
-    for (const char c : ascii)
-        bytes += QByteArray(1, c) + QByteArray(1, '\0');
-    return bytes;
 }
 
 struct CliRun {
