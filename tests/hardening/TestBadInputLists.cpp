@@ -1,6 +1,6 @@
 // Long and broken lists given to the real windows: a path list file of 100,000 lines, list and item
-// files that are no text, a text set of 10,000 items, and markers longer than the text they are
-// looked for in.
+// files that are no text, a text set of 10,000 items, a line-number list of 10,000 numbers, texts
+// longer than a text box used to hold, and markers longer than the text they are looked for in.
 
 #include "BinaryContent.h"
 #include "HardeningWindow.h"
@@ -63,6 +63,15 @@ QString makeNoTextFile(HardeningWindow& w, NoTextKind kind, std::optional<PipeWa
         return path;
     }
     return path;
+}
+
+// The lines "line-1@x" to "line-<count>@x", one contact each.
+QString writeNumberedContacts(HardeningWindow& w, int count)
+{
+    QStringList emails;
+    for (int i = 1; i <= count; ++i)
+        emails.append(QStringLiteral("line-%1@x").arg(i));
+    return w.writeContacts(QStringLiteral("numbered.vcf"), emails);
 }
 
 } // namespace
@@ -192,6 +201,60 @@ private Q_SLOTS:
         QCOMPARE(stored.size(), 10'001);
         w.restart();
         QCOMPARE(openTextSetWindow(w)->items().items(), stored);
+    }
+
+    void lineNumberListOf10000Numbers()
+    {
+        HardeningWindow w;
+        w.listFiles({writeNumberedContacts(w, 10'050)});
+        // Last to first with a blank after each comma, as a pasted list may come.
+        QStringList numbers;
+        for (int i = 10'000; i >= 1; --i)
+            numbers.append(QString::number(i));
+        const QString list = numbers.join(QStringLiteral(", "));
+        auto* text5 = w.control<QLineEdit>("Text5");
+        text5->insert(list); // as a paste does
+        QCOMPARE(text5->text(), list);
+        w.click("PushButton7");
+
+        // In file order, whatever the order of the numbers.
+        const QStringList rows = w.resultRows();
+        QCOMPARE(rows.size(), 10'000);
+        QCOMPARE(rows.first(), QStringLiteral("line-1@x"));
+        QCOMPARE(rows.last(), QStringLiteral("line-10000@x"));
+        QVERIFY(w.platform.boxes.isEmpty());
+
+        w.restart();
+        QCOMPARE(w.control<QLineEdit>("Text5")->text(), list);
+    }
+
+    void textBoxesHoldLongTexts_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("Text1, containing") << "Text1";
+        QTest::newRow("Text2, not containing") << "Text2";
+        QTest::newRow("Text5, line numbers") << "Text5";
+        QTest::newRow("Text3, start marker") << "Text3";
+        QTest::newRow("Text4, end marker") << "Text4";
+    }
+
+    // A pasted text is neither cut nor stored cut, and comes back whole at the next start.
+    void textBoxesHoldLongTexts()
+    {
+        QFETCH(QString, box);
+        const QString text = QStringLiteral("0123456789,").repeated(4000);
+        HardeningWindow w;
+        const bool marker = box == u"Text3" || box == u"Text4";
+        auto window = [&]() -> QWidget* {
+            return marker ? static_cast<QWidget*>(openBetweenWindow(w)) : &w.form();
+        };
+        auto* edit = child<QLineEdit>(window(), qPrintable(box));
+        edit->insert(text);
+        QCOMPARE(edit->text().size(), text.size());
+
+        w.restart();
+        QCOMPARE(child<QLineEdit>(window(), qPrintable(box))->text(), text);
+        QVERIFY(w.platform.boxes.isEmpty());
     }
 
     void markersLongerThanTheText_data()
