@@ -1,9 +1,10 @@
 // Settings files that hold what the program cannot use, met by the real main window at start-up:
 // an unconvertible text for every key that is converted, values of other types that an INI file can
-// hold, and a file that is no settings file at all.
+// hold, a damaged record of the sample files, and a file that is no settings file at all.
 
 #include "BinaryContent.h"
 #include "extraction/windows/Form2.h"
+#include "inputs/SampleFiles.h"
 #include "mainwindow/Form1Fixture.h"
 #include "shell/ErrorReport.h"
 
@@ -150,6 +151,30 @@ private Q_SLOTS:
         QCOMPARE(between->findChild<QLineEdit*>("Text3")->text(), QString());
         QCOMPARE(between->findChild<QLineEdit*>("Text4")->text(), QStringLiteral("unended\n"));
         QVERIFY(f.platform.boxes.isEmpty());
+    }
+
+    // A record that cannot be read back is made again at start-up, so that the sample files stay
+    // within reach, and the start-up says so.
+    void damagedSampleRecord()
+    {
+        Form1Fixture f;
+        QVERIFY(QDir(f.programFolder()).mkpath(QStringLiteral("Samples")));
+        const QString sample = f.writeFile(QStringLiteral("program/Samples/a.vcf"), "EMAIL:a@x\r\n");
+        writeSettings(f.settingsFile(), "[Cardisto]\nSnapshot=not a record!\n");
+        f.start();
+        QCOMPARE(f.platform.errors(),
+                 QStringList{formLoadError(QStringLiteral("The stored record of the sample files was damaged; the "
+                                                          "sample files have been recorded again."),
+                                           108)});
+
+        f.platform.boxes.clear();
+        f.control<QPushButton>("PushButton23")->click();
+        QCOMPARE(f.form().inputFiles().texts(), QStringList{sample});
+        QCOMPARE(f.platform.questions(), QStringList{openSampleFolderQuestion()});
+        QVERIFY(f.platform.errors().isEmpty());
+
+        f.restart();
+        QVERIFY(f.platform.errors().isEmpty());
     }
 
     // A file that is no settings file at all: the window starts as on the first start, and what
