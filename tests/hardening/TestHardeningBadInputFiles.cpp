@@ -69,7 +69,7 @@ QString cliErrorText(const QString& description, const QString& procedure)
 
 Q_DECLARE_METATYPE(InputKind)
 
-class TestBadInputFiles : public QObject {
+class TestHardeningBadInputFiles : public QObject {
     Q_OBJECT
 private:
     // Makes the input of one case in the window's folder and returns its path.
@@ -227,5 +227,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBadInputFiles)
-#include "TestBadInputFiles.moc"
+QTEST_MAIN(TestHardeningBadInputFiles)
+#include "TestHardeningBadInputFiles.moc"

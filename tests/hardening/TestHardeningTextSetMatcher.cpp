@@ -34,7 +34,7 @@ QString randomText(QRandomGenerator& random, int shortest, int longest)
 
 } // namespace
 
-class TestTextSetMatcher : public QObject {
+class TestHardeningTextSetMatcher : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void countsAsThePlainTest_data()
@@ -74,5 +74,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTextSetMatcher)
-#include "TestTextSetMatcher.moc"
+QTEST_GUILESS_MAIN(TestHardeningTextSetMatcher)
+#include "TestHardeningTextSetMatcher.moc"

@@ -83,7 +83,7 @@ void addItem(FakePlatform& platform, Form3* textSets, const QString& text)
 
 } // namespace
 
-class TestSettingsSurviveKill : public QObject {
+class TestHardeningSettingsSurviveKill : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void everyChangeSurvivesAHardKill()
@@ -131,8 +131,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], kChildMode) == 0)
         changeEverythingThenDie(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    TestSettingsSurviveKill test;
+    TestHardeningSettingsSurviveKill test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "TestSettingsSurviveKill.moc"
+#include "TestHardeningSettingsSurviveKill.moc"

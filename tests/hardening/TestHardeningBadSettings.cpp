@@ -66,7 +66,7 @@ QString formLoadError(const QString& description, int line)
 
 } // namespace
 
-class TestBadSettings : public QObject {
+class TestHardeningBadSettings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void unconvertibleValues_data()
@@ -203,5 +203,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBadSettings)
-#include "TestBadSettings.moc"
+QTEST_MAIN(TestHardeningBadSettings)
+#include "TestHardeningBadSettings.moc"

@@ -78,7 +78,7 @@ QString writeNumberedContacts(HardeningWindow& w, int count)
 
 Q_DECLARE_METATYPE(NoTextKind)
 
-class TestBadInputLists : public QObject {
+class TestHardeningBadInputLists : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void pathListFileOf100000Lines()
@@ -294,5 +294,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBadInputLists)
-#include "TestBadInputLists.moc"
+QTEST_MAIN(TestHardeningBadInputLists)
+#include "TestHardeningBadInputLists.moc"

@@ -17,7 +17,7 @@ struct RemovedAtEnd {
 
 } // namespace
 
-class TestLargeInputFiles : public QObject {
+class TestHardeningLargeInputFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void oneLineOf200MB_data()
@@ -92,5 +92,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLargeInputFiles)
-#include "TestLargeInputFiles.moc"
+QTEST_MAIN(TestHardeningLargeInputFiles)
+#include "TestHardeningLargeInputFiles.moc"
