@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+
 #include <optional>
 
 namespace cardisto {

@@ -1,6 +1,7 @@
 #include "TextDecoding.h"
 
 #include <QStringDecoder>
+
 #include <algorithm>
 #include <cstring>
 
