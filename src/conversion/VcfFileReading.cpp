@@ -19,7 +19,7 @@ QByteArray ReadFileToString(const QString& path)
     const QFileInfo info(path);
     if (info.isFile() && info.size() <= 0)
         return QByteArrayLiteral("empty file");
-    return readWholeFile(path);
+    return readWholeTextFile(path);
 }
 
 QString ReadVCFSomeFields(const QString& path, const FieldGroups& groups, ErrorReporter& reporter)

@@ -10,7 +10,8 @@ namespace cardisto {
 class ErrorReporter;
 
 // The bytes of one input file: empty when the file does not exist, the marker "empty file" when it
-// has no bytes. Throws ProcedureFailure when it cannot be read; the calling conversion reports it.
+// has no bytes. Throws ProcedureFailure when it cannot be read or is plainly no text (it holds NUL
+// bytes and no UTF-16 byte-order mark); the calling conversion reports it.
 QByteArray ReadFileToString(const QString& path);
 
 // The converted text of one file for the ticked field groups. Read failures are reported at

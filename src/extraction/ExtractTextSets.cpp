@@ -1,7 +1,7 @@
 #include "ExtractionCommands.h"
 #include "ExtractionRun.h"
 #include "ResultsModel.h"
-#include "TextSetMatching.h"
+#include "TextSetMatcher.h"
 
 namespace cardisto {
 
@@ -27,9 +27,10 @@ void ExtractTextSets(ExtractionHost& host)
             guard(108, [&] { host.showMessage(fillOutTextSetMessage()); });
         } else {
             // Every item found in a line offers the line once, so the item list is read per line.
+            TextSetMatcher matcher;
             extractLinesOfEveryFile(
                 host, guard, {110, 112, 114, 116, 118}, PercentStyle::Truncated,
-                [&](qsizetype, QStringView line) { return MatchingItemCount(line, host.textSetItems()); });
+                [&](qsizetype, QStringView line) { return matcher.matchingItemCount(line, host.textSetItems()); });
         }
         guard(120, [&] { resetProgress(host); });
         guard(122, [&] { host.hideToolWindow(); });

@@ -14,7 +14,7 @@ QString fileNotFoundMessage()
 
 QStringList readPathListFile(const QString& path)
 {
-    return splitPathListText(decodeTextFile(readWholeFile(path)));
+    return splitPathListText(decodeTextFile(readWholeTextFile(path)));
 }
 
 void LoadListFromFile(InputFileList& list, const QString& path, Platform& platform)

@@ -3,6 +3,7 @@
 #include "FilePattern.h"
 #include "GetFilesInFolder.h"
 #include "InputFileList.h"
+#include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsStore.h"
@@ -48,8 +49,18 @@ void RecordSampleSnapshot(SettingsStore& settings, const ProgramFolder& programF
 
 void recordSampleSnapshotOnFirstStart(SettingsStore& settings, const ProgramFolder& programFolder)
 {
-    if (settings.read(SettingKey::Snapshot).isEmpty())
+    const QString stored = settings.read(SettingKey::Snapshot);
+    if (stored.isEmpty()) {
         RecordSampleSnapshot(settings, programFolder);
+        return;
+    }
+    try {
+        unscrambleSnapshot(stored);
+    } catch (const ProcedureFailure&) {
+        RecordSampleSnapshot(settings, programFolder);
+        throw ProcedureFailure(QStringLiteral(
+            "The stored record of the sample files was damaged; the sample files have been recorded again."));
+    }
 }
 
 QStringList recordedSampleFiles(const SettingsStore& settings)

@@ -28,7 +28,8 @@ QString sampleFileRecord(const ProgramFolder& programFolder);
 void RecordSampleSnapshot(SettingsStore& settings, const ProgramFolder& programFolder);
 
 // At start-up: records the sample files unless a record is stored already. The record is written
-// once and never updated afterwards.
+// once and never updated afterwards, unless it is damaged: then it is recorded again, so that the
+// sample files stay within reach, and ProcedureFailure tells the start-up so.
 void recordSampleSnapshotOnFirstStart(SettingsStore& settings, const ProgramFolder& programFolder);
 
 // The recorded sample paths; none for a missing record. Throws ProcedureFailure for a damaged one.

@@ -90,6 +90,9 @@ QByteArray readWholeFile(const QString& path)
     const QFileInfo info(path);
     if (info.isDir())
         throw ProcedureFailure(QStringLiteral("Cannot read %1: it is a folder, not a file.").arg(path));
+    // Opening a named pipe waits for a writer and a device may never end: only plain files are read.
+    if (info.exists() && !info.isFile())
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.").arg(path));
     if (info.size() > kLargestReadableFile)
         throw ProcedureFailure(QStringLiteral("Cannot read %1: the file is too large (%2 MB).")
                                    .arg(path)
@@ -103,9 +106,17 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
+QByteArray readWholeTextFile(const QString& path)
+{
+    QByteArray bytes = readWholeFile(path);
+    if (looksLikeBinaryData(bytes))
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
+    return bytes;
+}
+
 QStringList ReadLinesToArray(const QString& path)
 {
-    const QString text = decodeTextFile(readWholeFile(path));
+    const QString text = decodeTextFile(readWholeTextFile(path));
     QStringList lines;
     if (text.isEmpty()) {
         lines.append(QString());

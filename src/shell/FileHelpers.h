@@ -28,11 +28,15 @@ std::optional<bool> IsFolder(const QString& path);
 // Joins a folder and a name with one separator, then collapses doubled separators.
 QString joinFolderAndName(const QString& folder, const QString& name);
 
-// The whole file as bytes; throws ProcedureFailure with a readable description when it cannot.
+// The whole file as bytes; throws ProcedureFailure with a readable description when it cannot, and
+// for anything that is not a plain file (a folder, a named pipe, a device).
 QByteArray readWholeFile(const QString& path);
 
+// As readWholeFile, and refuses a file that is plainly no text (looksLikeBinaryData).
+QByteArray readWholeTextFile(const QString& path);
+
 // The lines of a text file (CR LF, LF or CR ends); an empty file gives one empty line.
-// Throws ProcedureFailure when the file cannot be read.
+// Throws ProcedureFailure when the file cannot be read or is plainly no text.
 QStringList ReadLinesToArray(const QString& path);
 
 // Rows of a path list file: lines end at CR or CR LF, and every LF inside a line cuts it again, so

@@ -114,8 +114,13 @@ bool SettingsStore::contains(SettingKey key) const
 
 bool SettingsStore::save(SettingKey key, const QString& text)
 {
+    // The status keeps the first error met: a store read from a malformed file reports that error
+    // for good, and writes over it, so only whether the file can be written tells then.
+    const QSettings::Status before = m_settings->status();
     m_settings->setValue(settingDefinition(key).name, text);
     m_settings->sync();
+    if (before != QSettings::NoError)
+        return m_settings->isWritable();
     return m_settings->status() == QSettings::NoError;
 }
 

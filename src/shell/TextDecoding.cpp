@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace cardisto {
@@ -138,6 +139,15 @@ QString decodeTextFile(QByteArrayView bytes)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
+}
+
+bool looksLikeBinaryData(QByteArrayView bytes)
+{
+    constexpr qsizetype kInspectedBytes = 8192;
+    const TextEncoding encoding = detectTextEncoding(bytes.first(std::min(bytes.size(), qsizetype(2))));
+    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
+        return false;
+    return bytes.first(std::min(bytes.size(), kInspectedBytes)).contains('\0');
 }
 
 } // namespace cardisto

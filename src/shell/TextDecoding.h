@@ -26,4 +26,9 @@ QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 // Text files that list paths or items: decoded as detected, without a leading byte-order mark.
 QString decodeTextFile(QByteArrayView bytes);
 
+// True for bytes that are plainly no text: a NUL byte within the first 8 KiB of a file that does
+// not begin with a UTF-16 byte-order mark (images, archives, programs, zero-filled files). Only the
+// start counts, so a text file whose damaged tail is zero bytes still reads.
+bool looksLikeBinaryData(QByteArrayView bytes);
+
 } // namespace cardisto

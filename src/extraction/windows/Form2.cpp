@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace cardisto {
 
 namespace {
@@ -47,6 +49,8 @@ QLineEdit* markerBox(const QString& name, QGroupBox* frame)
 {
     auto* box = new QLineEdit(frame);
     box->setObjectName(name);
+    // Not cut at the line edit's usual 32,767 characters: a marker is used and remembered whole.
+    box->setMaxLength(std::numeric_limits<int>::max());
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(box);
     return box;

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include <limits>
+
 namespace cardisto {
 
 namespace {
@@ -35,6 +37,9 @@ QLineEdit* textBox(QWidget* window, const char* name)
 {
     auto* box = named(new QLineEdit(window), name);
     box->setMinimumWidth(120);
+    // A line edit cuts texts at 32,767 characters unless told otherwise; a pasted list of line
+    // numbers or a long filter text must arrive and be remembered whole.
+    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 

@@ -1,0 +1,231 @@
+// Input files that are not what a vCard file should be, each listed between two good files and run
+// through "Extract All Lines" of the real main window in both field modes, and through
+// cardisto-cli: what the user sees, and that the run goes on with the next file.
+
+#include "BinaryContent.h"
+#include "HardeningWindow.h"
+#include "PipeWatch.h"
+
+#include <QProcess>
+#include <optional>
+#include <sys/stat.h>
+
+using namespace cardisto;
+using namespace cardisto::test;
+
+namespace {
+
+enum class InputKind { Bytes, Folder, Vanished, Pipe, Unreadable };
+
+const QByteArray kCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEMAIL;TYPE=INTERNET:ann@x\r\n"
+                         "END:VCARD\r\n";
+const QStringList kCardAllFields{"Ann Lee", "Lee", "Ann", "ann@x"};
+const QStringList kCardSomeFields{"Lee", "Ann", "ann@x"};
+
+const QString kNotText = QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).");
+const QString kNotAFile = QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.");
+
+QStringList repeated(const QStringList& list, int times)
+{
+    QStringList result;
+    for (int i = 0; i < times; ++i)
+        result += list;
+    return result;
+}
+
+struct CliRun {
+    bool finished = false;
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(CARDISTO_BINARY_DIR "/cardisto-cli"), arguments);
+    CliRun run;
+    run.finished = cli.waitForFinished(60000);
+    if (!run.finished) {
+        cli.kill();
+        cli.waitForFinished();
+    }
+    run.status = cli.exitCode();
+    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+// The error box as cardisto-cli writes it to standard error.
+QString cliErrorText(const QString& description, const QString& procedure)
+{
+    QString text =
+        errorBoxText(description, ErrorLocation::velmora(QStringLiteral("Extract1"), procedure), kFirstStatement);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return errorBoxCaption() + QStringLiteral(": ") + text + u'\n';
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(InputKind)
+
+class TestHardeningBadInputFiles : public QObject {
+    Q_OBJECT
+private:
+    // Makes the input of one case in the window's folder and returns its path.
+    static QString makeInput(HardeningWindow& w, InputKind kind, const QByteArray& bytes)
+    {
+        const QString path = w.pathOf(QStringLiteral("bad.vcf"));
+        switch (kind) {
+        case InputKind::Folder:
+            if (!QDir(w.folder()).mkdir(QStringLiteral("bad.vcf")))
+                qFatal("cannot make the folder");
+            break;
+        case InputKind::Pipe:
+            if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+                qFatal("cannot make the pipe");
+            break;
+        case InputKind::Bytes:
+        case InputKind::Vanished:
+        case InputKind::Unreadable:
+            w.writeFile(QStringLiteral("bad.vcf"), bytes);
+            break;
+        }
+        if (kind == InputKind::Unreadable && ::chmod(QFile::encodeName(path).constData(), 0) != 0)
+            qFatal("cannot take the permissions");
+        return path;
+    }
+
+private Q_SLOTS:
+    void badInput_data()
+    {
+        QTest::addColumn<InputKind>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("allFieldsRows");
+        QTest::addColumn<QStringList>("someFieldsRows");
+        QTest::addColumn<QString>("error"); // the description, %1 standing for the path; empty for none
+
+        const auto bytes = [](const char* name, const QByteArray& content, const QStringList& all = {},
+                              const QStringList& some = {}, const QString& error = {}) {
+            QTest::newRow(name) << InputKind::Bytes << content << all << some << error;
+        };
+        bytes("PNG image", pngImage(), {}, {}, kNotText);
+        bytes("JPEG image", jpegImage(), {}, {}, kNotText);
+        bytes("random bytes", randomBytes(20240531, 65536), {}, {}, kNotText);
+        bytes("all zero bytes", QByteArray(65536, '\0'), {}, {}, kNotText);
+        // Without its byte-order mark UTF-16 cannot be told from binary data.
+        bytes("UTF-16 without byte-order mark", utf16LittleEndian(kCard), {}, {}, kNotText);
+        // A damaged tail of zero bytes (as a crash can leave) does not cost the contacts before it, once
+        // they fill more than the start that tells text from binary data.
+        const int cards = 100;
+        bytes("vCard with a tail of zero bytes", kCard.repeated(cards) + QByteArray(20000, '\0'),
+              repeated(kCardAllFields, cards), repeated(kCardSomeFields, cards));
+        // Bytes that are no UTF-8 are read as Windows-1252, so nothing is lost.
+        bytes("invalid UTF-8", "FN:Jos\xe9 \xc3\x28Ruiz\r\nEMAIL;TYPE=INTERNET:j\xf6rg@x\r\nNOTE;X=Y:cut \xe2\x82",
+              {"Jos\u00e9 \u00c3(Ruiz", "j\u00f6rg@x", "cut \u00e2\u201a"}, {"j\u00f6rg@x"});
+        bytes("lone UTF-16 byte-order mark", "\xff\xfe");
+        bytes("lone UTF-16 big-endian byte-order mark", "\xfe\xff");
+        bytes("lone UTF-8 byte-order mark", "\xef\xbb\xbf");
+        bytes("UTF-16 of odd length", "\xff\xfe" + utf16LittleEndian(kCard) + "Z", kCardAllFields, kCardSomeFields);
+        bytes("UTF-16 of odd length, last line unended",
+              "\xff\xfe" + utf16LittleEndian("BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:ann@x") + "\n", {"ann@x"}, {"ann@x"});
+
+        QTest::newRow("folder named like a vCard file")
+            << InputKind::Folder << QByteArray() << QStringList() << QStringList()
+            << QStringLiteral("Cannot read %1: it is a folder, not a file.");
+        // A file that is gone by the time the run reaches it contributes nothing, like an empty one.
+        QTest::newRow("path that vanished after it was added")
+            << InputKind::Vanished << kCard << QStringList() << QStringList() << QString();
+        QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << QStringList() << QStringList() << kNotAFile;
+        QTest::newRow("file without read permission")
+            << InputKind::Unreadable << kCard << QStringList() << QStringList()
+            << QStringLiteral("Cannot open %1: Permission denied");
+    }
+
+    void badInput()
+    {
+        QFETCH(InputKind, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, allFieldsRows);
+        QFETCH(QStringList, someFieldsRows);
+        QFETCH(QString, error);
+        if (kind == InputKind::Unreadable && ::geteuid() == 0)
+            QSKIP("The superuser reads every file; the named pipe and the folder take the same path.");
+
+        HardeningWindow w;
+        const QString before = w.writeContacts(QStringLiteral("a-before.vcf"), {"before@x"});
+        const QString input = makeInput(w, kind, bytes);
+        const QString after = w.writeContacts(QStringLiteral("c-after.vcf"), {"after@x"});
+        std::optional<PipeWatch> watch;
+        if (kind == InputKind::Pipe)
+            watch.emplace(input);
+        w.platform.chooseFiles({before, input, after});
+        w.click("PushButton1");
+        QCOMPARE(w.form().inputFiles().texts(), (QStringList{before, input, after}));
+        if (kind == InputKind::Vanished)
+            QVERIFY(QFile::remove(input));
+
+        for (const bool allFields : {true, false}) {
+            allFields ? w.takeAllFields() : w.takeEveryFieldGroup();
+            w.platform.boxes.clear();
+            w.click("PushButton13");
+
+            QCOMPARE(w.resultRows(),
+                     QStringList{"before@x"} + (allFields ? allFieldsRows : someFieldsRows) + QStringList{"after@x"});
+            QCOMPARE(w.platform.errors(),
+                     error.isEmpty() ? QStringList() : QStringList{w.conversionErrorBox(error.arg(input))});
+            QVERIFY(w.platform.messages().isEmpty());
+            QVERIFY(!w.form().isBusy());
+        }
+        if (watch)
+            QVERIFY2(!watch->readerWasWaiting(), "the run waited for a writer on the pipe");
+        ::chmod(QFile::encodeName(input).constData(), 0600);
+    }
+
+    // The batch front end takes the same reading path; a script sees the message and status 1.
+    void badInputThroughTheBatchFrontEnd_data()
+    {
+        QTest::addColumn<InputKind>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("JPEG image") << InputKind::Bytes << jpegImage() << kNotText;
+        QTest::newRow("all zero bytes") << InputKind::Bytes << QByteArray(4096, '\0') << kNotText;
+        QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << kNotAFile;
+        QTest::newRow("folder named like a vCard file")
+            << InputKind::Folder << QByteArray() << QStringLiteral("Cannot read %1: it is a folder, not a file.");
+    }
+
+    void badInputThroughTheBatchFrontEnd()
+    {
+        QFETCH(InputKind, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        HardeningWindow w;
+        const QString input = makeInput(w, kind, bytes);
+        std::optional<PipeWatch> watch;
+        if (kind == InputKind::Pipe)
+            watch.emplace(input);
+
+        const CliRun convert = runCli({QStringLiteral("convert"), input});
+        QVERIFY(convert.finished);
+        QCOMPARE(convert.status, 1);
+        QCOMPARE(convert.out, QString());
+        QCOMPARE(convert.err, cliErrorText(error.arg(input), QStringLiteral("ReadVCFAllFields")));
+
+        // extract refuses a folder INPUT only when it holds no files; a pipe or a file goes to the run.
+        if (kind != InputKind::Folder) {
+            const QString good = w.writeContacts(QStringLiteral("good.vcf"), {"good@x"});
+            const CliRun extract = runCli({QStringLiteral("extract"), QStringLiteral("--all-lines"), input, good});
+            QVERIFY(extract.finished);
+            QCOMPARE(extract.status, 1);
+            QCOMPARE(extract.out, QStringLiteral("good@x\n"));
+            QCOMPARE(extract.err, cliErrorText(error.arg(input), QStringLiteral("ReadVCFAllFields")));
+        }
+        if (watch)
+            QVERIFY2(!watch->readerWasWaiting(), "cardisto-cli waited for a writer on the pipe");
+    }
+};
+
+QTEST_MAIN(TestHardeningBadInputFiles)
+#include "TestHardeningBadInputFiles.moc"
