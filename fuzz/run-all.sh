@@ -21,7 +21,7 @@ if [ -d ../shared/corpus/vcards ]; then
 fi
 { printf '\x00'; cat samples/*.vcf; } > "$seeds/all_samples"
 
-for target in FuzzConversion FuzzPathList FuzzLineNumbers FuzzExtractBetween FuzzStoredItems; do
+for target in FuzzConversion FuzzPathList FuzzLineNumbers FuzzExtractBetween FuzzStoredItems FuzzTextSetMatcher; do
     corpus="$work/$target"
     mkdir -p "$corpus"
     extra=("fuzz/seeds/$target")

@@ -1,5 +1,7 @@
 #include "ResultTextIndex.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -42,24 +44,94 @@ quint64 ResultTextIndex::hashOf(QStringView text)
     return hash != 0 ? hash : 1;
 }
 
-qsizetype ResultTextIndex::findSlot(QStringView text, quint64 hash) const
+ResultTextIndex::Table::Table(size_t capacity)
+    : m_slots(static_cast<Slot*>(std::calloc(capacity, sizeof(Slot)))),
+      m_counts(static_cast<quint32*>(std::calloc(capacity, sizeof(quint32)))), m_capacity(capacity)
 {
-    if (m_used == 0)
+    if (!m_slots || !m_counts) {
+        std::free(m_slots);
+        std::free(m_counts);
+        throw std::bad_alloc();
+    }
+}
+
+ResultTextIndex::Table::~Table()
+{
+    // A text moved out is a null string: its destructor has nothing to do, so it can be left out.
+    for (size_t at = 0; m_texts > 0 && at < m_capacity; ++at) {
+        if (m_slots[at].hash != 0 && !m_slots[at].text().isNull()) {
+            m_slots[at].text().~QString();
+            --m_texts;
+        }
+    }
+    std::free(m_slots);
+    std::free(m_counts);
+}
+
+void ResultTextIndex::Table::swap(Table& other) noexcept
+{
+    std::swap(m_slots, other.m_slots);
+    std::swap(m_counts, other.m_counts);
+    std::swap(m_capacity, other.m_capacity);
+    std::swap(m_texts, other.m_texts);
+}
+
+void ResultTextIndex::Table::take(size_t at, quint64 hash, QString&& text, quint32 count)
+{
+    Slot& slot = m_slots[at];
+    new (slot.textStorage) QString(std::move(text));
+    slot.hash = hash;
+    m_counts[at] = count;
+    ++m_texts;
+}
+
+void ResultTextIndex::Table::release(size_t at)
+{
+    Slot& slot = m_slots[at];
+    slot.text().~QString();
+    slot.hash = 0;
+    m_counts[at] = 0;
+    --m_texts;
+}
+
+QString ResultTextIndex::Table::moveOut(size_t at)
+{
+    --m_texts;
+    return std::move(m_slots[at].text());
+}
+
+qsizetype ResultTextIndex::findIn(const Table& table, QStringView text, quint64 hash, size_t skipBelow)
+{
+    if (table.empty())
         return -1;
-    for (qsizetype at = home(hash);; at = qsizetype((at + 1) & m_mask)) {
-        const Slot& slot = m_slots[size_t(at)];
+    for (size_t at = hash & table.mask();; at = (at + 1) & table.mask()) {
+        const Slot& slot = table.slot(at);
         if (slot.hash == 0)
             return -1;
-        if (slot.hash == hash && QStringView(slot.text) == text)
-            return at;
+        if (at >= skipBelow && slot.hash == hash && QStringView(slot.text()) == text)
+            return qsizetype(at);
     }
+}
+
+ResultTextIndex::Place ResultTextIndex::find(QStringView text, quint64 hash)
+{
+    if (const qsizetype at = findIn(m_table, text, hash, 0); at >= 0)
+        return {&m_table, at};
+    if (const qsizetype at = findIn(m_old, text, hash, m_moved); at >= 0)
+        return {&m_old, at};
+    return {};
+}
+
+bool ResultTextIndex::contains(QStringView text, quint64 hash) const
+{
+    return findIn(m_table, text, hash, 0) >= 0 || findIn(m_old, text, hash, m_moved) >= 0;
 }
 
 void ResultTextIndex::add(const QString& text)
 {
     const quint64 hash = hashOf(text);
-    if (const qsizetype at = findSlot(text, hash); at >= 0) {
-        ++m_counts[size_t(at)];
+    if (const Place found = find(text, hash); found.table) {
+        ++found.table->count(size_t(found.at));
         return;
     }
     addAbsent(text, hash);
@@ -67,72 +139,87 @@ void ResultTextIndex::add(const QString& text)
 
 void ResultTextIndex::addAbsent(const QString& text, quint64 hash)
 {
+    // Sixteen old slots per addition: the old table is empty after a sixteenth of its size in
+    // additions, so lookups seldom have two tables to look in, and no addition waits long.
+    moveSome(16);
     // At most three quarters full, so that probe runs stay short.
-    if ((m_used + 1) * 4 > qsizetype(m_slots.size()) * 3)
-        grow();
-    qsizetype at = home(hash);
-    while (m_slots[size_t(at)].hash != 0)
-        at = qsizetype((at + 1) & m_mask);
-    m_slots[size_t(at)] = {hash, text};
-    m_counts[size_t(at)] = 1;
+    if ((m_used + 1) * 4 > qsizetype(m_table.capacity()) * 3)
+        startGrowing();
+    place(m_table, hash, QString(text), 1);
     ++m_used;
+}
+
+void ResultTextIndex::place(Table& table, quint64 hash, QString&& text, quint32 count)
+{
+    size_t at = hash & table.mask();
+    while (table.slot(at).hash != 0)
+        at = (at + 1) & table.mask();
+    table.take(at, hash, std::move(text), count);
+}
+
+void ResultTextIndex::startGrowing()
+{
+    finishGrowing();
+    const size_t capacity = m_table.empty() ? size_t(kFirstCapacity) : m_table.capacity() * 2;
+    m_old = std::move(m_table);
+    m_table = Table(capacity);
+    m_moved = 0;
+}
+
+void ResultTextIndex::moveSome(size_t count)
+{
+    if (m_old.empty())
+        return;
+    const size_t end = std::min(m_old.capacity(), m_moved + count);
+    for (; m_moved < end; ++m_moved) {
+        Slot& slot = m_old.slot(m_moved);
+        // The old slot keeps its hash (and an empty text) so that probe runs through it stay linked.
+        if (slot.hash != 0)
+            place(m_table, slot.hash, m_old.moveOut(m_moved), m_old.count(m_moved));
+    }
+    if (m_moved == m_old.capacity()) {
+        m_old = Table();
+        m_moved = 0;
+    }
 }
 
 void ResultTextIndex::remove(QStringView text)
 {
-    qsizetype at = findSlot(text, hashOf(text));
+    finishGrowing(); // removals are rare (one row at a time, by hand): keep the gap closing simple
+    Table& table = m_table;
+    qsizetype at = findIn(table, text, hashOf(text), 0);
     if (at < 0)
         return;
-    if (--m_counts[size_t(at)] > 0)
+    if (--table.count(size_t(at)) > 0)
         return;
     // Close the gap by moving back the slots of the run that follows, so that no lookup stops early.
     qsizetype next = at;
     for (;;) {
-        next = qsizetype((next + 1) & m_mask);
-        Slot& candidate = m_slots[size_t(next)];
+        next = qsizetype((next + 1) & table.mask());
+        Slot& candidate = table.slot(size_t(next));
         if (candidate.hash == 0)
             break;
-        const qsizetype wanted = home(candidate.hash);
+        const qsizetype wanted = qsizetype(candidate.hash & table.mask());
         const bool movable = at <= next ? (wanted <= at || wanted > next) : (wanted <= at && wanted > next);
         if (movable) {
-            m_slots[size_t(at)] = std::move(candidate);
-            m_counts[size_t(at)] = m_counts[size_t(next)];
+            Slot& gap = table.slot(size_t(at));
+            gap.text() = std::move(candidate.text());
+            gap.hash = candidate.hash;
+            table.count(size_t(at)) = table.count(size_t(next));
             at = next;
         }
     }
-    m_slots[size_t(at)] = Slot();
-    m_counts[size_t(at)] = 0;
+    table.release(size_t(at));
     --m_used;
 }
 
 void ResultTextIndex::clear()
 {
     // Give the memory back: an index of millions of texts should not keep its table.
-    std::vector<Slot>().swap(m_slots);
-    std::vector<quint32>().swap(m_counts);
-    m_mask = 0;
+    m_table = Table();
+    m_old = Table();
+    m_moved = 0;
     m_used = 0;
-}
-
-void ResultTextIndex::grow()
-{
-    const size_t capacity = m_slots.empty() ? size_t(kFirstCapacity) : m_slots.size() * 2;
-    std::vector<Slot> slots(capacity);
-    std::vector<quint32> counts(capacity);
-    const quint64 mask = capacity - 1;
-    for (size_t i = 0; i < m_slots.size(); ++i) {
-        Slot& slot = m_slots[i];
-        if (slot.hash == 0)
-            continue;
-        size_t at = slot.hash & mask;
-        while (slots[at].hash != 0)
-            at = (at + 1) & mask;
-        slots[at] = std::move(slot);
-        counts[at] = m_counts[i];
-    }
-    m_slots = std::move(slots);
-    m_counts = std::move(counts);
-    m_mask = mask;
 }
 
 } // namespace cardisto
