@@ -1,6 +1,7 @@
 #include "AlignedTextFile.h"
 
 #include "ListColumns.h"
+#include "WriteBack.h"
 #include "WriteProgress.h"
 #include "shell/FileHelpers.h"
 
@@ -16,6 +17,9 @@ namespace {
 // Text is gathered into pieces of about this many characters before it goes to the device, so that
 // a long list costs a few thousand writes rather than one per line.
 constexpr qsizetype kPieceCharacters = qsizetype(32) * 1024;
+
+// Every this many bytes, what was written goes to the disk in the background.
+constexpr qint64 kWriteBackBytes = qint64(4) * 1024 * 1024;
 
 // The caption appears with the row number every this many rows.
 constexpr qsizetype kCaptionEveryRows = 1000;
@@ -87,6 +91,11 @@ private:
         m_piece.resize(0);
         if (device.write(bytes) != bytes.size())
             throw ProcedureFailure(QStringLiteral("Cannot write the file: %1").arg(device.errorString()));
+        m_unsynced += bytes.size();
+        if (m_unsynced >= kWriteBackBytes) {
+            startWritingBack(device);
+            m_unsynced = 0;
+        }
     }
 
     void show(int value, const QString& caption)
@@ -116,6 +125,7 @@ private:
     WriteProgress* m_progress;
     QList<qsizetype> m_widths;
     QString m_piece;
+    qint64 m_unsynced = 0;
     int m_shownValue = -1;
 };
 
