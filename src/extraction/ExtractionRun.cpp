@@ -71,6 +71,23 @@ void resetProgress(ExtractionHost& host)
     host.setProgress(0, idleProgressCaption());
 }
 
+bool startRunOverFiles(ExtractionHost& host, Guard& guard, bool textMissing, const QString& fillOutMessage)
+{
+    if (textMissing) {
+        guard(102, [&] { host.showMessage(fillOutMessage); });
+        return false;
+    }
+    bool noFiles = false;
+    guard(104, [&] { noFiles = host.inputCount() == 0; });
+    if (noFiles) {
+        guard(106, [&] { host.showMessage(noFilesAddedMessage()); });
+        return false;
+    }
+    guard(108, [&] { host.results().removeAllRows(); });
+    guard(110, [&] { rebuildResultHeaders(host); });
+    return true;
+}
+
 void hintUpcomingOffer(ExtractionHost& host, QStringView resultText)
 {
     const ExtractionOptions options = host.extractionOptions();
