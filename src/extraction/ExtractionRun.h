@@ -18,7 +18,6 @@ QString noFilesAddedMessage();
 QString fillOutTextMessage();
 QString fillOutMarkersMessage();
 QString fillOutTextSetMessage();
-QString idleProgressCaption();
 
 // How a command turns "file i of n" into a percentage: rounded to the nearest whole percent (a
 // half to even), or truncated. Either way clamped to 0..100, also when the list shrank meanwhile.

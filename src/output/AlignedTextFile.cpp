@@ -4,6 +4,7 @@
 #include "WriteBack.h"
 #include "WriteProgress.h"
 #include "shell/FileHelpers.h"
+#include "shell/ProgressCaption.h"
 
 #include <QAbstractItemModel>
 #include <QIODevice>

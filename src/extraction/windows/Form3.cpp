@@ -158,9 +158,8 @@ void Form3::PushButton3_Click()
 {
     Guard guard = procedureGuard(QStringLiteral("PushButton3_Click"));
     FileSelection selection;
-    guard(100, [&] {
-        selection = context().platform().chooseFilesToOpen(textSetFileDialogTitle(), textSetFileDialogFilter());
-    });
+    guard(100,
+          [&] { selection = context().platform().chooseFilesToOpen(addFilesDialogTitle(), allFilesDialogFilter()); });
     if (selection.isTooManyFiles()) {
         guard(102, [&] { context().platform().showMessage(tooManyFilesMessage()); });
         return;

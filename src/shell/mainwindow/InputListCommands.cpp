@@ -37,8 +37,7 @@ void InputListCommands::addFiles()
     FileSelection selection;
     guard(100, [&] {
         selection =
-            m_link.platform().chooseFilesToOpen(QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
-                                                QStringLiteral("VCF Files (*.vcf)|*.vcf|"));
+            m_link.platform().chooseFilesToOpen(addFilesDialogTitle(), QStringLiteral("VCF Files (*.vcf)|*.vcf|"));
     });
     if (selection.isTooManyFiles()) {
         guard(102, [&] { m_link.platform().showMessage(tooManyFilesMessage()); });
