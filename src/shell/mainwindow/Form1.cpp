@@ -15,7 +15,6 @@
 #include "extraction/ExtractionCommands.h"
 #include "inputs/SampleFiles.h"
 #include "shell/AppInfo.h"
-#include "shell/FileHelpers.h"
 #include "shell/platform/Platform.h"
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/HelpBox.h"
@@ -132,10 +131,7 @@ void Form1::formLoad()
     const ProgramFolder& folder = m_services.programFolder;
     guard(100, [&] { ApplySkin(this, folder); });
     guard(102, [&] { m_closing = false; });
-    guard(104, [&] {
-        if (FileIsPresent(folder.filePath(handPointerFileName())))
-            m_pointers->setHandPointer(loadHandPointer(folder));
-    });
+    guard(104, [&] { m_pointers->setHandPointer(loadHandPointer(folder)); });
     guard(106, [&] { MaybeVisitWebsite(m_services.platform, m_services.uniformRandom); });
     guard(108, [&] { recordSampleFiles(); });
     guard(110, [&] { setWindowTitle(applicationTitle()); });
