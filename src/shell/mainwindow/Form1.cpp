@@ -82,6 +82,7 @@ void Form1::setUpLists()
     c.ListView1->setDropIndicatorShown(false); // dropped files always go to the end
     c.ListView1->setDefaultDropAction(Qt::CopyAction);
     m_rowDrag = new RowDragController(c.ListView1, m_inputFiles);
+    m_rowDrag->setDragPointer(loadDragPointer(m_services.programFolder));
     m_inputCommands = new InputListCommands(*this, c.ListView1);
     m_inputSources = new InputSourceCommands(*this, this); // also takes the folders dropped on ListView1
 
