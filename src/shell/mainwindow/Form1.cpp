@@ -34,11 +34,6 @@ namespace cardisto {
 
 namespace {
 
-ErrorLocation form1Location(const QString& procedure)
-{
-    return ErrorLocation::velmora(QStringLiteral("Form1"), procedure);
-}
-
 QString resultsToolTip()
 {
     return QStringLiteral(
@@ -128,7 +123,7 @@ void Form1::wireControls()
 
 void Form1::formLoad()
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("Form_Load")));
+    Guard guard = procedureGuard(QStringLiteral("Form_Load"));
     const ProgramFolder& folder = m_services.programFolder;
     guard(100, [&] { ApplySkin(this, folder); });
     guard(102, [&] { m_closing = false; });
@@ -157,7 +152,7 @@ void Form1::recordSampleFiles()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("Form_QueryUnload")));
+    Guard guard = procedureGuard(QStringLiteral("Form_QueryUnload"));
     guard(100, [&] { m_closing = true; });
     guard(102, [] { QCoreApplication::processEvents(); });
     guard(104, [] { QCoreApplication::processEvents(); });
@@ -180,13 +175,13 @@ void Form1::runExtraction(void (*command)(ExtractionHost&))
 
 void Form1::showLineNumberHelp()
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("PushButton10_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton10_Click"));
     guard(100, [&] { m_services.platform.showMessage(lineNumberHelpText()); });
 }
 
 void Form1::showHelp()
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("PushButton22_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton22_Click"));
     guard(100, [&] { showHelpBox(m_services.platform); });
 }
 
