@@ -3,6 +3,7 @@
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
 #include "support/FakePlatform.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,11 +68,7 @@ public:
 
     QString writeFile(const QString& name, const QByteArray& content)
     {
-        const QString path = QDir::toNativeSeparators(m_dir.filePath(name));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return test::writeFile(QDir::toNativeSeparators(m_dir.filePath(name)), content);
     }
 
     FakePlatform platform;
