@@ -4,8 +4,6 @@
 #include "support/TestFiles.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
