@@ -40,4 +40,10 @@ inline double megabytes(qint64 bytes)
     return double(bytes) / (1024.0 * 1024.0);
 }
 
+// Wall-clock time since the timer was started, in seconds.
+inline double seconds(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
 } // namespace cardisto::bench

@@ -7,6 +7,7 @@
 //   /usr/bin/time -v build/bin/OutputBench 1000000 /tmp text   (Maximum resident set size), minus
 //   /usr/bin/time -v build/bin/OutputBench 1000000 /tmp none   (the list alone).
 
+#include "BenchSupport.h"
 #include "output/AlignedTextFile.h"
 #include "output/ClipboardText.h"
 #include "output/SpreadsheetExport.h"
@@ -21,6 +22,7 @@
 #include <vector>
 
 using namespace cardisto;
+using bench::megabytes;
 
 namespace {
 
@@ -65,11 +67,6 @@ public:
     void letEventsRun() override { ++yields; }
     qint64 values = 0, captions = 0, yields = 0;
 };
-
-double megabytes(qint64 bytes)
-{
-    return double(bytes) / (1024.0 * 1024.0);
-}
 
 } // namespace
 

@@ -8,6 +8,7 @@
 // twice, alternately, and the faster time is kept. The longest stretch without a turn of the event
 // loop shows how responsive the window stays.
 
+#include "BenchSupport.h"
 #include "extraction/ResultsModel.h"
 #include "output/AlignedTextFile.h"
 #include "output/CopyResultsToClipboard.h"
@@ -25,6 +26,7 @@
 #include <cstdio>
 
 using namespace cardisto;
+using bench::seconds;
 
 namespace {
 
@@ -83,11 +85,6 @@ private:
     int m_value = 0;
     QString m_caption;
 };
-
-double seconds(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e9;
-}
 
 double milliseconds(std::chrono::nanoseconds gap)
 {

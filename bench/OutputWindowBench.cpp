@@ -25,6 +25,7 @@
 #include <cstdio>
 
 using namespace cardisto;
+using bench::seconds;
 
 namespace {
 
@@ -59,11 +60,6 @@ private:
     QElapsedTimer m_sinceFiring;
     qint64 m_longest = 0;
 };
-
-double seconds(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e9;
-}
 
 } // namespace
 

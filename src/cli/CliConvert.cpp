@@ -33,9 +33,7 @@ int runConvertCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     }
     const auto choice = parseFieldsOption(parser.value(fieldsOption));
     if (!choice) {
-        err.write(QStringLiteral("Unknown field list: %1 (use all, none, or emails,phones,names,addresses)\n")
-                      .arg(parser.value(fieldsOption))
-                      .toUtf8());
+        err.write((unknownFieldListMessage(parser.value(fieldsOption)) + u'\n').toUtf8());
         return kCliUsage;
     }
     if (parser.positionalArguments().size() != 1) {

@@ -11,6 +11,7 @@
 #include "output/SpreadsheetExport.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
+#include "shell/platform/FileSelection.h"
 
 #include <optional>
 
@@ -30,22 +31,19 @@ std::optional<QStringList> collectInputEntries(const QList<CliInputSource>& sour
 {
     QStringList entries;
     for (const CliInputSource& source : sources) {
-        if (source.kind == CliInputSource::Kind::Input) {
-            if (IsFolder(source.path).value_or(false)) {
-                // As "Add All VCF Files In Folder": the vCard files of the whole tree, level by level.
-                entries.append(scanFolderTree(source.path, vcfFilePattern(), walkReporter).paths);
-                continue;
-            }
-            if (!FileIsPresent(source.path)) {
-                writeLine(err, QStringLiteral("%1: File not found").arg(source.path));
-                return std::nullopt;
-            }
-            entries.append(source.path);
+        const bool input = source.kind == CliInputSource::Kind::Input;
+        if (input && IsFolder(source.path).value_or(false)) {
+            // As "Add All VCF Files In Folder": the vCard files of the whole tree, level by level.
+            entries.append(scanFolderTree(source.path, vcfFilePattern(), walkReporter).paths);
             continue;
         }
         if (!FileIsPresent(source.path)) {
-            writeLine(err, QStringLiteral("%1: File not found").arg(source.path));
+            writeLine(err, source.path + QStringLiteral(": ") + fileNotFoundMessage());
             return std::nullopt;
+        }
+        if (input) {
+            entries.append(source.path);
+            continue;
         }
         try {
             entries.append(readPathListFile(source.path));

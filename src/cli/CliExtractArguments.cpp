@@ -92,9 +92,7 @@ CliExtractParse parseExtractArguments(const QStringList& arguments)
         if (name == u"fields") {
             const auto choice = parseFieldsOption(value);
             if (!choice)
-                return usageError(
-                    QStringLiteral("Unknown field list: %1 (use all, none, or emails,phones,names,addresses)")
-                        .arg(value));
+                return usageError(unknownFieldListMessage(value));
             request.choice = *choice;
         } else if (name == u"dedupe") {
             request.removeDuplicates = true;

@@ -26,4 +26,9 @@ std::optional<ConversionChoice> parseFieldsOption(const QString& text)
     return ConversionChoice::someFields(groups);
 }
 
+QString unknownFieldListMessage(const QString& text)
+{
+    return QStringLiteral("Unknown field list: %1 (use all, none, or emails,phones,names,addresses)").arg(text);
+}
+
 } // namespace cardisto

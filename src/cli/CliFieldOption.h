@@ -12,4 +12,7 @@ namespace cardisto {
 // No value when the text names an unknown group.
 std::optional<ConversionChoice> parseFieldsOption(const QString& text);
 
+// The message for a --fields value that parseFieldsOption refused.
+QString unknownFieldListMessage(const QString& text);
+
 } // namespace cardisto

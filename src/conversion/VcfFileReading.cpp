@@ -9,8 +9,20 @@
 namespace cardisto {
 
 namespace {
-const QString kModule = QStringLiteral("Extract1");
+
+// The two conversion procedures of module Extract1: the file read at statement 100, converted at 102.
+QString readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice,
+                       const AssemblyProgress& progress, ErrorReporter& reporter)
+{
+    Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), procedure));
+    QByteArray bytes;
+    QString converted;
+    guard(100, [&] { bytes = ReadFileToString(path); });
+    guard(102, [&] { converted = convertVcfBytes(bytes, choice, progress); });
+    return converted;
 }
+
+} // namespace
 
 QByteArray ReadFileToString(const QString& path)
 {
@@ -24,28 +36,19 @@ QByteArray ReadFileToString(const QString& path)
 
 QString ReadVCFSomeFields(const QString& path, const FieldGroups& groups, ErrorReporter& reporter)
 {
-    Guard guard(reporter, ErrorLocation::velmora(kModule, QStringLiteral("ReadVCFSomeFields")));
-    QByteArray bytes;
-    QString converted;
-    guard(100, [&] { bytes = ReadFileToString(path); });
-    guard(102, [&] { converted = convertVcfBytes(bytes, ConversionChoice::someFields(groups)); });
-    return converted;
+    return readAndConvert(path, QStringLiteral("ReadVCFSomeFields"), ConversionChoice::someFields(groups), {},
+                          reporter);
 }
 
 QString ReadVCFAllFields(const QString& path, const AssemblyProgress& progress, ErrorReporter& reporter)
 {
-    Guard guard(reporter, ErrorLocation::velmora(kModule, QStringLiteral("ReadVCFAllFields")));
-    QByteArray bytes;
-    QString converted;
-    guard(100, [&] { bytes = ReadFileToString(path); });
-    guard(102, [&] { converted = convertVcfBytes(bytes, ConversionChoice::allFields(), progress); });
-    return converted;
+    return readAndConvert(path, QStringLiteral("ReadVCFAllFields"), ConversionChoice::allFields(), progress, reporter);
 }
 
 QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice, const AssemblyProgress& progress,
                             ErrorReporter& reporter)
 {
-    Guard guard(reporter, ErrorLocation::velmora(kModule, QStringLiteral("ReadVCFFileToString")));
+    Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), QStringLiteral("ReadVCFFileToString")));
     QString converted;
     guard(100, [&] {
         converted = choice.mode == FieldMode::AllFields ? ReadVCFAllFields(path, progress, reporter)

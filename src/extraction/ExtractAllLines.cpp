@@ -8,9 +8,9 @@ using namespace extraction;
 
 void ExtractAllLines(ExtractionHost& host)
 {
-    if (host.extractionRunning())
+    const ExtractionRunFlag run(host);
+    if (!run.started())
         return;
-    host.setExtractionRunning(true);
     Guard guard(host.errorReporter(),
                 ErrorLocation::velmora(QStringLiteral("Form1"), QStringLiteral("PushButton13_Click")));
     bool noFiles = false;
@@ -18,13 +18,12 @@ void ExtractAllLines(ExtractionHost& host)
     guard(102, [&] { noFiles = host.inputCount() == 0; });
     if (noFiles) {
         guard(104, [&] { host.showMessage(noFilesAddedMessage()); });
-    } else {
-        guard(106, [&] { rebuildResultHeaders(host); });
-        extractLinesOfEveryFile(host, guard, {108, 110, 112, 114, 116}, PercentStyle::Rounded,
-                                [](qsizetype, QStringView) { return qsizetype(1); });
-        guard(118, [&] { resetProgress(host); });
+        return;
     }
-    host.setExtractionRunning(false);
+    guard(106, [&] { rebuildResultHeaders(host); });
+    extractLinesOfEveryFile(host, guard, {108, 110, 112, 114}, 116, PercentStyle::Rounded,
+                            [](qsizetype, QStringView) { return qsizetype(1); });
+    guard(118, [&] { resetProgress(host); });
 }
 
 } // namespace cardisto

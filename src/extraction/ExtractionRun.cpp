@@ -4,6 +4,7 @@
 #include "conversion/VcfFileReading.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
+#include "shell/ProgressCaption.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,11 +29,6 @@ QString fillOutMarkersMessage()
 QString fillOutTextSetMessage()
 {
     return QStringLiteral("Fill out combobox text to use to extract lines.");
-}
-
-QString idleProgressCaption()
-{
-    return QStringLiteral("Progress Bar");
 }
 
 int filePercent(qsizetype fileNumber, qsizetype currentCount, PercentStyle style)
@@ -68,7 +64,24 @@ void rebuildResultHeaders(ExtractionHost& host)
 void resetProgress(ExtractionHost& host)
 {
     host.setBusyPointer(false);
-    host.setProgress(0, idleProgressCaption());
+    host.setProgress(0, restingProgressCaption());
+}
+
+bool startRunOverFiles(ExtractionHost& host, Guard& guard, bool textMissing, const QString& fillOutMessage)
+{
+    if (textMissing) {
+        guard(102, [&] { host.showMessage(fillOutMessage); });
+        return false;
+    }
+    bool noFiles = false;
+    guard(104, [&] { noFiles = host.inputCount() == 0; });
+    if (noFiles) {
+        guard(106, [&] { host.showMessage(noFilesAddedMessage()); });
+        return false;
+    }
+    guard(108, [&] { host.results().removeAllRows(); });
+    guard(110, [&] { rebuildResultHeaders(host); });
+    return true;
 }
 
 void hintUpcomingOffer(ExtractionHost& host, QStringView resultText)

@@ -1,7 +1,7 @@
 #pragma once
 
-// The steps the six extraction commands share: messages, per-file progress, reading a file and
-// offering results. Used by the commands only.
+// The steps the six extraction commands share: the run flag, the opening checks and messages, the
+// file loop with its progress, reading a file and offering results. Used by the commands only.
 
 #include "ExtractionHost.h"
 
@@ -18,7 +18,6 @@ QString noFilesAddedMessage();
 QString fillOutTextMessage();
 QString fillOutMarkersMessage();
 QString fillOutTextSetMessage();
-QString idleProgressCaption();
 
 // How a command turns "file i of n" into a percentage: rounded to the nearest whole percent (a
 // half to even), or truncated. Either way clamped to 0..100, also when the list shrank meanwhile.
@@ -50,20 +49,54 @@ void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView r
 // that the memory waits of several lookups overlap.
 void hintUpcomingOffer(ExtractionHost& host, QStringView resultText);
 
+// Holds the host's run flag for one run. A run of a host whose flag is set does not start; one
+// that starts clears the flag again when it ends.
+class ExtractionRunFlag {
+public:
+    explicit ExtractionRunFlag(ExtractionHost& host) : m_host(host), m_started(!host.extractionRunning())
+    {
+        if (m_started)
+            m_host.setExtractionRunning(true);
+    }
+    ~ExtractionRunFlag()
+    {
+        if (m_started)
+            m_host.setExtractionRunning(false);
+    }
+    ExtractionRunFlag(const ExtractionRunFlag&) = delete;
+    ExtractionRunFlag& operator=(const ExtractionRunFlag&) = delete;
+
+    bool started() const { return m_started; }
+
+private:
+    ExtractionHost& m_host;
+    bool m_started;
+};
+
+// Statements 102 to 110 of the commands that need a text filled out (statement 100 finds out
+// whether it is): 102 says the text is missing; otherwise 104 and 106 do the same for the input
+// list, 108 clears the results list and 110 rebuilds its headers. True when the run goes on.
+bool startRunOverFiles(ExtractionHost& host, Guard& guard, bool textMissing, const QString& fillOutMessage);
+
 // The statement numbers of the file loop inside a command's guarded procedure.
 struct FileLoopStatements {
     int takeCount;
     int takeEntry;
     int startFile;
     int readFile;
-    int handleLine;
 };
 
-// The file loop of the line commands: n taken once; for every input row, progress, yield and
-// hourglass, the converted text cut into lines, and for every line a yield and then as many offers
-// of the line as offersFor(lineNumber, line) returns (line numbers count from 1).
+// The file loop of every command: n taken once; for every input row still there, progress, yield
+// and hourglass, then withFile(path, convertedText).
+template <typename WithFile>
+void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
+                       PercentStyle percentStyle, WithFile&& withFile);
+
+// The file loop of the line commands: the converted text of every file cut into lines, and for
+// every line (statement handleLine) a yield and then as many offers of the line as
+// offersFor(lineNumber, line) returns (line numbers count from 1).
 template <typename OffersFor>
-void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
+void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements, int handleLine,
                              PercentStyle percentStyle, OffersFor&& offersFor);
 
 } // namespace extraction

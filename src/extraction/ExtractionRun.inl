@@ -8,9 +8,9 @@ namespace cardisto::extraction {
 
 inline constexpr qsizetype kPrefetchDistance = 8;
 
-template <typename OffersFor>
-void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
-                             PercentStyle percentStyle, OffersFor&& offersFor)
+template <typename WithFile>
+void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
+                       PercentStyle percentStyle, WithFile&& withFile)
 {
     qsizetype fileCount = 0;
     guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
@@ -23,9 +23,18 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
         guard(statements.startFile, [&] { showFileProgress(host, i + 1, path, percentStyle); });
         QString text;
         guard(statements.readFile, [&] { text = readConvertedText(host, path); });
+        withFile(path, text);
+    }
+}
+
+template <typename OffersFor>
+void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements, int handleLine,
+                             PercentStyle percentStyle, OffersFor&& offersFor)
+{
+    forEveryInputFile(host, guard, statements, percentStyle, [&](const QString& path, const QString& text) {
         const QList<QStringView> lines = ConvertedLines(text);
         for (qsizetype j = 0; j < lines.size(); ++j) {
-            guard(statements.handleLine, [&] {
+            guard(handleLine, [&] {
                 host.yieldToUserInterface();
                 if (j + kPrefetchDistance < lines.size())
                     hintUpcomingOffer(host, lines[j + kPrefetchDistance]);
@@ -34,7 +43,7 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
                     offerResult(host, path, lines[j], offers);
             });
         }
-    }
+    });
 }
 
 } // namespace cardisto::extraction

@@ -24,10 +24,4 @@ inline ResultsLayout ResultsLayoutFor(bool showSourceFilename)
     return showSourceFilename ? ResultsLayout::WithSourceFilename : ResultsLayout::ResultsOnly;
 }
 
-// Screen pixels for a width in twips: 15 twips make one pixel at the windows' design resolution.
-inline int TwipsToPixels(int twips)
-{
-    return twips / 15;
-}
-
 } // namespace cardisto

@@ -22,7 +22,8 @@ FolderWalk::FolderWalk(ErrorReporter& reporter, YieldHook yield) : m_reporter(re
 
 bool isWalkableFolderName(const QString& name)
 {
-    return !name.isEmpty() && name != u"." && name != u".." && !HasUnsafeCharacters(name) && !name.contains(u'?');
+    // HasUnsafeCharacters refuses "?" too.
+    return !name.isEmpty() && name != u"." && name != u".." && !HasUnsafeCharacters(name);
 }
 
 QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recursive)

@@ -33,16 +33,6 @@ QString pathListHelpText()
     return QStringLiteral("File should look like:\rC:\\test\\1.txt\rC:\\test\\2.txt\retc.");
 }
 
-QString addFilesDialogTitle()
-{
-    return QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
-}
-
-QString pathListDialogFilter()
-{
-    return QStringLiteral("All Files (*.*)|*.*|");
-}
-
 void addAllVcfFilesInFolder(InputCommandContext& context)
 {
     Guard guard(context.reporter, form1Location("PushButton5_Click"));
@@ -72,7 +62,7 @@ void loadListOfFilesFromTextFile(InputCommandContext& context)
     guard(100, [&] { context.platform.showMessage(pathListHelpText()); });
     FileSelection selection;
     guard(102, [&] {
-        selection = context.platform.chooseFilesToOpen(addFilesDialogTitle(), pathListDialogFilter());
+        selection = context.platform.chooseFilesToOpen(addFilesDialogTitle(), allFilesDialogFilter());
         if (selection.isTooManyFiles())
             throw ProcedureFailure(QStringLiteral("The names of the selected files do not fit the dialog's buffer "
                                                   "of %1 characters. Please select fewer files.")

@@ -27,9 +27,6 @@ struct InputCommandContext {
 
 // "File should look like:" CR "C:\test\1.txt" CR "C:\test\2.txt" CR "etc."
 QString pathListHelpText();
-// The open dialog of the list-file command: the title of "Add VCF Files" and every file.
-QString addFilesDialogTitle();  // "Add File(s) - Hold Ctrl to select multiple files"
-QString pathListDialogFilter(); // "All Files (*.*)|*.*|"
 
 // "Add All VCF Files In Folder": asks for a folder (starting at "LastFolder"), saves it as
 // "LastFolder" at once, and with the hourglass showing appends every vCard file of its tree.

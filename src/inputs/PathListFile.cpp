@@ -3,14 +3,10 @@
 #include "InputFileList.h"
 #include "shell/FileHelpers.h"
 #include "shell/TextDecoding.h"
+#include "shell/platform/FileSelection.h"
 #include "shell/platform/Platform.h"
 
 namespace cardisto {
-
-QString fileNotFoundMessage()
-{
-    return QStringLiteral("File not found");
-}
 
 QStringList readPathListFile(const QString& path)
 {

@@ -8,9 +8,6 @@ namespace cardisto {
 class InputFileList;
 class Platform;
 
-// "File not found"
-QString fileNotFoundMessage();
-
 // The rows of a path list file: a line ends at CR or CR LF, every LF inside a line cuts it again,
 // and every piece is a row exactly as read (empty ones too). Throws ProcedureFailure when the file
 // cannot be read or is plainly no text, so that an image chosen by mistake adds no rows.

@@ -4,6 +4,7 @@
 #include "WriteBack.h"
 #include "WriteProgress.h"
 #include "shell/FileHelpers.h"
+#include "shell/ProgressCaption.h"
 
 #include <QAbstractItemModel>
 #include <QIODevice>
@@ -41,7 +42,7 @@ public:
     void writeHeader(QIODevice& device)
     {
         for (int column = 0; column < m_widths.size(); ++column)
-            appendCell(listHeaderText(m_list, column), m_widths[column]);
+            appendAlignedCell(m_piece, listHeaderText(m_list, column), m_widths[column]);
         m_piece.append(QStringLiteral("\r\n"));
         flush(device);
         show(20, m_caption);
@@ -55,7 +56,7 @@ public:
             if (!listRowIsSet(m_list, row))
                 continue;
             for (int column = 0; column < m_widths.size(); ++column)
-                appendCell(listCellText(m_list, row, column), m_widths[column]);
+                appendAlignedCell(m_piece, listCellText(m_list, row, column), m_widths[column]);
             m_piece.append(QStringLiteral("\r\n"));
             const qsizetype number = row + 1;
             if (m_progress) {
@@ -74,15 +75,6 @@ public:
     void rest() { show(0, restingProgressCaption()); }
 
 private:
-    void appendCell(const QString& text, qsizetype width)
-    {
-        m_piece.append(text);
-        const qsizetype blanks = width - characterCount(text);
-        if (blanks > 0)
-            m_piece.resize(m_piece.size() + blanks, u' ');
-        m_piece.append(u'\t');
-    }
-
     void flush(QIODevice& device)
     {
         if (m_piece.isEmpty())

@@ -23,14 +23,8 @@ std::optional<QString> CopyListviewToClipboardText(const QAbstractItemModel& lis
         if (!listRowIsSet(list, row))
             continue;
         const qsizetype lineStart = text.size();
-        for (int column = 0; column < widths.size(); ++column) {
-            const QString cell = listCellText(list, row, column);
-            text.append(cell);
-            const qsizetype blanks = widths[column] - characterCount(cell);
-            if (blanks > 0)
-                text.resize(text.size() + blanks, u' ');
-            text.append(u'\t');
-        }
+        for (int column = 0; column < widths.size(); ++column)
+            appendAlignedCell(text, listCellText(list, row, column), widths[column]);
         if (text.size() > lineStart)
             text.chop(1); // the final tab
         qsizetype end = text.size();

@@ -4,6 +4,7 @@
 #include "ListChangeWatch.h"
 #include "ResultsOutputHost.h"
 #include "shell/ErrorReport.h"
+#include "shell/ProgressCaption.h"
 #include "shell/platform/ClipboardRetry.h"
 #include "shell/platform/Platform.h"
 

@@ -22,8 +22,6 @@ public:
     ListChangeWatch(const ListChangeWatch&) = delete;
     ListChangeWatch& operator=(const ListChangeWatch&) = delete;
 
-    bool listChanged() const { return m_changed; }
-
     void setProgressValue(int value) override { m_window.setProgressValue(value); }
     void setProgressCaption(const QString& caption) override { m_window.setProgressCaption(caption); }
     // Lets events run, then throws ProcedureFailure when they changed the list.

@@ -42,4 +42,13 @@ qsizetype characterCount(QStringView text)
     return count;
 }
 
+void appendAlignedCell(QString& line, const QString& text, qsizetype width)
+{
+    line.append(text);
+    const qsizetype blanks = width - characterCount(text);
+    if (blanks > 0)
+        line.resize(line.size() + blanks, u' ');
+    line.append(u'\t');
+}
+
 } // namespace cardisto

@@ -21,6 +21,9 @@ bool listRowIsSet(const QAbstractItemModel& list, int row);
 // Length in characters as a reader counts them: a surrogate pair (an emoji, say) is one character.
 qsizetype characterCount(QStringView text);
 
+// One cell of an aligned line: the text, blanks up to width characters, and a tab.
+void appendAlignedCell(QString& line, const QString& text, qsizetype width);
+
 // One width per column: the longest text of the column over every row, set or not, and over the
 // header texts when asked. letEventsRun is called once per row when given.
 template <typename LetEventsRun>

@@ -15,10 +15,4 @@ public:
     virtual void letEventsRun() = 0;
 };
 
-// The caption of the progress bar at rest.
-inline QString restingProgressCaption()
-{
-    return QStringLiteral("Progress Bar");
-}
-
 } // namespace cardisto

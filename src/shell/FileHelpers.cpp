@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace cardisto {
 
@@ -163,14 +164,7 @@ QStringList itemsFromLines(const QStringList& lines)
     QStringList items;
     for (const QString& line : lines) {
         // Only blanks count as empty: a line of tabs is an item.
-        bool visible = false;
-        for (const QChar c : line) {
-            if (c != u' ') {
-                visible = true;
-                break;
-            }
-        }
-        if (visible)
+        if (std::any_of(line.cbegin(), line.cend(), [](QChar c) { return c != u' '; }))
             items.append(line);
     }
     return items;

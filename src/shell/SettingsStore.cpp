@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "ErrorReport.h"
+#include "TextDecoding.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -225,14 +226,8 @@ QString unscrambleSnapshot(const QString& scrambled)
     const auto decoded = QByteArray::fromBase64Encoding(ascii, QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.size() % 2 != 0 || decoded.decoded.toBase64() != ascii)
         damaged();
-    const QByteArray bytes = mixWithKeystream(decoded.decoded);
-    QString text(bytes.size() / 2, Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto low = static_cast<unsigned char>(bytes[2 * i]);
-        const auto high = static_cast<unsigned char>(bytes[2 * i + 1]);
-        text[i] = QChar(static_cast<char16_t>(low | (high << 8)));
-    }
-    return text;
+    // The code units as scrambleSnapshot wrote them; a leading U+FEFF stays part of the text.
+    return decodeText(mixWithKeystream(decoded.decoded), TextEncoding::Utf16LE);
 }
 
 } // namespace cardisto

@@ -1,5 +1,6 @@
 #include "cli/CliApplication.h"
 #include "cli/CliExtractArguments.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QTest>
 
 using namespace cardisto;
+using cardisto::test::writeFile;
+using cardisto::test::writeVcf;
 
 namespace {
 
@@ -33,23 +36,6 @@ CliRun runExtract(const QStringList& arguments)
     run.out = QString::fromUtf8(out.data());
     run.err = QString::fromUtf8(err.data());
     return run;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
-}
-
-// A vCard file whose e-mail values are the given lines.
-void writeVcf(const QString& path, const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += "EMAIL:" + line.toUtf8() + "\r\n";
-    writeFile(path, bytes);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "extraction/ExtractionHost.h"
 #include "extraction/ResultsModel.h"
 #include "support/RecordingErrorReporter.h"
+#include "support/ResultRows.h"
 
 #include <QHash>
 #include <functional>
@@ -52,14 +53,7 @@ public:
     ErrorReporter& errorReporter() override { return reporter; }
 
     // Rows as "text" or "text|sub-item", pending rows included.
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (qsizetype row = 0; row < model.totalRowCount(); ++row)
-            texts.append(model.hasSubItem(row) ? model.rowText(row) + u'|' + model.subItemText(row)
-                                               : model.rowText(row));
-        return texts;
-    }
+    QStringList rows() const { return resultRows(model); }
 
     QList<int> progressValues() const
     {

@@ -1,30 +1,20 @@
 #include "FakeExtractionHost.h"
 #include "extraction/ExtractionCommands.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace cardisto;
 using cardisto::test::FakeExtractionHost;
+using cardisto::test::writeFile;
+using cardisto::test::writeVcf;
 
 namespace {
 
 const QString kNoFiles = QStringLiteral("No files added.");
 const QString kFillOutText = QStringLiteral("Fill out text to use to extract lines.");
-
-// A vCard file whose converted text (e-mails only) is the given lines, joined by CR LF.
-QString writeVcf(const QTemporaryDir& dir, const QString& name, const QStringList& lines)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    for (const QString& line : lines)
-        file.write(("EMAIL:" + line + "\r\n").toUtf8());
-    return path;
-}
 
 QString location(const char* procedure)
 {
@@ -184,12 +174,7 @@ private Q_SLOTS:
         FakeExtractionHost host;
         host.inputs = {m_letters};
         host.choice = ConversionChoice::allFields();
-        const QString vcf = m_dir.filePath("names.vcf");
-        QFile file(vcf);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("FN:Ann\r\nFN:Bob\r\n");
-        file.close();
-        host.inputs = {vcf};
+        host.inputs = {writeFile(m_dir.filePath("names.vcf"), "FN:Ann\r\nFN:Bob\r\n")};
         ExtractAllLines(host);
         QCOMPARE(host.rows(), (QStringList{"Ann", "Bob"}));
         QCOMPARE(host.assemblySteps, 2);

@@ -2,6 +2,7 @@
 #include "extraction/ResultsModel.h"
 #include "output/AlignedTextFile.h"
 #include "support/RecordingErrorReporter.h"
+#include "support/ResultRows.h"
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
@@ -272,11 +273,7 @@ private Q_SLOTS:
         const ExtractionOptions options{removeDuplicates, showSource};
         for (const QString& offer : offers)
             OfferResult(model, options, offer.section(u'|', 0, 0), offer.section(u'|', 1));
-        QStringList actual;
-        for (qsizetype row = 0; row < model.totalRowCount(); ++row)
-            actual.append(model.hasSubItem(row) ? model.rowText(row) + u'|' + model.subItemText(row)
-                                                : model.rowText(row));
-        QCOMPARE(actual, rows);
+        QCOMPARE(test::resultRows(model), rows);
     }
 
     void addRule_optionSwitchedDuringARun_comparesWithinEachLayout()

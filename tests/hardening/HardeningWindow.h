@@ -3,6 +3,7 @@
 #include "extraction/ResultsModel.h"
 #include "mainwindow/Form1Fixture.h"
 #include "shell/ErrorReport.h"
+#include "support/ResultRows.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -79,13 +80,7 @@ public:
     void click(const char* button) { control<QPushButton>(button)->click(); }
 
     // Column 1 of every row, committed to the view or not.
-    QStringList resultRows()
-    {
-        QStringList rows;
-        for (qsizetype row = 0; row < form().results().totalRowCount(); ++row)
-            rows.append(form().results().rowText(row));
-        return rows;
-    }
+    QStringList resultRows() { return resultTexts(form().results()); }
 
     // The text of the error box that a guarded procedure shows for a failure.
     static QString errorBox(const QString& description, const QString& module, const QString& procedure, int line)

@@ -20,26 +20,6 @@ using namespace cardisto::test;
 
 namespace {
 
-template <typename Control> Control* child(QWidget* window, const char* name)
-{
-    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-Form2* openBetweenWindow(HardeningWindow& w)
-{
-    w.click("PushButton4");
-    return w.form().findChild<Form2*>();
-}
-
-Form3* openTextSetWindow(HardeningWindow& w)
-{
-    w.click("PushButton15");
-    return w.form().findChild<Form3*>();
-}
-
 // A file of the given kind that no list may be read from; a pipe is watched so that waiting on it
 // fails the case instead of blocking it.
 enum class NoTextKind { Image, ZeroBytes, Pipe, Folder };
@@ -158,9 +138,9 @@ private Q_SLOTS:
         std::optional<PipeWatch> watch;
         const QString items = makeNoTextFile(w, kind, watch);
         const QString good = w.writeFile(QStringLiteral("good.txt"), "kept\r\n");
-        Form3* textSets = openTextSetWindow(w);
+        Form3* textSets = w.openTextSetWindow();
         w.platform.chooseFiles({items, good});
-        child<QPushButton>(textSets, "PushButton3")->click();
+        namedChild<QPushButton>(textSets, "PushButton3")->click();
 
         QCOMPARE(textSets->items().items(), QStringList{"kept"});
         QCOMPARE(w.platform.errors(), QStringList{HardeningWindow::errorBox(error.arg(items), QStringLiteral("Form3"),
@@ -182,11 +162,11 @@ private Q_SLOTS:
             emails.append(QStringLiteral("filler-%1@x").arg(i));
         w.listFiles({w.writeContacts(QStringLiteral("contacts.vcf"), emails)});
 
-        Form3* textSets = openTextSetWindow(w);
+        Form3* textSets = w.openTextSetWindow();
         w.platform.chooseFiles({items});
-        child<QPushButton>(textSets, "PushButton3")->click();
+        namedChild<QPushButton>(textSets, "PushButton3")->click();
         QCOMPARE(textSets->items().count(), 10'000);
-        child<QPushButton>(textSets, "PushButton4")->click();
+        namedChild<QPushButton>(textSets, "PushButton4")->click();
 
         // A line is offered once for every item it holds.
         QCOMPARE(w.resultRows(), (QStringList{"x-needle-0042@x", "NEEDLE-9999@x", "needle-0001needle-0002@x",
@@ -196,11 +176,11 @@ private Q_SLOTS:
 
         // The next change stores the whole set, and the next start brings it back.
         w.platform.enterText(QStringLiteral("one more"));
-        child<QPushButton>(openTextSetWindow(w), "PushButton2")->click();
+        namedChild<QPushButton>(w.openTextSetWindow(), "PushButton2")->click();
         const QStringList stored = textSets->items().items();
         QCOMPARE(stored.size(), 10'001);
         w.restart();
-        QCOMPARE(openTextSetWindow(w)->items().items(), stored);
+        QCOMPARE(w.openTextSetWindow()->items().items(), stored);
     }
 
     void lineNumberListOf10000Numbers()
@@ -246,14 +226,14 @@ private Q_SLOTS:
         HardeningWindow w;
         const bool marker = box == u"Text3" || box == u"Text4";
         auto window = [&]() -> QWidget* {
-            return marker ? static_cast<QWidget*>(openBetweenWindow(w)) : &w.form();
+            return marker ? static_cast<QWidget*>(w.openBetweenWindow()) : &w.form();
         };
-        auto* edit = child<QLineEdit>(window(), qPrintable(box));
+        auto* edit = namedChild<QLineEdit>(window(), qPrintable(box));
         edit->insert(text);
         QCOMPARE(edit->text().size(), text.size());
 
         w.restart();
-        QCOMPARE(child<QLineEdit>(window(), qPrintable(box))->text(), text);
+        QCOMPARE(namedChild<QLineEdit>(window(), qPrintable(box))->text(), text);
         QVERIFY(w.platform.boxes.isEmpty());
     }
 
@@ -284,10 +264,10 @@ private Q_SLOTS:
         w.click("PushButton13");
         QCOMPARE(w.resultRows(), QStringList{"a@x"});
 
-        Form2* between = openBetweenWindow(w);
-        QTest::keyClicks(child<QLineEdit>(between, "Text3"), start);
-        QTest::keyClicks(child<QLineEdit>(between, "Text4"), end);
-        child<QPushButton>(between, "PushButton4")->click();
+        Form2* between = w.openBetweenWindow();
+        QTest::keyClicks(namedChild<QLineEdit>(between, "Text3"), start);
+        QTest::keyClicks(namedChild<QLineEdit>(between, "Text4"), end);
+        namedChild<QPushButton>(between, "PushButton4")->click();
         QCOMPARE(w.resultRows(), QStringList());
         QVERIFY(w.platform.boxes.isEmpty());
         QVERIFY(!between->showsHourglass());

@@ -37,13 +37,6 @@ const QStringList kValidValues = {
     "Text2=leave out", "Text5=\"2,4\"",
 };
 
-void writeSettings(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // The valid values with some replaced, as the lines of the group "Cardisto".
 QByteArray settingsWith(const QStringList& replacements)
 {
@@ -104,7 +97,7 @@ private Q_SLOTS:
         QFETCH(QStringList, replacements);
         QFETCH(QStringList, errors);
         Form1Fixture f;
-        writeSettings(f.settingsFile(), settingsWith(replacements));
+        writeFile(f.settingsFile(), settingsWith(replacements));
         f.start();
 
         QStringList expectedErrors;
@@ -139,9 +132,9 @@ private Q_SLOTS:
     void textKeysOfOtherTypes()
     {
         Form1Fixture f;
-        writeSettings(f.settingsFile(), "[Cardisto]\nText1=a, b\nText2=@ByteArray(xyz)\n"
-                                        "Text5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QNoSuchType\\0)\n"
-                                        "StartWith=@Point(1 2)\nEndWith=\"unended\n");
+        writeFile(f.settingsFile(), "[Cardisto]\nText1=a, b\nText2=@ByteArray(xyz)\n"
+                                    "Text5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QNoSuchType\\0)\n"
+                                    "StartWith=@Point(1 2)\nEndWith=\"unended\n");
         f.start();
         QCOMPARE(f.control<QLineEdit>("Text1")->text(), QStringLiteral("a, b"));
         QCOMPARE(f.control<QLineEdit>("Text2")->text(), QStringLiteral("xyz"));
@@ -160,7 +153,7 @@ private Q_SLOTS:
         Form1Fixture f;
         QVERIFY(QDir(f.programFolder()).mkpath(QStringLiteral("Samples")));
         const QString sample = f.writeFile(QStringLiteral("program/Samples/a.vcf"), "EMAIL:a@x\r\n");
-        writeSettings(f.settingsFile(), "[Cardisto]\nSnapshot=not a record!\n");
+        writeFile(f.settingsFile(), "[Cardisto]\nSnapshot=not a record!\n");
         f.start();
         QCOMPARE(f.platform.errors(),
                  QStringList{formLoadError(QStringLiteral("The stored record of the sample files was damaged; the "
@@ -182,7 +175,7 @@ private Q_SLOTS:
     void settingsFileOfRandomBytes()
     {
         Form1Fixture f;
-        writeSettings(f.settingsFile(), randomBytes(99, 4096));
+        writeFile(f.settingsFile(), randomBytes(99, 4096));
         f.start();
         QVERIFY(f.control<QRadioButton>("Option1")->isChecked());
         QCOMPARE(f.control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);

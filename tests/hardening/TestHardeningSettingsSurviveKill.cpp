@@ -7,6 +7,7 @@
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/TextSetList.h"
 #include "mainwindow/Form1Fixture.h"
+#include "support/NamedChild.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,18 +28,10 @@ const char* const kChildMode = "--change-then-die";
 // Written by the child just before it kills itself, so that the parent knows every change was made.
 const char* const kEveryChangeMade = "every change made";
 
-template <typename Control> Control* child(QWidget* window, const char* name)
-{
-    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 void addItem(FakePlatform& platform, Form3* textSets, const QString& text)
 {
     platform.enterText(text);
-    child<QPushButton>(textSets, "PushButton2")->click();
+    namedChild<QPushButton>(textSets, "PushButton2")->click();
 }
 
 [[noreturn]] void changeEverythingThenDie(const QString& settingsFile, const QString& programFolder)
@@ -49,32 +42,32 @@ void addItem(FakePlatform& platform, Form3* textSets, const QString& text)
                                   std::chrono::milliseconds(0)});
     form.show();
 
-    child<QRadioButton>(&form, "Option2")->click();
+    namedChild<QRadioButton>(&form, "Option2")->click();
     for (const char* box : {"Check3", "Check4", "Check6", "Check8", "Check1", "Check14"})
-        child<QCheckBox>(&form, box)->click();
-    child<QCheckBox>(&form, "Check6")->click(); // and off again
-    QTest::keyClicks(child<QLineEdit>(&form, "Text1"), QStringLiteral("Alpha Beta"));
-    QTest::keyClicks(child<QLineEdit>(&form, "Text2"), QStringLiteral("gamma"));
-    QTest::keyClick(child<QLineEdit>(&form, "Text2"), Qt::Key_Backspace);
-    QTest::keyClicks(child<QLineEdit>(&form, "Text5"), QStringLiteral("1,3,5"));
+        namedChild<QCheckBox>(&form, box)->click();
+    namedChild<QCheckBox>(&form, "Check6")->click(); // and off again
+    QTest::keyClicks(namedChild<QLineEdit>(&form, "Text1"), QStringLiteral("Alpha Beta"));
+    QTest::keyClicks(namedChild<QLineEdit>(&form, "Text2"), QStringLiteral("gamma"));
+    QTest::keyClick(namedChild<QLineEdit>(&form, "Text2"), Qt::Key_Backspace);
+    QTest::keyClicks(namedChild<QLineEdit>(&form, "Text5"), QStringLiteral("1,3,5"));
     platform.chooseFolder(programFolder);
-    child<QPushButton>(&form, "PushButton5")->click();
+    namedChild<QPushButton>(&form, "PushButton5")->click();
 
-    child<QPushButton>(&form, "PushButton4")->click();
+    namedChild<QPushButton>(&form, "PushButton4")->click();
     auto* between = form.findChild<Form2*>();
-    QTest::keyClicks(child<QLineEdit>(between, "Text3"), QStringLiteral("<td>"));
-    QTest::keyClicks(child<QLineEdit>(between, "Text4"), QStringLiteral("</td>"));
+    QTest::keyClicks(namedChild<QLineEdit>(between, "Text3"), QStringLiteral("<td>"));
+    QTest::keyClicks(namedChild<QLineEdit>(between, "Text4"), QStringLiteral("</td>"));
 
-    child<QPushButton>(&form, "PushButton15")->click();
+    namedChild<QPushButton>(&form, "PushButton15")->click();
     auto* textSets = form.findChild<Form3*>();
     addItem(platform, textSets, QStringLiteral("first"));
     addItem(platform, textSets, QStringLiteral("second"));
     addItem(platform, textSets, QStringLiteral(" third "));
-    child<QComboBox>(textSets, "Combo1")->setCurrentIndex(1);
-    child<QPushButton>(textSets, "PushButton1")->click();
+    namedChild<QComboBox>(textSets, "Combo1")->setCurrentIndex(1);
+    namedChild<QPushButton>(textSets, "PushButton1")->click();
 
     // The last change, and at once the end.
-    QTest::keyClicks(child<QLineEdit>(&form, "Text5"), QStringLiteral(",9"));
+    QTest::keyClicks(namedChild<QLineEdit>(&form, "Text5"), QStringLiteral(",9"));
     std::fputs(kEveryChangeMade, stdout);
     std::fflush(stdout);
     std::raise(SIGKILL);
@@ -118,8 +111,8 @@ private Q_SLOTS:
 
         f.control<QPushButton>("PushButton4")->click();
         auto* between = f.form().findChild<Form2*>();
-        QCOMPARE(child<QLineEdit>(between, "Text3")->text(), QStringLiteral("<td>"));
-        QCOMPARE(child<QLineEdit>(between, "Text4")->text(), QStringLiteral("</td>"));
+        QCOMPARE(namedChild<QLineEdit>(between, "Text3")->text(), QStringLiteral("<td>"));
+        QCOMPARE(namedChild<QLineEdit>(between, "Text4")->text(), QStringLiteral("</td>"));
         f.control<QPushButton>("PushButton15")->click();
         QCOMPARE(f.form().findChild<Form3*>()->items().items(), (QStringList{"first", " third "}));
         QVERIFY(f.platform.boxes.isEmpty());

@@ -3,6 +3,7 @@
 #include "shell/SettingsStore.h"
 #include "support/FakePlatform.h"
 #include "support/RecordingErrorReporter.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +11,7 @@
 using namespace cardisto;
 using cardisto::test::FakePlatform;
 using cardisto::test::RecordingErrorReporter;
+using cardisto::test::writeFile;
 
 namespace {
 
@@ -25,13 +27,6 @@ struct Commands {
     RecordingErrorReporter reporter;
     InputCommandContext context;
 };
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 

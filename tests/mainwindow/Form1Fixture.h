@@ -1,11 +1,15 @@
 #pragma once
 
+#include "extraction/windows/Form2.h"
+#include "extraction/windows/Form3.h"
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
 #include "support/FakePlatform.h"
+#include "support/NamedChild.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -48,12 +52,18 @@ public:
 
     Form1& form() { return *m_form; }
 
-    template <typename Control> Control* control(const char* name)
+    template <typename Control> Control* control(const char* name) { return namedChild<Control>(m_form.get(), name); }
+
+    // The tool windows, opened with their buttons on the main window.
+    Form2* openBetweenWindow()
     {
-        auto* found = m_form->findChild<Control*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        control<QPushButton>("PushButton4")->click();
+        return m_form->findChild<Form2*>();
+    }
+    Form3* openTextSetWindow()
+    {
+        control<QPushButton>("PushButton15")->click();
+        return m_form->findChild<Form3*>();
     }
 
     // A vCard file of contacts with one e-mail address each, in the given order.
@@ -67,11 +77,7 @@ public:
 
     QString writeFile(const QString& name, const QByteArray& content)
     {
-        const QString path = QDir::toNativeSeparators(m_dir.filePath(name));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return test::writeFile(QDir::toNativeSeparators(m_dir.filePath(name)), content);
     }
 
     FakePlatform platform;

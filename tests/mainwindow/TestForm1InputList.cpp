@@ -152,6 +152,31 @@ private Q_SLOTS:
         QCOMPARE(w.list().texts(), expected);
     }
 
+    void dragRows_showTheDragPointerFromTheProgramFolder_data()
+    {
+        QTest::addColumn<bool>("dragIcon");
+        QTest::newRow("drag.ico present") << true;
+        QTest::newRow("drag.ico missing") << false;
+    }
+    void dragRows_showTheDragPointerFromTheProgramFolder()
+    {
+        QFETCH(bool, dragIcon);
+        Form1Fixture f;
+        if (dragIcon)
+            QVERIFY(QFile::copy(QStringLiteral(CARDISTO_BINARY_DIR "/drag.ico"), f.programFolder() + "/drag.ico"));
+        f.start().show();
+        f.form().inputFiles().append(QStringList{"a", "b"});
+        auto* view = f.control<QTableView>("ListView1");
+        QWidget* viewport = view->viewport();
+        const QPoint firstRow = view->visualRect(f.form().inputFiles().index(0)).center();
+
+        QTest::mousePress(viewport, Qt::LeftButton, {}, firstRow);
+        // Without the file the list keeps the pointer it has.
+        QCOMPARE(viewport->cursor().shape(), dragIcon ? Qt::BitmapCursor : Qt::ArrowCursor);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, firstRow);
+        QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
+    }
+
     void dragRows_scrollsNearTheBottomEdge()
     {
         InputListWindow w;

@@ -4,8 +4,8 @@
 #include "Form1Fixture.h"
 #include "extraction/ResultsModel.h"
 #include "output/FileSizeLimit.h"
-#include "output/TestFiles.h"
 #include "output/WorkbookReader.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

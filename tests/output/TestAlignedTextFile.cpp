@@ -1,7 +1,7 @@
 #include "FailingDevice.h"
 #include "RecordingProgress.h"
 #include "TableModelDouble.h"
-#include "TestFiles.h"
+#include "UnwritableTargets.h"
 #include "output/AlignedTextFile.h"
 #include "support/RecordingErrorReporter.h"
 

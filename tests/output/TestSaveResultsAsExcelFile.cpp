@@ -1,9 +1,9 @@
 #include "FakeOutputHost.h"
 #include "TableModelDouble.h"
-#include "TestFiles.h"
 #include "WorkbookReader.h"
 #include "output/SaveResultsAsExcelFile.h"
 #include "output/WorkbookTarget.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "FakeOutputHost.h"
 #include "FileSizeLimit.h"
 #include "TableModelDouble.h"
-#include "TestFiles.h"
 #include "output/SaveResultsAsTextFile.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>

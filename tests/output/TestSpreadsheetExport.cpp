@@ -1,5 +1,5 @@
 #include "TableModelDouble.h"
-#include "TestFiles.h"
+#include "UnwritableTargets.h"
 #include "WorkbookReader.h"
 #include "output/SpreadsheetExport.h"
 #include "output/SpreadsheetText.h"

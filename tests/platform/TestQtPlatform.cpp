@@ -1,10 +1,10 @@
 #include "shell/platform/QtDialogs.h"
 #include "shell/platform/QtPlatform.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -30,12 +30,6 @@ void whenModalShows(std::function<void(QWidget*)> action)
         action(modal);
     });
     timer->start();
-}
-
-void touch(const QString& path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
 } // namespace
@@ -130,8 +124,8 @@ private Q_SLOTS:
     {
         const QString folder = m_dir.filePath("open");
         QVERIFY(QDir().mkpath(folder));
-        touch(folder + "/a.vcf");
-        touch(folder + "/b.vcf");
+        test::writeFile(folder + "/a.vcf", {});
+        test::writeFile(folder + "/b.vcf", {});
         QString title;
         QStringList filters;
         bool native = true;
@@ -169,7 +163,7 @@ private Q_SLOTS:
     {
         const QString folder = m_dir.filePath("save");
         QVERIFY(QDir().mkpath(folder));
-        touch(folder + "/existing");
+        test::writeFile(folder + "/existing", {});
         const auto dialog = makeSaveDialog("Save", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|", folder, nullptr);
         QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));

@@ -1,21 +1,13 @@
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace cardisto;
-
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-} // namespace
+using cardisto::test::writeFile;
 
 class TestFileHelpers : public QObject {
     Q_OBJECT
@@ -24,10 +16,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("full path") << "/data/contacts/a.vcf" << "a.vcf";
-        QTest::newRow("bare name") << "a.vcf" << "a.vcf";
-        QTest::newRow("ends with separator") << "/data/contacts/" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("full path") << "/data/contacts/a.vcf"
+                                   << "a.vcf";
+        QTest::newRow("bare name") << "a.vcf"
+                                   << "a.vcf";
+        QTest::newRow("ends with separator") << "/data/contacts/"
+                                             << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void fileNameOnly()
     {
@@ -40,13 +36,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("drive root pair") << R"(C:\\Users\a.vcf)" << R"(C:\Users\a.vcf)";
-        QTest::newRow("three become two") << R"(C:\a\\\b)" << R"(C:\a\\b)";
-        QTest::newRow("four become two") << R"(C:\a\\\\b)" << R"(C:\a\\b)";
-        QTest::newRow("network prefix kept") << R"(\\server\share\\a.vcf)" << R"(\\server\share\a.vcf)";
-        QTest::newRow("three leading become two") << R"(\\\server\a)" << R"(\\server\a)";
-        QTest::newRow("one leading becomes two") << R"(\server\a)" << R"(\\server\a)";
-        QTest::newRow("nothing to do") << R"(D:\In\a.vcf)" << R"(D:\In\a.vcf)";
+        QTest::newRow("drive root pair") << R"(C:\\Users\a.vcf)"
+                                         << R"(C:\Users\a.vcf)";
+        QTest::newRow("three become two") << R"(C:\a\\\b)"
+                                          << R"(C:\a\\b)";
+        QTest::newRow("four become two") << R"(C:\a\\\\b)"
+                                         << R"(C:\a\\b)";
+        QTest::newRow("network prefix kept") << R"(\\server\share\\a.vcf)"
+                                             << R"(\\server\share\a.vcf)";
+        QTest::newRow("three leading become two") << R"(\\\server\a)"
+                                                  << R"(\\server\a)";
+        QTest::newRow("one leading becomes two") << R"(\server\a)"
+                                                 << R"(\\server\a)";
+        QTest::newRow("nothing to do") << R"(D:\In\a.vcf)"
+                                       << R"(D:\In\a.vcf)";
     }
     void collapseWindowsPaths()
     {
@@ -59,10 +62,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("root pair") << "//home/a.vcf" << "/home/a.vcf";
-        QTest::newRow("inner pair") << "/home//a.vcf" << "/home/a.vcf";
-        QTest::newRow("three become two") << "/a///b" << "/a//b";
-        QTest::newRow("relative") << "a//b" << "a/b";
+        QTest::newRow("root pair") << "//home/a.vcf"
+                                   << "/home/a.vcf";
+        QTest::newRow("inner pair") << "/home//a.vcf"
+                                    << "/home/a.vcf";
+        QTest::newRow("three become two") << "/a///b"
+                                          << "/a//b";
+        QTest::newRow("relative") << "a//b"
+                                  << "a/b";
     }
     void collapseUnixPaths()
     {

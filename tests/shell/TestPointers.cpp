@@ -1,27 +1,20 @@
 #include "shell/ProgramFolder.h"
 #include "shell/widgets/CursorFile.h"
 #include "shell/widgets/Pointers.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace cardisto;
+using cardisto::test::readFile;
+using cardisto::test::writeFile;
 
 namespace {
 
 // The pointer files as the build placed them beside the programs.
 const QString kBinaryDir = QStringLiteral(CARDISTO_BINARY_DIR);
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 std::optional<CursorImage> fromBytes(const QByteArray& bytes)
 {
@@ -29,13 +22,6 @@ std::optional<CursorImage> fromBytes(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return readCursorImage(buffer);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -65,7 +51,7 @@ private Q_SLOTS:
 
     void notACursorFile_data()
     {
-        const QByteArray hand = fileBytes(kBinaryDir + "/HAND-M.CUR");
+        const QByteArray hand = readFile(kBinaryDir + "/HAND-M.CUR");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("text") << QByteArray("This is no cursor, only text that is long enough.");
@@ -86,7 +72,7 @@ private Q_SLOTS:
 
     void hotSpotOutsideTheImage_isKeptInside()
     {
-        QByteArray hand = fileBytes(kBinaryDir + "/HAND-M.CUR");
+        QByteArray hand = readFile(kBinaryDir + "/HAND-M.CUR");
         hand[10] = char(200); // x of the hot spot
         const auto cursor = fromBytes(hand);
         QVERIFY(cursor);

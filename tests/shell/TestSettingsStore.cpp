@@ -268,6 +268,7 @@ private Q_SLOTS:
         QTest::newRow("only bars") << "|||";
         QTest::newRow("unicode") << QStringLiteral("/home/zoë/Примеры/東京 😀.vcf");
         QTest::newRow("unpaired surrogate") << QString(QChar(0xD800)) + u'x';
+        QTest::newRow("leading byte-order mark") << QString(QChar(0xFEFF)) + u'x';
         QTest::newRow("control characters") << QString::fromUtf8("\0\r\n\t", 4);
         QTest::newRow("long") << QString(20000, u'/');
     }

@@ -7,12 +7,12 @@
 #include "shell/widgets/WebsiteVisit.h"
 #include "shell/widgets/WindowColours.h"
 #include "support/FakePlatform.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,14 +59,6 @@ bool hasStandardColour(const QWidget* widget)
            widget->palette().color(QPalette::Window) == buttonFace();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class TestWindowHelpers : public QObject {
@@ -96,7 +88,8 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         const QByteArray styleSheet = "QPushButton { border-radius: 4px; }";
-        writeFile(folder.filePath("x/skin.qss"), styleSheet);
+        QVERIFY(QDir(folder.path()).mkdir("x"));
+        test::writeFile(folder.filePath("x/skin.qss"), styleSheet);
         SampleWindow sample;
         QCOMPARE(skinFilePath(ProgramFolder(folder.path())), QDir::toNativeSeparators(folder.filePath("x/skin.qss")));
         QVERIFY(ApplySkin(&sample.window, ProgramFolder(folder.path())));

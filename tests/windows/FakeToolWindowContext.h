@@ -5,6 +5,7 @@
 #include "shell/SettingsStore.h"
 #include "support/FakePlatform.h"
 #include "support/RecordingErrorReporter.h"
+#include "support/ResultRows.h"
 
 #include <QCoreApplication>
 #include <functional>
@@ -58,14 +59,7 @@ public:
     QCursor handPointer() const override { return hand; }
 
     // Rows as "text" or "text|sub-item".
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (qsizetype row = 0; row < model.totalRowCount(); ++row)
-            texts.append(model.hasSubItem(row) ? model.rowText(row) + u'|' + model.subItemText(row)
-                                               : model.rowText(row));
-        return texts;
-    }
+    QStringList rows() const { return resultRows(model); }
 };
 
 } // namespace cardisto::test

@@ -1,7 +1,7 @@
 #include "FakeToolWindowContext.h"
-#include "VcfFiles.h"
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -215,7 +215,7 @@ private Q_SLOTS:
     {
         FakeToolWindowContext context(freshSettingsFile());
         context.choice = ConversionChoice::allFields(); // reports its assembly while the file is read
-        context.inputs = {test::writeTextFile(m_dir, "all.vcf", "EMAIL;TYPE=INTERNET:pan\r\n")};
+        context.inputs = {test::writeFile(m_dir.filePath("all.vcf"), "EMAIL;TYPE=INTERNET:pan\r\n")};
         BetweenWindow window(context);
         window.setMarkers("p", "n");
         QList<Qt::CursorShape> seen;

@@ -1,6 +1,6 @@
 #include "FakeToolWindowContext.h"
-#include "VcfFiles.h"
 #include "extraction/windows/Form3.h"
+#include "support/TestFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +11,7 @@
 using namespace cardisto;
 using test::FakePlatform;
 using test::FakeToolWindowContext;
-using test::writeTextFile;
+using test::writeFile;
 using test::writeVcf;
 
 namespace {
@@ -197,8 +197,8 @@ private Q_SLOTS:
     void loadFromFiles_appendsVisibleLinesButLeavesStoringToTheNextChange()
     {
         const QString settings = freshSettingsFile();
-        const QString items = writeTextFile(m_dir, "items.txt", "one\r\n\r\n   \r\n two \r\nthree");
-        const QString more = writeTextFile(m_dir, "more.txt", "four\n");
+        const QString items = writeFile(m_dir.filePath("items.txt"), "one\r\n\r\n   \r\n two \r\nthree");
+        const QString more = writeFile(m_dir.filePath("more.txt"), "four\n");
         {
             FakeToolWindowContext context(settings);
             TextSetWindow window(context);
@@ -244,7 +244,7 @@ private Q_SLOTS:
         TextSetWindow window(context);
         const QString folder = m_dir.filePath("a-folder");
         QVERIFY(QDir().mkpath(folder));
-        context.fakePlatform.chooseFiles({folder, writeTextFile(m_dir, "ok.txt", "ok")});
+        context.fakePlatform.chooseFiles({folder, writeFile(m_dir.filePath("ok.txt"), "ok")});
         window.click(window.load);
         window.addItem("a");
         QCOMPARE(window.items(), (QStringList{"ok", "a"}));

@@ -7,6 +7,7 @@
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/ToolWindowHelp.h"
 #include "mainwindow/Form1Fixture.h"
+#include "support/ResultRows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,37 +33,12 @@ struct MainWindow : Form1Fixture {
         form().controls().Check3->setChecked(true);
     }
 
-    Form2* openBetweenWindow()
-    {
-        form().controls().PushButton4->click();
-        return form().findChild<Form2*>();
-    }
-    Form3* openTextSetWindow()
-    {
-        form().controls().PushButton15->click();
-        return form().findChild<Form3*>();
-    }
-
-    QStringList rows()
-    {
-        QStringList texts;
-        for (qsizetype row = 0; row < form().results().totalRowCount(); ++row)
-            texts.append(form().results().rowText(row));
-        return texts;
-    }
+    QStringList rows() { return resultTexts(form().results()); }
 };
-
-template <typename Control> Control* child(QWidget* window, const char* name)
-{
-    auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 QStringList comboItems(Form3* window)
 {
-    auto* combo = child<QComboBox>(window, "Combo1");
+    auto* combo = namedChild<QComboBox>(window, "Combo1");
     QStringList items;
     for (int i = 0; i < combo->count(); ++i)
         items.append(combo->itemText(i));
@@ -72,7 +48,7 @@ QStringList comboItems(Form3* window)
 void addItem(MainWindow& main, Form3* window, const QString& text)
 {
     main.platform.enterText(text);
-    child<QPushButton>(window, "PushButton2")->click();
+    namedChild<QPushButton>(window, "PushButton2")->click();
 }
 
 } // namespace
@@ -88,8 +64,8 @@ private Q_SLOTS:
         QVERIFY(between && between->isVisible());
         QVERIFY(!between->isModal());
         QVERIFY(main.form().isEnabled());
-        QTest::keyClicks(child<QLineEdit>(between, "Text3"), "<b>");
-        child<QPushButton>(between, "PushButton1")->click();
+        QTest::keyClicks(namedChild<QLineEdit>(between, "Text3"), "<b>");
+        namedChild<QPushButton>(between, "PushButton1")->click();
         QVERIFY(between->isHidden());
 
         Form3* textSets = main.openTextSetWindow();
@@ -98,7 +74,7 @@ private Q_SLOTS:
 
         QCOMPARE(main.openBetweenWindow(), between);
         QVERIFY(between->isVisible());
-        QCOMPARE(child<QLineEdit>(between, "Text3")->text(), QString("<b>"));
+        QCOMPARE(namedChild<QLineEdit>(between, "Text3")->text(), QString("<b>"));
         QCOMPARE(main.openTextSetWindow(), textSets);
         QCOMPARE(comboItems(textSets), QStringList{"kept"});
         QCOMPARE(main.form().findChildren<ToolWindow*>().size(), 2);
@@ -110,8 +86,8 @@ private Q_SLOTS:
         MainWindow main;
         main.form().controls().PushButton16->click();
         main.form().controls().PushButton17->click();
-        child<QPushButton>(main.openBetweenWindow(), "PushButton11")->click();
-        child<QPushButton>(main.openTextSetWindow(), "PushButton11")->click();
+        namedChild<QPushButton>(main.openBetweenWindow(), "PushButton11")->click();
+        namedChild<QPushButton>(main.openTextSetWindow(), "PushButton11")->click();
         QCOMPARE(main.platform.messages(), (QStringList{betweenMarkersHelpText(), textSetHelpText(),
                                                         betweenMarkersHelpText(), textSetHelpText()}));
     }
@@ -142,8 +118,8 @@ private Q_SLOTS:
         const QString second = main.writeEmailsFile("second.vcf", {"two@x"});
         main.form().inputFiles().append(QStringList{first, second});
         Form2* between = main.openBetweenWindow();
-        QTest::keyClicks(child<QLineEdit>(between, "Text3"), "p");
-        QTest::keyClicks(child<QLineEdit>(between, "Text4"), "n");
+        QTest::keyClicks(namedChild<QLineEdit>(between, "Text3"), "p");
+        QTest::keyClicks(namedChild<QLineEdit>(between, "Text4"), "n");
         Form3* textSets = main.openTextSetWindow();
         addItem(main, textSets, "TWO");
 
@@ -152,8 +128,8 @@ private Q_SLOTS:
         QObject::connect(&main.form().results(), &QAbstractItemModel::rowsInserted, between, [&] {
             if (std::exchange(pressed, true))
                 return;
-            child<QPushButton>(between, "PushButton4")->click();
-            child<QPushButton>(textSets, "PushButton4")->click();
+            namedChild<QPushButton>(between, "PushButton4")->click();
+            namedChild<QPushButton>(textSets, "PushButton4")->click();
         });
         main.form().controls().PushButton13->click();
         QVERIFY(pressed);
@@ -173,13 +149,13 @@ private Q_SLOTS:
         addItem(main, textSets, "a");
         addItem(main, textSets, " b ");
         main.platform.chooseFiles({main.writeFile("items.txt", "loaded\r\n")});
-        child<QPushButton>(textSets, "PushButton3")->click();
+        namedChild<QPushButton>(textSets, "PushButton3")->click();
         QCOMPARE(comboItems(textSets), (QStringList{"a", " b ", "loaded"}));
 
         main.restart();
         textSets = main.openTextSetWindow();
         QCOMPARE(comboItems(textSets), (QStringList{"a", " b "}));
-        child<QPushButton>(textSets, "PushButton5")->click();
+        namedChild<QPushButton>(textSets, "PushButton5")->click();
 
         main.restart();
         QVERIFY(comboItems(main.openTextSetWindow()).isEmpty());

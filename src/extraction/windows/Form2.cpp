@@ -11,14 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <limits>
 
 namespace cardisto {
 
 namespace {
-
-const QString kModule = QStringLiteral("Form2");
 
 // The run reads its markers from the window's two text boxes, afresh for every file.
 class MarkerRunHost final : public ToolWindowHost {
@@ -56,17 +53,10 @@ QLineEdit* markerBox(const QString& name, QGroupBox* frame)
     return box;
 }
 
-QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
-Form2::Form2(ToolWindowContext& context, QWidget* parent) : ToolWindow(context, kModule, parent)
+Form2::Form2(ToolWindowContext& context, QWidget* parent)
+    : ToolWindow(context, QStringLiteral("Form2"), caption(), parent)
 {
     buildControls();
     m_host = std::make_unique<MarkerRunHost>(context, pointers(), *m_text3, *m_text4);
@@ -89,9 +79,6 @@ QString Form2::caption()
 
 void Form2::buildControls()
 {
-    setObjectName(kModule);
-    setWindowTitle(caption());
-
     m_frame1 = new QGroupBox(QStringLiteral("Start with (X)"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_text3 = markerBox(QStringLiteral("Text3"), m_frame1);
@@ -99,9 +86,9 @@ void Form2::buildControls()
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_text4 = markerBox(QStringLiteral("Text4"), m_frame2);
 
-    m_pushButton4 = commandButton(QStringLiteral("PushButton4"), QStringLiteral("Start Extracting"), this);
-    m_pushButton11 = commandButton(QStringLiteral("PushButton11"), QStringLiteral("Help"), this);
-    m_pushButton1 = commandButton(QStringLiteral("PushButton1"), QStringLiteral("Close This Window"), this);
+    m_pushButton4 = addCommandButton(QStringLiteral("PushButton4"), QStringLiteral("Start Extracting"));
+    m_pushButton11 = addCommandButton(QStringLiteral("PushButton11"), QStringLiteral("Help"));
+    m_pushButton1 = addCommandButton(QStringLiteral("PushButton1"), QStringLiteral("Close This Window"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_pushButton4);
@@ -116,7 +103,7 @@ void Form2::buildControls()
 
 void Form2::Form_Load()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("Form_Load")));
+    Guard guard = procedureGuard(QStringLiteral("Form_Load"));
     applyWindowLook(guard, {m_pushButton4, m_pushButton11, m_pushButton1});
     guard(106, [&] { m_text3->setText(context().settings().read(SettingKey::StartWith)); });
     guard(108, [&] { m_text4->setText(context().settings().read(SettingKey::EndWith)); });
@@ -124,7 +111,7 @@ void Form2::Form_Load()
 
 void Form2::saveMarker(SettingKey key, const QString& procedure, const QString& text)
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, procedure));
+    Guard guard = procedureGuard(procedure);
     try {
         saveSettingOrFail(context().settings(), key, text);
         m_saveFailureShown = false;
@@ -143,13 +130,13 @@ void Form2::PushButton4_Click()
 
 void Form2::PushButton11_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton11_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton11_Click"));
     guard(100, [&] { showBetweenMarkersHelp(context().platform()); });
 }
 
 void Form2::PushButton1_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton1_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton1_Click"));
     guard(100, [&] { close(); });
 }
 

@@ -19,8 +19,6 @@ namespace cardisto {
 
 namespace {
 
-const QString kModule = QStringLiteral("Form3");
-
 // The run reads the item list for every line and hides the window when it ends.
 class TextSetRunHost final : public ToolWindowHost {
 public:
@@ -36,14 +34,6 @@ private:
     QWidget& m_window;
 };
 
-QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 template <typename Change> void Form3::appendKeepingSelection(Change&& change)
@@ -55,7 +45,8 @@ template <typename Change> void Form3::appendKeepingSelection(Change&& change)
         m_combo1->setCurrentIndex(-1);
 }
 
-Form3::Form3(ToolWindowContext& context, QWidget* parent) : ToolWindow(context, kModule, parent)
+Form3::Form3(ToolWindowContext& context, QWidget* parent)
+    : ToolWindow(context, QStringLiteral("Form3"), caption(), parent)
 {
     m_items = new TextSetList(this);
     buildControls();
@@ -78,9 +69,6 @@ QString Form3::caption()
 
 void Form3::buildControls()
 {
-    setObjectName(kModule);
-    setWindowTitle(caption());
-
     m_frame1 = new QGroupBox(QStringLiteral("Containing Text"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_combo1 = new QComboBox(m_frame1);
@@ -93,13 +81,13 @@ void Form3::buildControls()
     auto* frameLayout = new QVBoxLayout(m_frame1);
     frameLayout->addWidget(m_combo1);
 
-    m_pushButton2 = commandButton(QStringLiteral("PushButton2"), QStringLiteral("Add Item"), this);
-    m_pushButton1 = commandButton(QStringLiteral("PushButton1"), QStringLiteral("Remove Selected Item"), this);
-    m_pushButton5 = commandButton(QStringLiteral("PushButton5"), QStringLiteral("Clear All Items"), this);
+    m_pushButton2 = addCommandButton(QStringLiteral("PushButton2"), QStringLiteral("Add Item"));
+    m_pushButton1 = addCommandButton(QStringLiteral("PushButton1"), QStringLiteral("Remove Selected Item"));
+    m_pushButton5 = addCommandButton(QStringLiteral("PushButton5"), QStringLiteral("Clear All Items"));
     m_pushButton3 =
-        commandButton(QStringLiteral("PushButton3"), QStringLiteral("Load Multiple Items From Text File"), this);
-    m_pushButton4 = commandButton(QStringLiteral("PushButton4"), QStringLiteral("Start Extracting"), this);
-    m_pushButton11 = commandButton(QStringLiteral("PushButton11"), QStringLiteral("Help"), this);
+        addCommandButton(QStringLiteral("PushButton3"), QStringLiteral("Load Multiple Items From Text File"));
+    m_pushButton4 = addCommandButton(QStringLiteral("PushButton4"), QStringLiteral("Start Extracting"));
+    m_pushButton11 = addCommandButton(QStringLiteral("PushButton11"), QStringLiteral("Help"));
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_pushButton2, 0, 0);
@@ -115,7 +103,7 @@ void Form3::buildControls()
 
 void Form3::Form_Load()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("Form_Load")));
+    Guard guard = procedureGuard(QStringLiteral("Form_Load"));
     applyWindowLook(guard, {m_pushButton2, m_pushButton1, m_pushButton5, m_pushButton3, m_pushButton4, m_pushButton11});
     guard(106, [&] {
         appendKeepingSelection(
@@ -135,7 +123,7 @@ void Form3::PushButton4_Click()
 
 void Form3::PushButton2_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton2_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton2_Click"));
     QString text;
     guard(100, [&] { text = context().platform().inputBox(QStringLiteral("Enter text:")); });
     // Blanks count as an entry; only an empty answer (or Cancel) adds nothing.
@@ -148,7 +136,7 @@ void Form3::PushButton2_Click()
 
 void Form3::PushButton1_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton1_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton1_Click"));
     guard(100, [&] {
         const int selected = m_combo1->currentIndex();
         if (selected >= 0) {
@@ -161,18 +149,17 @@ void Form3::PushButton1_Click()
 
 void Form3::PushButton5_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton5_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton5_Click"));
     guard(100, [&] { m_items->clear(); });
     guard(102, [&] { SaveComboItems(); });
 }
 
 void Form3::PushButton3_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton3_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton3_Click"));
     FileSelection selection;
-    guard(100, [&] {
-        selection = context().platform().chooseFilesToOpen(textSetFileDialogTitle(), textSetFileDialogFilter());
-    });
+    guard(100,
+          [&] { selection = context().platform().chooseFilesToOpen(addFilesDialogTitle(), allFilesDialogFilter()); });
     if (selection.isTooManyFiles()) {
         guard(102, [&] { context().platform().showMessage(tooManyFilesMessage()); });
         return;
@@ -188,7 +175,7 @@ void Form3::PushButton3_Click()
 
 void Form3::PushButton11_Click()
 {
-    Guard guard(context().errorReporter(), ErrorLocation::velmora(kModule, QStringLiteral("PushButton11_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton11_Click"));
     guard(100, [&] { showTextSetHelp(context().platform()); });
 }
 

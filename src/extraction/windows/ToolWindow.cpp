@@ -5,14 +5,30 @@
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/WindowColours.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QPushButton>
 
 namespace cardisto {
 
-ToolWindow::ToolWindow(ToolWindowContext& context, QString module, QWidget* parent)
+ToolWindow::ToolWindow(ToolWindowContext& context, QString module, const QString& caption, QWidget* parent)
     : QWidget(parent, Qt::Window), m_context(context), m_module(std::move(module))
-{}
+{
+    setObjectName(m_module);
+    setWindowTitle(caption);
+}
+
+Guard ToolWindow::procedureGuard(const QString& procedure)
+{
+    return Guard(m_context.errorReporter(), ErrorLocation::velmora(m_module, procedure));
+}
+
+QPushButton* ToolWindow::addCommandButton(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
 
 void ToolWindow::showWithoutModality()
 {
@@ -33,7 +49,7 @@ void ToolWindow::applyWindowLook(Guard& loadGuard, const QList<QAbstractButton*>
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
-    Guard guard(m_context.errorReporter(), ErrorLocation::velmora(m_module, QStringLiteral("Form_QueryUnload")));
+    Guard guard = procedureGuard(QStringLiteral("Form_QueryUnload"));
     bool closing = false;
     guard(100, [&] { closing = m_context.isClosing(); });
     if (closing) {

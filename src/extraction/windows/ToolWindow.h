@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QPushButton;
 
 namespace cardisto {
 
@@ -27,14 +28,19 @@ public:
     bool showsHourglass() const { return m_pointers.isBusy(); }
 
 protected:
-    // module: the window's name in error locations ("Form2").
-    ToolWindow(ToolWindowContext& context, QString module, QWidget* parent);
+    // module: the window's name, as object name and in error locations ("Form2").
+    ToolWindow(ToolWindowContext& context, QString module, const QString& caption, QWidget* parent);
+
+    // The guard of one of the window's procedures, reporting as "module.procedure".
+    Guard procedureGuard(const QString& procedure);
+
+    // A push button of the window that Enter does not press unless it has the focus.
+    QPushButton* addCommandButton(const QString& name, const QString& caption);
 
     // The load steps every tool window takes once its controls exist, numbered from 100 in the
     // window's Form_Load: colours, icon, hand pointer over the buttons.
     void applyWindowLook(Guard& loadGuard, const QList<QAbstractButton*>& buttons);
 
-    const QString& module() const { return m_module; }
     WindowPointers& pointers() { return m_pointers; }
 
     void closeEvent(QCloseEvent* event) override;

@@ -15,7 +15,6 @@
 #include "extraction/ExtractionCommands.h"
 #include "inputs/SampleFiles.h"
 #include "shell/AppInfo.h"
-#include "shell/FileHelpers.h"
 #include "shell/platform/Platform.h"
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/HelpBox.h"
@@ -34,11 +33,6 @@
 namespace cardisto {
 
 namespace {
-
-ErrorLocation form1Location(const QString& procedure)
-{
-    return ErrorLocation::velmora(QStringLiteral("Form1"), procedure);
-}
 
 QString resultsToolTip()
 {
@@ -83,6 +77,7 @@ void Form1::setUpLists()
     c.ListView1->setDropIndicatorShown(false); // dropped files always go to the end
     c.ListView1->setDefaultDropAction(Qt::CopyAction);
     m_rowDrag = new RowDragController(c.ListView1, m_inputFiles);
+    m_rowDrag->setDragPointer(loadDragPointer(m_services.programFolder));
     m_inputCommands = new InputListCommands(*this, c.ListView1);
     m_inputSources = new InputSourceCommands(*this, this); // also takes the folders dropped on ListView1
 
@@ -128,14 +123,11 @@ void Form1::wireControls()
 
 void Form1::formLoad()
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("Form_Load")));
+    Guard guard = procedureGuard(QStringLiteral("Form_Load"));
     const ProgramFolder& folder = m_services.programFolder;
     guard(100, [&] { ApplySkin(this, folder); });
     guard(102, [&] { m_closing = false; });
-    guard(104, [&] {
-        if (FileIsPresent(folder.filePath(handPointerFileName())))
-            m_pointers->setHandPointer(loadHandPointer(folder));
-    });
+    guard(104, [&] { m_pointers->setHandPointer(loadHandPointer(folder)); });
     guard(106, [&] { MaybeVisitWebsite(m_services.platform, m_services.uniformRandom); });
     guard(108, [&] { recordSampleFiles(); });
     guard(110, [&] { setWindowTitle(applicationTitle()); });
@@ -160,7 +152,7 @@ void Form1::recordSampleFiles()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("Form_QueryUnload")));
+    Guard guard = procedureGuard(QStringLiteral("Form_QueryUnload"));
     guard(100, [&] { m_closing = true; });
     guard(102, [] { QCoreApplication::processEvents(); });
     guard(104, [] { QCoreApplication::processEvents(); });
@@ -183,13 +175,13 @@ void Form1::runExtraction(void (*command)(ExtractionHost&))
 
 void Form1::showLineNumberHelp()
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("PushButton10_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton10_Click"));
     guard(100, [&] { m_services.platform.showMessage(lineNumberHelpText()); });
 }
 
 void Form1::showHelp()
 {
-    Guard guard(m_errorReporter, form1Location(QStringLiteral("PushButton22_Click")));
+    Guard guard = procedureGuard(QStringLiteral("PushButton22_Click"));
     guard(100, [&] { showHelpBox(m_services.platform); });
 }
 

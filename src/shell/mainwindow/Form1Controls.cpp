@@ -1,6 +1,7 @@
 #include "Form1Controls.h"
 
 #include "CaptionedProgressBar.h"
+#include "shell/ProgressCaption.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-
 #include <limits>
 
 namespace cardisto {
@@ -179,7 +179,7 @@ Form1Controls buildForm1Controls(QWidget* window)
     c.PushButton9 = button(window, "PushButton9", QStringLiteral("Clear List"));
 
     c.ProgressBar1 = named(new CaptionedProgressBar(window), "ProgressBar1");
-    c.ProgressBar1->setCaption(QStringLiteral("Progress Bar"));
+    c.ProgressBar1->setCaption(restingProgressCaption());
     c.PushButton22 = button(window, "PushButton22", QStringLiteral("Help"));
 
     layOutExtractFrom(c);

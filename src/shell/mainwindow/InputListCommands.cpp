@@ -1,30 +1,14 @@
 #include "InputListCommands.h"
 
 #include "MainWindowLink.h"
+#include "ReportListView.h"
 #include "inputs/InputFileList.h"
-#include "shell/ErrorReport.h"
 #include "shell/platform/Platform.h"
 
 #include <QKeyEvent>
 #include <QTableView>
 
 namespace cardisto {
-
-namespace {
-
-Guard form1Guard(MainWindowLink& link, const char* procedure)
-{
-    return Guard(link.errorReporter(), ErrorLocation::velmora(QStringLiteral("Form1"), QString::fromLatin1(procedure)));
-}
-
-// The one selected row of a report view, or -1.
-int selectedRow(const QTableView* view)
-{
-    const QModelIndexList rows = view->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
-}
-
-} // namespace
 
 InputListCommands::InputListCommands(MainWindowLink& link, QTableView* view) : QObject(view), m_link(link), m_view(view)
 {
@@ -33,12 +17,11 @@ InputListCommands::InputListCommands(MainWindowLink& link, QTableView* view) : Q
 
 void InputListCommands::addFiles()
 {
-    Guard guard = form1Guard(m_link, "PushButton1_Click");
+    Guard guard = m_link.procedureGuard(QStringLiteral("PushButton1_Click"));
     FileSelection selection;
     guard(100, [&] {
         selection =
-            m_link.platform().chooseFilesToOpen(QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
-                                                QStringLiteral("VCF Files (*.vcf)|*.vcf|"));
+            m_link.platform().chooseFilesToOpen(addFilesDialogTitle(), QStringLiteral("VCF Files (*.vcf)|*.vcf|"));
     });
     if (selection.isTooManyFiles()) {
         guard(102, [&] { m_link.platform().showMessage(tooManyFilesMessage()); });
@@ -61,7 +44,8 @@ void InputListCommands::removeFilesNotContaining()
 
 void InputListCommands::removeByFilter(bool containing)
 {
-    Guard guard = form1Guard(m_link, containing ? "PushButton3_Click" : "PushButton11_Click");
+    Guard guard =
+        m_link.procedureGuard(containing ? QStringLiteral("PushButton3_Click") : QStringLiteral("PushButton11_Click"));
     QString filter;
     guard(100, [&] {
         filter = m_link.platform().inputBox(containing ? QStringLiteral("Remove entries containing: ")
@@ -78,7 +62,7 @@ void InputListCommands::removeByFilter(bool containing)
 
 void InputListCommands::clearList()
 {
-    Guard guard = form1Guard(m_link, "PushButton14_Click");
+    Guard guard = m_link.procedureGuard(QStringLiteral("PushButton14_Click"));
     guard(100, [&] {
         if (!m_link.isBusy())
             m_link.inputFiles().clear();

@@ -2,6 +2,7 @@
 
 #include "conversion/ConversionChoice.h"
 #include "extraction/AddRule.h"
+#include "shell/ErrorReport.h"
 
 #include <QCursor>
 #include <QString>
@@ -10,7 +11,6 @@ class QWidget;
 
 namespace cardisto {
 
-class ErrorReporter;
 class InputFileList;
 class Platform;
 class ProgramFolder;
@@ -62,6 +62,12 @@ public:
     virtual QCursor handPointer() const = 0;
     // The main window itself, as owner of the tool windows.
     virtual QWidget* mainWindow() = 0;
+
+    // The guard of one of the main window's procedures, reporting as "Form1.procedure".
+    Guard procedureGuard(const QString& procedure)
+    {
+        return Guard(errorReporter(), ErrorLocation::velmora(QStringLiteral("Form1"), procedure));
+    }
 };
 
 } // namespace cardisto

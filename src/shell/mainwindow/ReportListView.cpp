@@ -3,6 +3,7 @@
 #include "shell/widgets/Twips.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTableView>
 
 namespace cardisto {
@@ -50,6 +51,12 @@ void makeReportView(QTableView* view)
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->setHighlightSections(false);
+}
+
+int selectedRow(const QTableView* view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
 void setColumnWidthInTwips(QTableView* view, int widthTwips)

@@ -9,6 +9,9 @@ namespace cardisto {
 // whole rows selected one at a time, rows of one fixed height, no word wrap, no editing.
 void makeReportView(QTableView* view);
 
+// The one selected row of a report view, or -1.
+int selectedRow(const QTableView* view);
+
 // Column widths are given in twips and shown in pixels of the view's screen resolution.
 // The first column gets this width once.
 void setColumnWidthInTwips(QTableView* view, int widthTwips);

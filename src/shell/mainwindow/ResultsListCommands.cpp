@@ -1,11 +1,8 @@
 #include "ResultsListCommands.h"
 
 #include "MainWindowLink.h"
+#include "ReportListView.h"
 #include "extraction/ResultsModel.h"
-#include "shell/ErrorReport.h"
-
-#include <QItemSelectionModel>
-#include <QTableView>
 
 namespace cardisto {
 
@@ -13,15 +10,14 @@ void ResultsListCommands::removeSelectedRow()
 {
     if (m_link.isBusy() || m_link.results().totalRowCount() == 0)
         return;
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    if (!rows.isEmpty())
-        m_link.results().removeRowAt(rows.constFirst().row());
+    const int row = selectedRow(m_view);
+    if (row >= 0)
+        m_link.results().removeRowAt(row);
 }
 
 void ResultsListCommands::clearResultsList()
 {
-    Guard guard(m_link.errorReporter(),
-                ErrorLocation::velmora(QStringLiteral("Form1"), QStringLiteral("PushButton9_Click")));
+    Guard guard = m_link.procedureGuard(QStringLiteral("PushButton9_Click"));
     guard(100, [&] { m_link.results().removeAllRows(); });
 }
 

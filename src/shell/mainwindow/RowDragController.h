@@ -24,9 +24,6 @@ public:
     // The pointer the list shows while a row is dragged (drag.ico); none leaves it as it is.
     void setDragPointer(std::optional<QCursor> pointer) { m_dragPointer = std::move(pointer); }
 
-    bool isDragging() const { return m_dragging; }
-    int draggedRow() const { return m_draggedRow; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

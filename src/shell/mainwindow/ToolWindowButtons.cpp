@@ -4,20 +4,10 @@
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/ToolWindowHelp.h"
-#include "shell/ErrorReport.h"
 
 #include <QPushButton>
 
 namespace cardisto {
-
-namespace {
-
-ErrorLocation form1Location(const QString& procedure)
-{
-    return ErrorLocation::velmora(QStringLiteral("Form1"), procedure);
-}
-
-} // namespace
 
 ToolWindowButtons::ToolWindowButtons(MainWindowLink& link, const Form1Controls& controls)
     : QObject(link.mainWindow()), m_link(link), m_context(link)
@@ -28,36 +18,40 @@ ToolWindowButtons::ToolWindowButtons(MainWindowLink& link, const Form1Controls& 
     connect(controls.PushButton17, &QPushButton::clicked, this, &ToolWindowButtons::PushButton17_Click);
 }
 
+template <typename Window> void ToolWindowButtons::openToolWindow(QPointer<Window>& window, const QString& procedure)
+{
+    Guard guard = m_link.procedureGuard(procedure);
+    guard(100, [&] {
+        if (!window)
+            window = new Window(m_context, m_link.mainWindow());
+        window->showWithoutModality();
+    });
+}
+
+void ToolWindowButtons::showToolWindowHelp(const QString& procedure, void (*showHelp)(Platform&))
+{
+    Guard guard = m_link.procedureGuard(procedure);
+    guard(100, [&] { showHelp(m_link.platform()); });
+}
+
 void ToolWindowButtons::PushButton4_Click()
 {
-    Guard guard(m_link.errorReporter(), form1Location(QStringLiteral("PushButton4_Click")));
-    guard(100, [&] {
-        if (!m_form2)
-            m_form2 = new Form2(m_context, m_link.mainWindow());
-        m_form2->showWithoutModality();
-    });
+    openToolWindow(m_form2, QStringLiteral("PushButton4_Click"));
 }
 
 void ToolWindowButtons::PushButton16_Click()
 {
-    Guard guard(m_link.errorReporter(), form1Location(QStringLiteral("PushButton16_Click")));
-    guard(100, [&] { showBetweenMarkersHelp(m_link.platform()); });
+    showToolWindowHelp(QStringLiteral("PushButton16_Click"), showBetweenMarkersHelp);
 }
 
 void ToolWindowButtons::PushButton15_Click()
 {
-    Guard guard(m_link.errorReporter(), form1Location(QStringLiteral("PushButton15_Click")));
-    guard(100, [&] {
-        if (!m_form3)
-            m_form3 = new Form3(m_context, m_link.mainWindow());
-        m_form3->showWithoutModality();
-    });
+    openToolWindow(m_form3, QStringLiteral("PushButton15_Click"));
 }
 
 void ToolWindowButtons::PushButton17_Click()
 {
-    Guard guard(m_link.errorReporter(), form1Location(QStringLiteral("PushButton17_Click")));
-    guard(100, [&] { showTextSetHelp(m_link.platform()); });
+    showToolWindowHelp(QStringLiteral("PushButton17_Click"), showTextSetHelp);
 }
 
 } // namespace cardisto

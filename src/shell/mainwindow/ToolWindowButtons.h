@@ -10,6 +10,7 @@ namespace cardisto {
 struct Form1Controls;
 class Form2;
 class Form3;
+class Platform;
 
 // The main window's buttons of the two tool windows. Each window is created the first time its
 // button is pressed and is shown again, with what the user left in it, at every later press; the
@@ -26,6 +27,10 @@ public:
     void PushButton17_Click();
 
 private:
+    // Creates the window at the first press and shows it again at every later one.
+    template <typename Window> void openToolWindow(QPointer<Window>& window, const QString& procedure);
+    void showToolWindowHelp(const QString& procedure, void (*showHelp)(Platform&));
+
     MainWindowLink& m_link;
     MainWindowToolContext m_context;
     QPointer<Form2> m_form2;

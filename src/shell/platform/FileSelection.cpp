@@ -43,6 +43,21 @@ QString tooManyFilesMessage()
     return QStringLiteral("You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button.");
 }
 
+QString addFilesDialogTitle()
+{
+    return QStringLiteral("Add File(s) - Hold Ctrl to select multiple files");
+}
+
+QString allFilesDialogFilter()
+{
+    return QStringLiteral("All Files (*.*)|*.*|");
+}
+
+QString fileNotFoundMessage()
+{
+    return QStringLiteral("File not found");
+}
+
 FileSelection FileSelection::tooManyFiles()
 {
     FileSelection selection;

@@ -12,6 +12,13 @@ inline constexpr qsizetype kSelectionBufferCharacters = 30000;
 // "You've selected too many files to add." CR CR "Please try adding via the "Add All" button."
 QString tooManyFilesMessage();
 
+// The open dialog of the commands that add files or items from files.
+QString addFilesDialogTitle();  // "Add File(s) - Hold Ctrl to select multiple files"
+QString allFilesDialogFilter(); // "All Files (*.*)|*.*|"
+
+// Shown for a chosen list or item file that is not there when it is read: "File not found".
+QString fileNotFoundMessage();
+
 // What the open dialog hands back, in the form the add commands work with: nothing (cancelled),
 // one full path, or a folder followed by the names chosen in it.
 class FileSelection {

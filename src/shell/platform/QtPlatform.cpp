@@ -19,9 +19,16 @@ QWidget* dialogOwner()
     return QApplication::activeWindow();
 }
 
-QUrl localUrl(const QString& path)
+// Opens a local file or folder with the desktop's default program.
+bool openLocally(const QString& path)
 {
-    return QUrl::fromLocalFile(QDir::fromNativeSeparators(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(path)));
+}
+
+// None without a GUI application.
+QClipboard* applicationClipboard()
+{
+    return QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
 }
 
 } // namespace
@@ -80,7 +87,7 @@ QString QtPlatform::doBrowseForFolder(const QString& title, const QString& start
 
 bool QtPlatform::doClearClipboard()
 {
-    QClipboard* clipboard = QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
+    QClipboard* clipboard = applicationClipboard();
     if (!clipboard)
         return false;
     clipboard->clear(QClipboard::Clipboard);
@@ -89,7 +96,7 @@ bool QtPlatform::doClearClipboard()
 
 bool QtPlatform::doSetClipboardText(const QString& text)
 {
-    QClipboard* clipboard = QGuiApplication::instance() ? QGuiApplication::clipboard() : nullptr;
+    QClipboard* clipboard = applicationClipboard();
     if (!clipboard)
         return false;
     clipboard->setText(text, QClipboard::Clipboard);
@@ -103,12 +110,12 @@ bool QtPlatform::doOpenWebAddress(const QString& address)
 
 bool QtPlatform::doOpenFolder(const QString& path)
 {
-    return QDesktopServices::openUrl(localUrl(path));
+    return openLocally(path);
 }
 
 bool QtPlatform::doOpenDocument(const QString& path)
 {
-    return QDesktopServices::openUrl(localUrl(path));
+    return openLocally(path);
 }
 
 bool QtPlatform::doHasSpreadsheetApplication()
@@ -122,7 +129,7 @@ bool QtPlatform::doOpenSpreadsheet(const QString& path)
     if (!application)
         return false;
     if (application->kind == SpreadsheetApplication::Kind::DesktopDefault)
-        return QDesktopServices::openUrl(localUrl(path));
+        return openLocally(path);
     // The program outlives the command and the window: it is the user's to close.
     return QProcess::startDetached(application->name, {QDir::fromNativeSeparators(path)});
 }

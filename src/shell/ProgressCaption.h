@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace cardisto {
+
+// The caption of the main window's progress bar at rest: when the window opens and after every
+// command that ran it.
+inline QString restingProgressCaption()
+{
+    return QStringLiteral("Progress Bar");
+}
+
+} // namespace cardisto
