@@ -1,7 +1,8 @@
 #include "ResultTextIndex.h"
 
+#include "ZeroedBlock.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -45,12 +46,12 @@ quint64 ResultTextIndex::hashOf(QStringView text)
 }
 
 ResultTextIndex::Table::Table(size_t capacity)
-    : m_slots(static_cast<Slot*>(std::calloc(capacity, sizeof(Slot)))),
-      m_counts(static_cast<quint32*>(std::calloc(capacity, sizeof(quint32)))), m_capacity(capacity)
+    : m_slots(static_cast<Slot*>(ZeroedBlock::allocate(capacity * sizeof(Slot)))),
+      m_counts(static_cast<quint32*>(ZeroedBlock::allocate(capacity * sizeof(quint32)))), m_capacity(capacity)
 {
     if (!m_slots || !m_counts) {
-        std::free(m_slots);
-        std::free(m_counts);
+        ZeroedBlock::release(m_slots, capacity * sizeof(Slot));
+        ZeroedBlock::release(m_counts, capacity * sizeof(quint32));
         throw std::bad_alloc();
     }
 }
@@ -64,8 +65,8 @@ ResultTextIndex::Table::~Table()
             --m_texts;
         }
     }
-    std::free(m_slots);
-    std::free(m_counts);
+    ZeroedBlock::release(m_slots, m_capacity * sizeof(Slot));
+    ZeroedBlock::release(m_counts, m_capacity * sizeof(quint32));
 }
 
 void ResultTextIndex::Table::swap(Table& other) noexcept

@@ -42,16 +42,18 @@ private Q_SLOTS:
     void growingTable_answersEveryLookupWhileItsSlotsMove()
     {
         // The table grows by moving a few old slots with each addition: lookups and counts taken in
-        // the middle of a move must see every text, wherever it is at that moment.
+        // the middle of a move must see every text, wherever it is at that moment. 100,000 texts take
+        // the table past the size where it is mapped as a block of its own.
+        constexpr int kTexts = 100000;
         ResultTextIndex index;
         QStringList added;
-        for (int i = 0; i < 20000; ++i) {
+        for (int i = 0; i < kTexts; ++i) {
             const QString text = QStringLiteral("person%1@example.org").arg(i);
             index.add(text);
             added.append(text);
             if (i % 3 == 0)
                 index.add(added.at(i / 2)); // counted twice, possibly while it waits in the old table
-            if (i % 997 == 0 || (i & (i - 1)) == 0) {
+            if (i % 9973 == 0 || (i & (i - 1)) == 0) {
                 for (const QString& probe : added)
                     QVERIFY2(index.contains(probe), qPrintable(probe));
                 QVERIFY(!index.contains(QStringLiteral("nobody@example.org")));
@@ -59,7 +61,7 @@ private Q_SLOTS:
         }
         QCOMPARE(index.distinctCount(), added.size());
         // Every count survived the moves: taking the second additions away leaves every text listed.
-        for (int i = 0; i < 20000; i += 3)
+        for (int i = 0; i < kTexts; i += 3)
             index.remove(added.at(i / 2));
         QCOMPARE(index.distinctCount(), added.size());
         for (const QString& text : added)
