@@ -22,6 +22,9 @@ enum class FieldMode { AllFields, SomeFields };
 struct ConversionChoice {
     FieldMode mode = FieldMode::AllFields;
     FieldGroups groups;
+    // "Decode folded and encoded lines": the file's lines are unfolded, quoted-printable values
+    // decoded and group prefixes dropped before the field rules run. Off by default.
+    bool decodeLines = false;
 
     static ConversionChoice allFields() { return {FieldMode::AllFields, {}}; }
     static ConversionChoice someFields(FieldGroups groups) { return {FieldMode::SomeFields, groups}; }
