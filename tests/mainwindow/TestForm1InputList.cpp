@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QUrl>
+#include <algorithm>
 
 using namespace cardisto;
 using namespace cardisto::test;
@@ -192,9 +193,15 @@ private Q_SLOTS:
         QVERIFY(lastVisible > 2 && lastVisible < 150);
         QCOMPARE(w.view->verticalScrollBar()->value(), 0);
 
+        // The pointer goes onto the last visible row, within a row of the bottom edge. Where that is
+        // depends on the fonts and the window's size, so it is measured, not assumed.
+        const QRect lastRow = w.view->visualRect(w.list().index(lastVisible));
+        const int edgeBand = viewport->height() - rowHeight + 1;
+        const QPoint nearTheEdge(lastRow.center().x(), (std::max(lastRow.top(), edgeBand) + viewport->height() - 1) / 2);
+        QCOMPARE(w.view->rowAt(nearTheEdge.y()), lastVisible);
         QTest::mousePress(viewport, Qt::LeftButton, {}, w.rowCentre(lastVisible - 1));
-        QTest::mouseMove(viewport, QPoint(20, viewport->height() - rowHeight / 3));
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - rowHeight / 3));
+        QTest::mouseMove(viewport, nearTheEdge);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, nearTheEdge);
 
         QCOMPARE(w.list().textAt(lastVisible), rows.at(lastVisible - 1));
         QVERIFY(w.view->verticalScrollBar()->value() > 0);
