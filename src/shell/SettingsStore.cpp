@@ -71,6 +71,8 @@ const QList<SettingDefinition>& settingTable()
         {SettingKey::Combo1, QStringLiteral("Combo1"), QString()},
         {SettingKey::LastFolder, QStringLiteral("LastFolder"), QString()},
         {SettingKey::Snapshot, QStringLiteral("Snapshot"), QString()},
+        // Never written by the program: the user's switch for the start-up website visit.
+        {SettingKey::VisitWebsite, QStringLiteral("Visit Website"), QStringLiteral("True")},
     };
     return table;
 }

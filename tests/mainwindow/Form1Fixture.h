@@ -38,7 +38,7 @@ public:
         m_form.reset();
         m_form = std::make_unique<Form1>(MainWindowServices{platform, store(), ProgramFolder(programFolder()),
                                                             [uniformRandom] { return uniformRandom; },
-                                                            std::chrono::milliseconds(0)});
+                                                            std::chrono::milliseconds(0), website});
         return *m_form;
     }
 
@@ -51,6 +51,9 @@ public:
     }
 
     Form1& form() { return *m_form; }
+
+    // The website of the start-up visit the next start() hands the window; none by default.
+    QString website;
 
     template <typename Control> Control* control(const char* name) { return namedChild<Control>(m_form.get(), name); }
 

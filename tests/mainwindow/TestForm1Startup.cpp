@@ -239,17 +239,21 @@ private Q_SLOTS:
     void websiteVisit_onlyOnADrawOfSeven_data()
     {
         QTest::addColumn<double>("uniform");
+        QTest::addColumn<QString>("website");
         QTest::addColumn<bool>("visits");
-        QTest::newRow("draw 7") << 0.06 << true;
-        QTest::newRow("draw 6") << 0.0599 << false;
-        QTest::newRow("draw 8") << 0.07 << false;
+        QTest::newRow("draw 7") << 0.06 << websiteAddress() << true;
+        QTest::newRow("draw 6") << 0.0599 << websiteAddress() << false;
+        QTest::newRow("draw 8") << 0.07 << websiteAddress() << false;
+        QTest::newRow("draw 7, no website") << 0.06 << QString() << false;
     }
 
     void websiteVisit_onlyOnADrawOfSeven()
     {
         QFETCH(double, uniform);
+        QFETCH(QString, website);
         QFETCH(bool, visits);
         Form1Fixture f;
+        f.website = website;
         f.start(uniform);
         QCOMPARE(f.platform.openedWebAddresses(), visits ? QStringList{websiteAddress()} : QStringList());
         QVERIFY(f.platform.boxes.isEmpty());

@@ -71,6 +71,8 @@ private Q_SLOTS:
                                     << "";
         QTest::newRow("Snapshot") << SettingKey::Snapshot << "Snapshot"
                                   << "";
+        QTest::newRow("Visit Website") << SettingKey::VisitWebsite << "Visit Website"
+                                       << "True";
     }
     void missingKey_readsTheTablesDefault()
     {
@@ -91,7 +93,7 @@ private Q_SLOTS:
             QCOMPARE(&settingDefinition(definition.key), &definition);
             names.insert(definition.name);
         }
-        QCOMPARE(names.size(), 16);
+        QCOMPARE(names.size(), 17);
     }
 
     void storedValue_isOnDiskAtOnceAndReadByAFreshStore_data()

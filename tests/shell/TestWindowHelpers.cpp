@@ -1,6 +1,7 @@
 #include "shell/AppInfo.h"
 #include "shell/ErrorReport.h"
 #include "shell/ProgramFolder.h"
+#include "shell/SettingsStore.h"
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/HelpBox.h"
 #include "shell/widgets/Skin.h"
@@ -130,17 +131,46 @@ private Q_SLOTS:
         QFETCH(bool, visits);
         QCOMPARE(drawOneToHundred(uniform), draw);
         FakePlatform platform;
-        QCOMPARE(MaybeVisitWebsite(platform, [=] { return uniform; }), visits);
+        QCOMPARE(MaybeVisitWebsite(platform, websiteAddress(), [=] { return uniform; }), visits);
         QCOMPARE(platform.openedWebAddresses(), visits ? QStringList{websiteAddress()} : QStringList());
         QVERIFY(platform.boxes.isEmpty());
+        // A build that names no website, or a user who switched the visit off, never visits.
+        QVERIFY(!MaybeVisitWebsite(platform, QString(), [=] { return uniform; }));
+        QCOMPARE(platform.openedWebAddresses().size(), visits ? 1 : 0);
+    }
+
+    void websiteToVisit_theBuildsUnlessSwitchedOff_data()
+    {
+        QTest::addColumn<QString>("built");
+        QTest::addColumn<QString>("stored"); // "Visit Website"; null: never written
+        QTest::addColumn<QString>("expected");
+        const QString site = websiteAddress();
+        QTest::newRow("build names none") << QString() << QString() << QString();
+        QTest::newRow("build names one, user silent") << site << QString() << site;
+        QTest::newRow("user allows it") << site << "true" << site;
+        QTest::newRow("user switched it off") << site << "False" << QString();
+        QTest::newRow("user wrote zero") << site << "0" << QString();
+        QTest::newRow("no truth value: off") << site << "never!" << QString();
+        QTest::newRow("user allows, build names none") << QString() << "True" << QString();
+    }
+    void websiteToVisit_theBuildsUnlessSwitchedOff()
+    {
+        QFETCH(QString, built);
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        SettingsStore settings(folder.filePath("settings.ini"));
+        if (!stored.isNull())
+            QVERIFY(settings.save(SettingKey::VisitWebsite, stored));
+        QCOMPARE(websiteToVisit(built, settings), expected);
     }
 
     void websiteVisit_staysQuietWhenTheDesktopRefuses()
     {
         FakePlatform platform;
         platform.refuseToOpen();
-        QVERIFY(!MaybeVisitWebsite(platform, [] { return 0.065; }));
-        QVERIFY(!MaybeVisitWebsite(platform, []() -> double { throw std::runtime_error("no clock"); }));
+        QVERIFY(!MaybeVisitWebsite(platform, websiteAddress(), [] { return 0.065; }));
+        QVERIFY(!MaybeVisitWebsite(platform, websiteAddress(), []() -> double { throw std::runtime_error("no clock"); }));
         QVERIFY(platform.boxes.isEmpty());
     }
 

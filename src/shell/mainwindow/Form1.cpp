@@ -128,7 +128,7 @@ void Form1::formLoad()
     guard(100, [&] { ApplySkin(this, folder); });
     guard(102, [&] { m_closing = false; });
     guard(104, [&] { m_pointers->setHandPointer(loadHandPointer(folder)); });
-    guard(106, [&] { MaybeVisitWebsite(m_services.platform, m_services.uniformRandom); });
+    guard(106, [&] { MaybeVisitWebsite(m_services.platform, m_services.website, m_services.uniformRandom); });
     guard(108, [&] { recordSampleFiles(); });
     guard(110, [&] { setWindowTitle(applicationTitle()); });
     guard(112, [&] { setWindowIcon(applicationIcon()); });

@@ -27,6 +27,8 @@ struct MainWindowServices {
     std::function<double()> uniformRandom = {};
     // How long a command runs between two turns of the event loop.
     std::chrono::milliseconds yieldInterval = kMainWindowYieldInterval;
+    // The website of the start-up visit; empty for none (the program passes websiteToVisit()).
+    QString website = {};
 };
 
 } // namespace cardisto

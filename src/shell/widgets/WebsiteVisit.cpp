@@ -1,6 +1,6 @@
 #include "WebsiteVisit.h"
 
-#include "shell/AppInfo.h"
+#include "shell/SettingsStore.h"
 #include "shell/platform/Platform.h"
 
 #include <QRandomGenerator>
@@ -19,13 +19,29 @@ int drawOneToHundred(double uniform)
     return std::clamp(static_cast<int>(std::floor(uniform * 100.0)) + 1, 1, 100);
 }
 
-bool MaybeVisitWebsite(Platform& platform, const std::function<double()>& uniform)
+QString builtInWebsite()
 {
+    return QStringLiteral(CARDISTO_WEBSITE);
+}
+
+QString websiteToVisit(const QString& builtWebsite, const SettingsStore& settings)
+{
+    try {
+        return settingToBoolean(settings.read(SettingKey::VisitWebsite)) ? builtWebsite : QString();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+bool MaybeVisitWebsite(Platform& platform, const QString& website, const std::function<double()>& uniform)
+{
+    if (website.isEmpty())
+        return false;
     try {
         const double value = uniform ? uniform() : QRandomGenerator::global()->generateDouble();
         if (drawOneToHundred(value) != kVisitingDraw)
             return false;
-        return platform.openWebAddress(websiteAddress());
+        return platform.openWebAddress(website);
     } catch (const std::exception&) {
         return false; // start-up goes on quietly whatever happens here
     }
