@@ -85,6 +85,24 @@ private Q_SLOTS:
         QVERIFY(press.reporter.reports.isEmpty());
     }
 
+    // An installed copy keeps no Samples beside the executable: the record and the folder to open
+    // come from its data folder.
+    void installedCopyRecordsAndOpensTheInstalledSamples()
+    {
+        Installation installation;
+        const QString installed = installation.dir.filePath("share/cardisto");
+        installation.programFolder = ProgramFolder(installation.dir.filePath("bin"), {installed});
+        QVERIFY(makeFolderTree(installed + QStringLiteral("/Samples"), {"a.vcf", "b.vcf"}));
+        recordSampleSnapshotOnFirstStart(installation.settings, installation.programFolder);
+        const QString prefix = installed + QStringLiteral("/Samples/");
+        QCOMPARE(recordedSampleFiles(installation.settings), (QStringList{prefix + "a.vcf", prefix + "b.vcf"}));
+        PressButton press(installation);
+        press.platform.answerYes();
+        loadSampleExampleFiles(press.context);
+        QCOMPARE(press.list.texts(), (QStringList{prefix + "a.vcf", prefix + "b.vcf"}));
+        QCOMPARE(press.platform.openedFolders(), QStringList{prefix});
+    }
+
     void damagedRecordIsReportedAndNothingAdded()
     {
         Installation installation;

@@ -1,8 +1,10 @@
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
+#include "shell/ProgramFolder.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,6 +146,42 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, rows);
         QCOMPARE(cardisto::splitPathListText(text), rows);
+    }
+
+    // A portable copy keeps its files beside the executable; an installed one finds them in the
+    // user's data folder, then in the installed data folder.
+    void programFolder_firstFolderHoldingTheNameWins_data()
+    {
+        QTest::addColumn<QStringList>("holders"); // of "program", "user", "installed"
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("beside the program") << QStringList{"program"} << "program";
+        QTest::newRow("installed only") << QStringList{"installed"} << "installed";
+        QTest::newRow("user's before installed") << QStringList{"user", "installed"} << "user";
+        QTest::newRow("program before all") << QStringList{"program", "user", "installed"} << "program";
+        QTest::newRow("nowhere: the program folder's name") << QStringList() << "program";
+    }
+    void programFolder_firstFolderHoldingTheNameWins()
+    {
+        QFETCH(QStringList, holders);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        for (const QString& holder : holders) {
+            QVERIFY(QDir(dir.path()).mkpath(holder + QStringLiteral("/x")));
+            writeFile(dir.filePath(holder + QStringLiteral("/x/skin.qss")), "a");
+        }
+        const ProgramFolder folder(dir.filePath("program"), {dir.filePath("user"), dir.filePath("installed")});
+        QCOMPARE(folder.filePath(QStringLiteral("x/skin.qss")),
+                 QDir::toNativeSeparators(dir.filePath(expected + QStringLiteral("/x/skin.qss"))));
+        // A folder given alone is the only place looked in.
+        QCOMPARE(ProgramFolder(dir.filePath("installed")).folders(), QStringList{QDir::toNativeSeparators(dir.filePath("installed"))});
+    }
+
+    void installedDataFolders_usersOwnFirstInstallPrefixLast()
+    {
+        const QStringList folders = installedDataFolders();
+        QCOMPARE(folders.first(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY2(folders.last().endsWith(QStringLiteral("/share/cardisto")), qPrintable(folders.last()));
+        QCOMPARE(ProgramFolder().folders().mid(1), folders);
     }
 
     void itemsFromLines_keepsLinesWithVisibleCharactersUntrimmed()
