@@ -1,11 +1,14 @@
-// cardisto: the desktop program. Everything it does lives in the main window; this only wires the
-// real boxes and dialogs, the user's settings and the program folder to it.
+// cardisto: the desktop program. Everything it does lives in the main window; this only answers
+// --help and --version, wires the real boxes and dialogs, the user's settings and the program
+// folder to the window, and hands it the files named on the command line.
 
+#include "DesktopArguments.h"
 #include "shell/AppInfo.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
 #include "shell/platform/QtPlatform.h"
+#include "shell/widgets/WebsiteVisit.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -27,10 +30,30 @@ bool displayAvailable()
 #endif
 }
 
+QStringList argumentsAfterName(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    using cardisto::DesktopArguments;
+    // Help and version come before Qt looks for a display.
+    switch (cardisto::parseDesktopArguments(argumentsAfterName(argc, argv)).action) {
+    case DesktopArguments::Action::ShowHelp:
+        std::fputs(cardisto::desktopHelpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case DesktopArguments::Action::ShowVersion:
+        std::fputs(cardisto::desktopVersionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case DesktopArguments::Action::Run:
+        break;
+    }
     if (!displayAvailable()) {
         std::fputs("cardisto needs a graphical display, and neither DISPLAY nor WAYLAND_DISPLAY is set.\n"
                    "Start it from a desktop session (or under xvfb-run).\n"
@@ -42,10 +65,22 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     QApplication::setApplicationName(QStringLiteral("Cardisto"));
     QApplication::setApplicationVersion(QStringLiteral(CARDISTO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CARDISTO_APP_ID));
+
+    // Qt has taken its own options (-style, -platform, ...) out of the arguments by now.
+    const DesktopArguments arguments = cardisto::parseDesktopArguments(QCoreApplication::arguments().mid(1));
+    if (!arguments.unknownOptions.isEmpty()) {
+        std::fprintf(stderr, "cardisto: unknown option %s\nTry 'cardisto --help'.\n",
+                     arguments.unknownOptions.first().toLocal8Bit().constData());
+        return 2;
+    }
 
     cardisto::QtPlatform platform;
     cardisto::SettingsStore settings;
-    cardisto::Form1 window({platform, settings, cardisto::ProgramFolder()});
+    cardisto::MainWindowServices services{platform, settings, cardisto::ProgramFolder()};
+    services.website = cardisto::websiteToVisit(cardisto::builtInWebsite(), settings);
+    cardisto::Form1 window(services);
     window.show();
+    cardisto::addCommandLinePaths(window.inputFiles(), arguments.paths);
     return QApplication::exec();
 }
