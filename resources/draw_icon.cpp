@@ -1,19 +1,20 @@
-// Draws the application icon, cardisto.png: a contact card with the lines taken out of it.
-// Build and run by hand when the icon should change:
+// Draws the application icon: a contact card with the lines taken out of it. Writes cardisto.png
+// (the window icon) and the PNG sizes of the desktop icon under icons/hicolor; icons/*.svg holds the
+// same shapes for the scalable one. Build and run by hand, in this folder, when the icon should change:
 //   g++ -std=c++20 -fPIC draw_icon.cpp -o draw_icon $(pkg-config --cflags --libs Qt6Gui)
 //   QT_QPA_PLATFORM=offscreen ./draw_icon
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-int main(int argc, char** argv)
+static QImage drawIcon(int s)
 {
-    QGuiApplication app(argc, argv);
-    const int s = 256;
     QImage img(s, s, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(s / 256.0, s / 256.0); // the shapes are laid out on 256 x 256
     // the card
     QRectF card(16, 40, 224, 176);
     p.setPen(QPen(QColor(0x14, 0x4e, 0x63), 6));
@@ -36,5 +37,16 @@ int main(int argc, char** argv)
     for (int i = 0; i < 3; ++i)
         p.drawRoundedRect(QRectF(146, 86 + i * 34, i == 2 ? 54 : 76, 16), 8, 8);
     p.end();
-    img.save("cardisto.png");
+    return img;
+}
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    drawIcon(256).save("cardisto.png");
+    for (int s : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(s);
+        QDir().mkpath(folder);
+        drawIcon(s).save(folder + QStringLiteral("/com.corvane.Cardisto.png"));
+    }
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Cardisto need.
+# Installs the Debian 12 packages that building, running and testing Cardisto need (the last two
+# validate the installed desktop entry and AppStream metadata). More packages can be named.
 # Skips apt entirely when everything is already there.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libxlsxwriter-dev zlib1g-dev python3-openpyxl "$@")
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libxlsxwriter-dev zlib1g-dev python3-openpyxl
+    desktop-file-utils appstream "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
