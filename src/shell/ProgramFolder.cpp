@@ -35,8 +35,8 @@ QStringList installedDataFolders()
 {
     QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
     // CARDISTO_DATA_FROM_BINARIES: the data folder relative to the programs' folder, e.g. ../share/cardisto.
-    const QString prefixData =
-        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CARDISTO_DATA_FROM_BINARIES)));
+    const QString prefixData = QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CARDISTO_DATA_FROM_BINARIES)));
     if (!folders.contains(prefixData))
         folders.append(prefixData);
     return folders;

@@ -24,17 +24,16 @@ private Q_SLOTS:
         QTest::newRow("nothing") << QStringList() << Action::Run << QStringList() << QStringList();
         QTest::newRow("files in order") << QStringList{"b.vcf", "/in/a.vcf"} << Action::Run
                                         << QStringList{"b.vcf", "/in/a.vcf"} << QStringList();
-        QTest::newRow("help among files") << QStringList{"a.vcf", "--help"} << Action::ShowHelp
-                                          << QStringList{"a.vcf"} << QStringList();
+        QTest::newRow("help among files")
+            << QStringList{"a.vcf", "--help"} << Action::ShowHelp << QStringList{"a.vcf"} << QStringList();
         QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << QStringList() << QStringList();
-        QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << QStringList()
-                                   << QStringList();
+        QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << QStringList() << QStringList();
         QTest::newRow("help wins over version, either order")
             << QStringList{"-v", "-h"} << Action::ShowHelp << QStringList() << QStringList();
-        QTest::newRow("unknown option kept apart") << QStringList{"--bogus", "a.vcf"} << Action::Run
-                                                   << QStringList{"a.vcf"} << QStringList{"--bogus"};
-        QTest::newRow("after -- all are paths") << QStringList{"--", "--help", "-x.vcf"} << Action::Run
-                                                << QStringList{"--help", "-x.vcf"} << QStringList();
+        QTest::newRow("unknown option kept apart")
+            << QStringList{"--bogus", "a.vcf"} << Action::Run << QStringList{"a.vcf"} << QStringList{"--bogus"};
+        QTest::newRow("after -- all are paths")
+            << QStringList{"--", "--help", "-x.vcf"} << Action::Run << QStringList{"--help", "-x.vcf"} << QStringList();
     }
     void parse()
     {

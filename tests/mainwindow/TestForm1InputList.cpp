@@ -197,7 +197,8 @@ private Q_SLOTS:
         // depends on the fonts and the window's size, so it is measured, not assumed.
         const QRect lastRow = w.view->visualRect(w.list().index(lastVisible));
         const int edgeBand = viewport->height() - rowHeight + 1;
-        const QPoint nearTheEdge(lastRow.center().x(), (std::max(lastRow.top(), edgeBand) + viewport->height() - 1) / 2);
+        const QPoint nearTheEdge(lastRow.center().x(),
+                                 (std::max(lastRow.top(), edgeBand) + viewport->height() - 1) / 2);
         QCOMPARE(w.view->rowAt(nearTheEdge.y()), lastVisible);
         QTest::mousePress(viewport, Qt::LeftButton, {}, w.rowCentre(lastVisible - 1));
         QTest::mouseMove(viewport, nearTheEdge);

@@ -170,7 +170,8 @@ private Q_SLOTS:
         FakePlatform platform;
         platform.refuseToOpen();
         QVERIFY(!MaybeVisitWebsite(platform, websiteAddress(), [] { return 0.065; }));
-        QVERIFY(!MaybeVisitWebsite(platform, websiteAddress(), []() -> double { throw std::runtime_error("no clock"); }));
+        QVERIFY(
+            !MaybeVisitWebsite(platform, websiteAddress(), []() -> double { throw std::runtime_error("no clock"); }));
         QVERIFY(platform.boxes.isEmpty());
     }
 
