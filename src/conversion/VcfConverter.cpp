@@ -1,5 +1,7 @@
 #include "VcfConverter.h"
 
+#include "LogicalLines.h"
+#include "VcfTextForm.h"
 #include "shell/TextDecoding.h"
 
 #include <string>
@@ -24,13 +26,18 @@ public:
     void run(View text)
     {
         m_output.reserve(text.size() / 4);
-        size_t start = 0;
-        while (start <= text.size()) {
-            size_t end = text.find(Ch('\n'), start);
-            if (end == View::npos)
-                end = text.size();
-            visitLine(text.substr(start, end - start));
-            start = end + 1;
+        if (m_choice.decodeLines) {
+            LogicalLines<Ch> logical;
+            logical.run(text, [this](View line) { visitLine(line); });
+        } else {
+            size_t start = 0;
+            while (start <= text.size()) {
+                size_t end = text.find(Ch('\n'), start);
+                if (end == View::npos)
+                    end = text.size();
+                visitLine(text.substr(start, end - start));
+                start = end + 1;
+            }
         }
         if (!m_output.empty())
             m_output.resize(m_output.size() - 2); // the final CR LF
@@ -307,8 +314,12 @@ void reportAssembly(qsizetype valueCount, const AssemblyProgress& progress)
 
 QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice, const AssemblyProgress& progress)
 {
-    const TextEncoding encoding = detectTextEncoding(fileBytes);
-    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
+    const TextEncoding encoding = detectVcfEncoding(fileBytes);
+    // Decoded values are written back into the text being converted: a Windows-1252 file is then
+    // converted as 16-bit text, so that a value in any character set keeps every character.
+    const bool sixteenBit = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE ||
+                            (choice.decodeLines && encoding == TextEncoding::Windows1252);
+    if (sixteenBit) {
         const QString text = decodeText(fileBytes, encoding);
         Conversion<char16_t> conversion(choice);
         conversion.run(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));

@@ -111,8 +111,13 @@ QByteArray readWholeTextFile(const QString& path)
 {
     QByteArray bytes = readWholeFile(path);
     if (looksLikeBinaryData(bytes))
-        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
+        throw notATextFile(path);
     return bytes;
+}
+
+ProcedureFailure notATextFile(const QString& path)
+{
+    return ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
 }
 
 QStringList ReadLinesToArray(const QString& path)

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CharsetDecoding.h"
+
+#include "shell/TextDecoding.h"
+
+namespace cardisto {
+
+QString CharsetDecoding::decode(QByteArrayView bytes, QByteArrayView charset)
+{
+    if (!charset.isEmpty()) {
+        if (!m_decoder || charset != m_charset) {
+            m_charset = charset.toByteArray();
+            m_decoder.emplace(m_charset.constData());
+        }
+        if (m_decoder->isValid()) {
+            m_decoder->resetState();
+            return m_decoder->decode(bytes);
+        }
+    }
+    return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+}
+
+} // namespace cardisto
