@@ -71,6 +71,7 @@ const QList<SettingDefinition>& settingTable()
         {SettingKey::Combo1, QStringLiteral("Combo1"), QString()},
         {SettingKey::LastFolder, QStringLiteral("LastFolder"), QString()},
         {SettingKey::Snapshot, QStringLiteral("Snapshot"), QString()},
+        {SettingKey::DecodeLines, QStringLiteral("DecodeLines"), QStringLiteral("0")},
     };
     return table;
 }

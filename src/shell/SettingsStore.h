@@ -28,6 +28,7 @@ enum class SettingKey {
     Combo1,
     LastFolder,
     Snapshot,
+    DecodeLines,
 };
 
 struct SettingDefinition {

@@ -47,6 +47,8 @@ private Q_SLOTS:
                                 << "0";
         QTest::newRow("Check14") << SettingKey::Check14 << "Check14"
                                  << "0";
+        QTest::newRow("DecodeLines") << SettingKey::DecodeLines << "DecodeLines"
+                                     << "0";
         QTest::newRow("Emails Only") << SettingKey::EmailsOnly << "Emails Only"
                                      << "0";
         QTest::newRow("Phone Numbers Only") << SettingKey::PhoneNumbersOnly << "Phone Numbers Only"
@@ -91,7 +93,7 @@ private Q_SLOTS:
             QCOMPARE(&settingDefinition(definition.key), &definition);
             names.insert(definition.name);
         }
-        QCOMPARE(names.size(), 16);
+        QCOMPARE(names.size(), 17);
     }
 
     void storedValue_isOnDiskAtOnceAndReadByAFreshStore_data()
