@@ -20,4 +20,11 @@ QString CharsetDecoding::decode(QByteArrayView bytes, QByteArrayView charset)
     return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
 }
 
+bool CharsetDecoding::readsAsUtf8(QByteArrayView bytes, QByteArrayView charset)
+{
+    const bool namedUtf8 = charset.isEmpty() || charset.compare("UTF-8", Qt::CaseInsensitive) == 0 ||
+                           charset.compare("UTF8", Qt::CaseInsensitive) == 0;
+    return namedUtf8 && isValidUtf8(bytes);
+}
+
 } // namespace cardisto

@@ -19,6 +19,9 @@ class CharsetDecoding {
 public:
     QString decode(QByteArrayView bytes, QByteArrayView charset);
 
+    // True when decode would read the bytes as UTF-8: valid UTF-8 named UTF-8 or named nothing.
+    static bool readsAsUtf8(QByteArrayView bytes, QByteArrayView charset);
+
 private:
     QByteArray m_charset;
     std::optional<QStringDecoder> m_decoder;

@@ -115,6 +115,12 @@ private:
     static bool readParameter(View parameter, Parameters& found)
     {
         const View word = trimBlanks(parameter);
+        if (word.empty())
+            return false;
+        // Most parameters are TYPE=... or a bare type word: one look at the first letter rules them out.
+        const Ch first = upperAscii(word.front());
+        if (first != Ch('C') && first != Ch('E') && first != Ch('Q') && first != Ch('B'))
+            return false;
         if (startsWithWord(word, "CHARSET=")) {
             View charset = word.substr(8);
             if (charset.size() >= 2 && charset.front() == Ch('"') && charset.back() == Ch('"'))
@@ -218,20 +224,42 @@ private:
         return at;
     }
 
+    // Hands the logical line and the position of its first colon on, rewritten when it needs it.
     template <typename Visit>
     void visitProperty(View line, Visit& visit)
     {
-        const size_t colon = line.find(Ch(':'));
+        // One pass over the head: its colon, the end of the name, a dot in the name, and whether
+        // a parameter may be CHARSET or ENCODING (TYPE=..., HOME, WORK and the like are not).
+        size_t colon = View::npos;
+        size_t nameEnd = View::npos;
+        bool dotInName = false;
+        bool maybeEncoding = false;
+        for (size_t i = 0; i < line.size(); ++i) {
+            const Ch c = line[i];
+            if (c == Ch(':')) {
+                colon = i;
+                break;
+            }
+            if (c == Ch(';')) {
+                if (nameEnd == View::npos)
+                    nameEnd = i;
+                const Ch next = i + 1 < line.size() ? upperAscii(line[i + 1]) : Ch(0);
+                maybeEncoding |= next == Ch('C') || next == Ch('E') || next == Ch('Q') || next == Ch('B') ||
+                                 next == Ch(' ');
+            } else if (c == Ch('.') && nameEnd == View::npos) {
+                dotInName = true;
+            }
+        }
         if (colon == View::npos)
             return;
         const View head = line.substr(0, colon);
-        const View name = head.substr(0, head.find(Ch(';')));
-        const size_t group = groupPrefixLength(name);
-        const Parameters parameters = name.size() < head.size() ? readParameters(head) : Parameters();
+        const View name = head.substr(0, nameEnd);
+        const size_t group = dotInName ? groupPrefixLength(name) : 0;
+        const Parameters parameters = maybeEncoding ? readParameters(head) : Parameters();
         if (parameters.base64)
             return;
         if (group == 0 && !parameters.dropsSome) {
-            visit(line);
+            visit(line, colon);
             return;
         }
         m_rewritten.assign(name.substr(group));
@@ -242,13 +270,14 @@ private:
                 m_rewritten.append(parameter);
             }
         });
+        const size_t rewrittenColon = m_rewritten.size();
         m_rewritten.push_back(Ch(':'));
         const View value = line.substr(colon + 1);
         if (parameters.quotedPrintable)
             appendQuotedPrintable(value, parameters.charset);
         else
             m_rewritten.append(value);
-        visit(View(m_rewritten));
+        visit(View(m_rewritten), rewrittenColon);
     }
 
     static int hexDigit(Ch c)
@@ -269,10 +298,10 @@ private:
         const bool endsInCR = !value.empty() && value.back() == kCR;
         if (endsInCR)
             value.remove_suffix(1);
-        m_charset.clear();
+        m_charset.resize(0);
         for (const Ch c : charset)
             m_charset.push_back(char(c < 0x80 ? c : '?'));
-        m_bytes.clear();
+        m_bytes.resize(0); // keeps the capacity
         for (size_t i = 0; i < value.size(); ++i) {
             if (value[i] == Ch('=') && i + 2 < value.size() && hexDigit(value[i + 1]) >= 0 &&
                 hexDigit(value[i + 2]) >= 0) {
@@ -294,8 +323,16 @@ private:
     {
         if (m_bytes.isEmpty())
             return;
+        if constexpr (sizeof(Ch) == 1) {
+            // UTF-8 bytes in a UTF-8 conversion are already what the decoding would write back.
+            if (CharsetDecoding::readsAsUtf8(m_bytes, m_charset)) {
+                m_rewritten.append(reinterpret_cast<const Ch*>(m_bytes.constData()), size_t(m_bytes.size()));
+                m_bytes.resize(0); // keeps the capacity
+                return;
+            }
+        }
         const QString text = m_charsets.decode(m_bytes, m_charset);
-        m_bytes.clear();
+        m_bytes.resize(0); // keeps the capacity
         if constexpr (sizeof(Ch) == 1) {
             const QByteArray utf8 = text.toUtf8();
             m_rewritten.append(reinterpret_cast<const Ch*>(utf8.constData()), size_t(utf8.size()));

@@ -28,14 +28,15 @@ public:
         m_output.reserve(text.size() / 4);
         if (m_choice.decodeLines) {
             LogicalLines<Ch> logical;
-            logical.run(text, [this](View line) { visitLine(line); });
+            logical.run(text, [this](View line, size_t colon) { visitLine(line, colon); });
         } else {
             size_t start = 0;
             while (start <= text.size()) {
                 size_t end = text.find(Ch('\n'), start);
                 if (end == View::npos)
                     end = text.size();
-                visitLine(text.substr(start, end - start));
+                const View line = text.substr(start, end - start);
+                visitLine(line, line.find(Ch(':')));
                 start = end + 1;
             }
         }
@@ -221,9 +222,9 @@ private:
         append(trimSpaces(note));
     }
 
-    void visitLine(View line)
+    // A line and the position of its first colon (npos when it has none).
+    void visitLine(View line, size_t colon)
     {
-        const size_t colon = line.find(Ch(':'));
         if (colon == View::npos)
             return;
         const View head = line.substr(0, colon);
