@@ -20,7 +20,9 @@ namespace cardisto {
 //   line starts with (the "=" and the line break go).
 // - A group prefix ("item1." in item1.EMAIL) is dropped.
 // - A quoted-printable value is decoded to bytes and the bytes to text by its CHARSET; CHARSET and
-//   ENCODING leave the parameters, so ORG;CHARSET=UTF-8:X reads as ORG:X.
+//   ENCODING leave the parameters, so ORG;CHARSET=UTF-8:X reads as ORG:X. The visitor hears that
+//   the line carried them: where a rule asks whether a property has parameters at all
+//   (NOTE;CHARSET=UTF-8:x in All Fields), the answer stays yes, so decoding loses no value.
 // - A base64 value (ENCODING=b, BASE64) is never text: its line is left out.
 // Works on the code units of the conversion: bytes of a UTF-8 file (decoded values are written
 // back as UTF-8) or 16-bit units. Lines that need none of this are passed on as they stand, so
@@ -259,7 +261,7 @@ private:
         if (parameters.base64)
             return;
         if (group == 0 && !parameters.dropsSome) {
-            visit(line, colon);
+            visit(line, colon, false);
             return;
         }
         m_rewritten.assign(name.substr(group));
@@ -277,7 +279,7 @@ private:
             appendQuotedPrintable(value, parameters.charset);
         else
             m_rewritten.append(value);
-        visit(View(m_rewritten), rewrittenColon);
+        visit(View(m_rewritten), rewrittenColon, parameters.dropsSome);
     }
 
     static int hexDigit(Ch c)

@@ -28,7 +28,10 @@ public:
         m_output.reserve(text.size() / 4);
         if (m_choice.decodeLines) {
             LogicalLines<Ch> logical;
-            logical.run(text, [this](View line, size_t colon) { visitLine(line, colon); });
+            logical.run(text, [this](View line, size_t colon, bool hadEncodingParameters) {
+                m_hadEncodingParameters = hadEncodingParameters;
+                visitLine(line, colon);
+            });
         } else {
             size_t start = 0;
             while (start <= text.size()) {
@@ -280,7 +283,8 @@ private:
                 return;
             }
         }
-        if (head.find(Ch(';')) == View::npos)
+        // CHARSET and ENCODING dropped by the decoding still count as parameters here.
+        if (head.find(Ch(';')) == View::npos && !m_hadEncodingParameters)
             return;
         const View base = baseName(headName);
         if (isName(base, "EMAIL"))
@@ -298,6 +302,7 @@ private:
     }
 
     const ConversionChoice& m_choice;
+    bool m_hadEncodingParameters = false; // of the line being visited, when decoding
     Text m_output;
     Text m_scratch;
     qsizetype m_valueCount = 0;

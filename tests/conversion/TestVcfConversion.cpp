@@ -241,6 +241,20 @@ private Q_SLOTS:
         QTest::newRow("charset and encoding leave the parameters")
             << crlf({"ORG;CHARSET=UTF-8:Acme", "NOTE;TYPE=x;ENCODING=QUOTED-PRINTABLE:Hello=0D=0AWorld"}) << -1
             << values({"Acme", "Hello", "World"}) << "Hello=0D=0AWorld";
+        // All Fields takes NOTE, EMAIL, TEL, ADR and URL only with a parameter: a dropped CHARSET or
+        // ENCODING still counts, or switching the decoding on would lose these notes and addresses.
+        QTest::newRow("dropped charset and encoding still count as parameters")
+            << joinLines({"NOTE;CHARSET=UTF-8:PERLA\\nmadrid", "EMAIL;ENCODING=QUOTED-PRINTABLE:a=40x", "item1.EMAIL:b@x",
+                          "ADR;CHARSET=utf-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe;Ort"},
+                         "\n")
+            << -1 << QString::fromUtf8("PERLA\\nmadrid\r\na@x\r\nStraße\r\nOrt")
+            << values({"PERLA\\nmadrid", "a=40x", "Stra=C3=9Fe", "Ort"});
+        QTest::newRow("parameter words in any letter case")
+            << crlf({"n;charset=utf-8;encoding=quoted-printable:M=C3=BCller", "fn; Charset=UTF-8:Ann"}) << -1
+            << QString::fromUtf8("Müller\r\nAnn") << "M=C3=BCller";
+        QTest::newRow("android soft break inside a character")
+            << crlf({"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=BC=A0=", "=E4=B8=89;;;", "END:VCARD"}) << 4
+            << QString::fromUtf8("张三") << "=E5=BC=A0=";
         QTest::newRow("soft break joins the next line whatever it starts with")
             << crlf({"FN;QUOTED-PRINTABLE:Ann=", " Lee=", "-Smith", "EMAIL;X:a@example.com"}) << -1
             << values({"Ann Lee-Smith", "a@example.com"}) << "a@example.com";
