@@ -63,6 +63,13 @@ TextEncoding detectVcfEncoding(QByteArrayView bytes)
         return TextEncoding::Utf16LE;
     if (evenNul * 4 >= units && evenNul >= kFewest && oddNul * 8 <= evenNul)
         return TextEncoding::Utf16BE;
+    // Values in a script far from ASCII thin the pattern out; the vCard start still tells.
+    if (oddNul + evenNul > 0 && !hasVcardStart(start, 1, 0)) {
+        if (hasVcardStart(start, 2, 0))
+            return TextEncoding::Utf16LE;
+        if (hasVcardStart(start, 2, 1))
+            return TextEncoding::Utf16BE;
+    }
     return detectTextEncoding(bytes);
 }
 

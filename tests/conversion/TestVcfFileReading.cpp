@@ -74,6 +74,11 @@ private Q_SLOTS:
             << utf16WithoutMark(kCard, false) << QStringLiteral("Ann Lee\r\nann@x") << false;
         QTest::newRow("utf-16be without byte-order mark")
             << utf16WithoutMark(kCard, true) << QStringLiteral("Ann Lee\r\nann@x") << false;
+        // A short ASCII start and a long name: too few NUL bytes for the pattern alone.
+        const QString cjk = QString::fromUtf8("王小明").repeated(24);
+        QByteArray mostlyCjk = utf16WithoutMark("BEGIN:VCARD\r\nFN:", false);
+        mostlyCjk.append(reinterpret_cast<const char*>(cjk.utf16()), cjk.size() * 2);
+        QTest::newRow("utf-16le, values mostly far from ascii") << mostlyCjk << cjk << false;
         QTest::newRow("lower-case vCard start") << QByteArray("begin:vcard\r\nFN:A\0nn\r\n", 22) << QStringLiteral("A\0nn") << false;
         QTest::newRow("vCard start after the first 8 KiB") << QByteArray(8192, '\0') + kCard << QString() << true;
         QTest::newRow("png image") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x40", 20) << QString() << true;
