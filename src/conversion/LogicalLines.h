@@ -6,6 +6,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,6 +68,32 @@ private:
     {
         const size_t end = text.find(Ch('\n'), start);
         return text.substr(start, end == View::npos ? View::npos : end - start);
+    }
+
+    static bool isHeadMark(Ch c) { return c == Ch(':') || c == Ch(';') || c == Ch('.'); }
+
+    // The first ":", ";" or "." at or after from; the size when there is none. Bytes are tested
+    // eight at a time: this runs over the head of every line.
+    static size_t nextHeadMark(View text, size_t from)
+    {
+        if constexpr (sizeof(Ch) == 1 && std::endian::native == std::endian::little) {
+            constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+            constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+            const auto zeroBytes = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
+            while (from + 8 <= text.size()) {
+                std::uint64_t word;
+                std::memcpy(&word, text.data() + from, 8);
+                // The lowest flag of each test is exact, so the lowest of the three is the first mark.
+                const std::uint64_t marks = zeroBytes(word ^ (kOnes * ':')) | zeroBytes(word ^ (kOnes * ';')) |
+                                            zeroBytes(word ^ (kOnes * '.'));
+                if (marks != 0)
+                    return from + size_t(std::countr_zero(marks) / 8);
+                from += 8;
+            }
+        }
+        while (from < text.size() && !isHeadMark(text[from]))
+            ++from;
+        return from;
     }
 
     static Ch upperAscii(Ch c) { return (c >= Ch('a') && c <= Ch('z')) ? Ch(c - 32) : c; }
@@ -236,7 +266,7 @@ private:
         size_t nameEnd = View::npos;
         bool dotInName = false;
         bool maybeEncoding = false;
-        for (size_t i = 0; i < line.size(); ++i) {
+        for (size_t i = nextHeadMark(line, 0); i < line.size(); i = nextHeadMark(line, i + 1)) {
             const Ch c = line[i];
             if (c == Ch(':')) {
                 colon = i;
@@ -303,7 +333,7 @@ private:
         m_charset.resize(0);
         for (const Ch c : charset)
             m_charset.push_back(char(c < 0x80 ? c : '?'));
-        m_bytes.resize(0); // keeps the capacity
+        m_bytes.clear();
         for (size_t i = 0; i < value.size(); ++i) {
             if (value[i] == Ch('=') && i + 2 < value.size() && hexDigit(value[i + 1]) >= 0 &&
                 hexDigit(value[i + 2]) >= 0) {
@@ -314,27 +344,32 @@ private:
             if (value[i] == Ch('=') && i + 1 == value.size())
                 break;
             flushBytes();
-            m_rewritten.push_back(value[i]);
+            // Text up to the next "=" stays as it is.
+            const size_t next = std::min(value.find(Ch('='), i + 1), value.size());
+            m_rewritten.append(value.substr(i, next - i));
+            i = next - 1;
         }
         flushBytes();
         if (endsInCR)
             m_rewritten.push_back(kCR);
     }
 
+    QByteArrayView bytes() const { return QByteArrayView(m_bytes.data(), qsizetype(m_bytes.size())); }
+
     void flushBytes()
     {
-        if (m_bytes.isEmpty())
+        if (m_bytes.empty())
             return;
         if constexpr (sizeof(Ch) == 1) {
             // UTF-8 bytes in a UTF-8 conversion are already what the decoding would write back.
-            if (CharsetDecoding::readsAsUtf8(m_bytes, m_charset)) {
-                m_rewritten.append(reinterpret_cast<const Ch*>(m_bytes.constData()), size_t(m_bytes.size()));
-                m_bytes.resize(0); // keeps the capacity
+            if (CharsetDecoding::readsAsUtf8(bytes(), m_charset)) {
+                m_rewritten.append(reinterpret_cast<const Ch*>(m_bytes.data()), size_t(m_bytes.size()));
+                m_bytes.clear();
                 return;
             }
         }
-        const QString text = m_charsets.decode(m_bytes, m_charset);
-        m_bytes.resize(0); // keeps the capacity
+        const QString text = m_charsets.decode(bytes(), m_charset);
+        m_bytes.clear();
         if constexpr (sizeof(Ch) == 1) {
             const QByteArray utf8 = text.toUtf8();
             m_rewritten.append(reinterpret_cast<const Ch*>(utf8.constData()), size_t(utf8.size()));
@@ -346,7 +381,7 @@ private:
     Text m_joined;
     Text m_rewritten;
     std::optional<bool> m_quotedPrintable; // of the joined line, once its head is complete
-    QByteArray m_bytes;
+    std::string m_bytes; // the decoded bytes of one run of "=XX"
     QByteArray m_charset;
     CharsetDecoding m_charsets;
 };

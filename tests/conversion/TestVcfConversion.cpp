@@ -261,6 +261,12 @@ private Q_SLOTS:
         QTest::newRow("soft break only in quoted-printable")
             << crlf({"EMAIL;X:a@example.com=", "TEL;X:1"}) << -1 << values({"a@example.com=", "1"})
             << values({"a@example.com=", "1"});
+        QTest::newRow("equals sign without two hex digits stays")
+            << crlf({"FN;QUOTED-PRINTABLE:a=zz=41=4", "N;ENCODING=QUOTED-PRINTABLE:=3DDoe"}) << -1
+            << values({"a=zzA=4", "=Doe"}) << "=3DDoe";
+        QTest::newRow("long group and head; one group, of letters, digits and dashes, goes")
+            << crlf({"contact-group-12.EMAIL;TYPE=INTERNET;TYPE=HOME:a@x", "a-b.c.TEL;TYPE=x:1", "bad_group.TEL;X:2"})
+            << 3 << "a@x" << "";
         QTest::newRow("final soft break") << crlf({"FN;QUOTED-PRINTABLE:Ann="}) << -1 << "Ann" << "";
         QTest::newRow("no charset: utf-8 bytes") << crlf({"FN;ENCODING=QUOTED-PRINTABLE:M=C3=BCller"}) << -1
                                                  << QString::fromUtf8("Müller") << "";
