@@ -1,5 +1,5 @@
-// libFuzzer target: the first byte chooses All Fields or Some Fields and the field groups, the rest
-// is the content of one vCard file.
+// libFuzzer target: the first byte chooses All Fields or Some Fields, the field groups and the
+// decoding of folded and encoded lines (bit 32); the rest is the content of one vCard file.
 //
 //   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCARDISTO_FUZZ=ON -DCARDISTO_GUI=OFF
 //   cmake --build build-fuzz --target FuzzConversion
@@ -22,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         choice = ConversionChoice::someFields(
             {bool(selector & 2), bool(selector & 4), bool(selector & 8), bool(selector & 16)});
     }
+    choice.decodeLines = (selector & 32) != 0;
+    const QByteArrayView file(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     qsizetype calls = 0;
-    const QString text = convertVcfBytes(QByteArrayView(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)),
+    const QString text = convertVcfBytes(file,
                                          choice, [&calls](qsizetype position, qsizetype last) {
                                              if (position > last || position != calls)
                                                  __builtin_trap();
@@ -32,5 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Converted text never ends in a lone line break it did not get from a note.
     if (text.size() > qsizetype(size) * 2 + 2)
         __builtin_trap();
+    // Without blanks, tabs, "=", "." and ";" there is nothing to unfold, decode or drop: the
+    // decoding gives the plain result.
+    if (choice.decodeLines && !file.contains(' ') && !file.contains('\t') && !file.contains('=') &&
+        !file.contains('.') && !file.contains(';')) {
+        ConversionChoice plain = choice;
+        plain.decodeLines = false;
+        if (convertVcfBytes(file, plain) != text)
+            __builtin_trap();
+    }
     return 0;
 }

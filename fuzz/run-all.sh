@@ -17,6 +17,8 @@ if [ -d ../shared/corpus/vcards ]; then
         name=$(echo "${file#../shared/corpus/vcards/}" | tr '/.' '__')
         { printf '\x00'; cat "$file"; } > "$seeds/all_$name"
         { printf '\x1f'; cat "$file"; } > "$seeds/some_$name"
+        { printf '\x20'; cat "$file"; } > "$seeds/all_decoded_$name"
+        { printf '\x3f'; cat "$file"; } > "$seeds/some_decoded_$name"
     done < <(find ../shared/corpus/vcards -name '*.vcf' -print0)
 fi
 { printf '\x00'; cat samples/*.vcf; } > "$seeds/all_samples"

@@ -1,5 +1,7 @@
 #include "VcfConverter.h"
 
+#include "LogicalLines.h"
+#include "VcfTextForm.h"
 #include "shell/TextDecoding.h"
 
 #include <string>
@@ -24,13 +26,22 @@ public:
     void run(View text)
     {
         m_output.reserve(text.size() / 4);
-        size_t start = 0;
-        while (start <= text.size()) {
-            size_t end = text.find(Ch('\n'), start);
-            if (end == View::npos)
-                end = text.size();
-            visitLine(text.substr(start, end - start));
-            start = end + 1;
+        if (m_choice.decodeLines) {
+            LogicalLines<Ch> logical;
+            logical.run(text, [this](View line, size_t colon, bool hadEncodingParameters) {
+                m_hadEncodingParameters = hadEncodingParameters;
+                visitLine(line, colon);
+            });
+        } else {
+            size_t start = 0;
+            while (start <= text.size()) {
+                size_t end = text.find(Ch('\n'), start);
+                if (end == View::npos)
+                    end = text.size();
+                const View line = text.substr(start, end - start);
+                visitLine(line, line.find(Ch(':')));
+                start = end + 1;
+            }
         }
         if (!m_output.empty())
             m_output.resize(m_output.size() - 2); // the final CR LF
@@ -214,9 +225,9 @@ private:
         append(trimSpaces(note));
     }
 
-    void visitLine(View line)
+    // A line and the position of its first colon (npos when it has none).
+    void visitLine(View line, size_t colon)
     {
-        const size_t colon = line.find(Ch(':'));
         if (colon == View::npos)
             return;
         const View head = line.substr(0, colon);
@@ -272,7 +283,8 @@ private:
                 return;
             }
         }
-        if (head.find(Ch(';')) == View::npos)
+        // CHARSET and ENCODING dropped by the decoding still count as parameters here.
+        if (head.find(Ch(';')) == View::npos && !m_hadEncodingParameters)
             return;
         const View base = baseName(headName);
         if (isName(base, "EMAIL"))
@@ -290,6 +302,7 @@ private:
     }
 
     const ConversionChoice& m_choice;
+    bool m_hadEncodingParameters = false; // of the line being visited, when decoding
     Text m_output;
     Text m_scratch;
     qsizetype m_valueCount = 0;
@@ -307,8 +320,12 @@ void reportAssembly(qsizetype valueCount, const AssemblyProgress& progress)
 
 QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice, const AssemblyProgress& progress)
 {
-    const TextEncoding encoding = detectTextEncoding(fileBytes);
-    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
+    const TextEncoding encoding = detectVcfEncoding(fileBytes);
+    // Decoded values are written back into the text being converted: a Windows-1252 file is then
+    // converted as 16-bit text, so that a value in any character set keeps every character.
+    const bool sixteenBit = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE ||
+                            (choice.decodeLines && encoding == TextEncoding::Windows1252);
+    if (sixteenBit) {
         const QString text = decodeText(fileBytes, encoding);
         Conversion<char16_t> conversion(choice);
         conversion.run(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));

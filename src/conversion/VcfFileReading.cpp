@@ -1,6 +1,7 @@
 #include "VcfFileReading.h"
 
 #include "VcfConverter.h"
+#include "VcfTextForm.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 
@@ -31,7 +32,10 @@ QByteArray ReadFileToString(const QString& path)
     const QFileInfo info(path);
     if (info.isFile() && info.size() <= 0)
         return QByteArrayLiteral("empty file");
-    return readWholeTextFile(path);
+    QByteArray bytes = readWholeFile(path);
+    if (looksLikeBinaryVcfData(bytes))
+        throw notATextFile(path);
+    return bytes;
 }
 
 QString ReadVCFSomeFields(const QString& path, const FieldGroups& groups, ErrorReporter& reporter)
@@ -50,9 +54,11 @@ QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice,
 {
     Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), QStringLiteral("ReadVCFFileToString")));
     QString converted;
+    // The whole choice goes on, so that the decoding flag reaches the conversion.
     guard(100, [&] {
-        converted = choice.mode == FieldMode::AllFields ? ReadVCFAllFields(path, progress, reporter)
-                                                        : ReadVCFSomeFields(path, choice.groups, reporter);
+        converted = choice.mode == FieldMode::AllFields
+                        ? readAndConvert(path, QStringLiteral("ReadVCFAllFields"), choice, progress, reporter)
+                        : readAndConvert(path, QStringLiteral("ReadVCFSomeFields"), choice, {}, reporter);
     });
     return converted;
 }

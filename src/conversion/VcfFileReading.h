@@ -10,8 +10,8 @@ namespace cardisto {
 class ErrorReporter;
 
 // The bytes of one input file: empty when the file does not exist, the marker "empty file" when it
-// has no bytes. Throws ProcedureFailure when it cannot be read or is plainly no text (it holds NUL
-// bytes and no UTF-16 byte-order mark); the calling conversion reports it.
+// has no bytes. Throws ProcedureFailure when it cannot be read or is plainly no vCard (NUL bytes and
+// no vCard start in its first 8 KiB, see looksLikeBinaryVcfData); the calling conversion reports it.
 QByteArray ReadFileToString(const QString& path);
 
 // The converted text of one file for the ticked field groups. Read failures are reported at
@@ -21,7 +21,8 @@ QString ReadVCFSomeFields(const QString& path, const FieldGroups& groups, ErrorR
 // The converted text of one file with all fields; progress is called while the values are assembled.
 QString ReadVCFAllFields(const QString& path, const AssemblyProgress& progress, ErrorReporter& reporter);
 
-// Chooses the conversion by the field mode of the call.
+// Chooses the conversion by the field mode of the call, with the choice's decoding of folded and
+// encoded lines. Safe to call from any thread: nothing is shared between calls.
 QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice, const AssemblyProgress& progress,
                             ErrorReporter& reporter);
 

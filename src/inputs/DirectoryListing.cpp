@@ -1,6 +1,7 @@
 #include "DirectoryListing.h"
 
 #include "FileNameOrder.h"
+#include "shell/FileNameBytes.h"
 
 #include <QFile>
 #include <algorithm>
@@ -82,7 +83,7 @@ DirectoryListing listDirectory(const QString& folder)
 {
     DirectoryListing listing;
 #ifdef Q_OS_UNIX
-    const QByteArray encoded = QFile::encodeName(folder);
+    const QByteArray encoded = fileNameBytes(folder);
     if (encoded.isEmpty())
         return listing;
     DIR* dir = ::opendir(encoded.constData());
@@ -108,11 +109,14 @@ DirectoryListing listDirectory(const QString& folder)
             continue;
         const QByteArray rawName(raw);
         QString name = QFile::decodeName(rawName);
-        if (QFile::encodeName(name) != rawName)
-            continue;
         DirectoryEntry::Kind kind = searchable ? kindOf(fd, *entry) : DirectoryEntry::Kind::Other;
         if (!searchable && entry->d_type == DT_DIR)
             kind = DirectoryEntry::Kind::Folder; // kept, so that the walk drops it as unlistable
+        if (QFile::encodeName(name) != rawName) {
+            if (kind == DirectoryEntry::Kind::File || kind == DirectoryEntry::Kind::Folder)
+                listing.unrepresentable.append({escapedFileName(rawName), kind});
+            continue;
+        }
         listing.entries.append({std::move(name), kind});
     }
     ::closedir(dir);
@@ -135,6 +139,7 @@ DirectoryListing listDirectory(const QString& folder)
     }
 #endif
     sortEntries(listing.entries);
+    sortEntries(listing.unrepresentable);
     return listing;
 }
 

@@ -41,13 +41,16 @@ struct DirectoryListing {
     Outcome outcome = Outcome::NotListable;
     // Without "." and "..", in the order Windows lists a folder (see FileNameOrder.h).
     QList<DirectoryEntry> entries;
+    // Files and folders whose names cannot be written back (see below), named with their
+    // undecodable bytes escaped (escapedFileName), in the order they were read.
+    QList<DirectoryEntry> unrepresentable;
     FolderIdentity identity;
 };
 
 // Lists a folder with one pass over its directory entries. Kinds come from the listing itself; a
 // name is looked up on its own only when it is a link or the file system does not give its kind.
-// Names that cannot be written back to the same bytes of the file system are left out: no path of
-// ours could open them.
+// Names that cannot be written back to the same bytes of the file system are left out of the
+// entries, which become rows of the input list, and kept apart so that the scan can name them.
 DirectoryListing listDirectory(const QString& folder);
 
 } // namespace cardisto

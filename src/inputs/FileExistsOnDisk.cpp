@@ -1,6 +1,7 @@
 #include "FileExistsOnDisk.h"
 
 #include "PathLimit.h"
+#include "shell/FileNameBytes.h"
 
 #include <QFile>
 
@@ -18,7 +19,7 @@ bool FileExistsOnDisk(const QString& path)
         return false;
 #ifdef Q_OS_UNIX
     struct stat info;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::stat(fileNameBytes(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 #else
     return QFileInfo(path).isFile();
 #endif

@@ -25,14 +25,29 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
             // Collapsing also mends a chosen folder that was typed with doubled separators.
             result.paths.append(CollapseDoubleBackslashes(walked.path + name));
         }
+        for (const DirectoryEntry& entry : walked.unrepresentable) {
+            if (entry.kind == DirectoryEntry::Kind::Folder || matchesFilePattern(entry.name, pattern))
+                result.unrepresentable.append(CollapseDoubleBackslashes(walked.path + entry.name));
+        }
     }
     result.listingCount = walk.listingCount();
     return result;
 }
 
-void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield)
+QStringList addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
+                             const YieldHook& yield)
 {
-    list.append(scanFolderTree(folder, allFilesPattern(), reporter, yield).paths);
+    FolderScanResult result = scanFolderTree(folder, allFilesPattern(), reporter, yield);
+    list.append(result.paths);
+    return result.unrepresentable;
+}
+
+QString unrepresentableNamesMessage(const QStringList& names)
+{
+    if (names.isEmpty())
+        return {};
+    return QStringLiteral("These files and folders were left out, as their names are not valid text:\r") +
+           names.join(u'\r');
 }
 
 } // namespace cardisto

@@ -14,6 +14,9 @@ struct FolderScanResult {
     QStringList paths;       // the files to append, in order
     qint64 folderCount = 0;  // folders in the walk's result
     qint64 listingCount = 0; // directory listings made
+    // Files that match the pattern and folders that were left out because their names are not
+    // valid text: the folder's path and the name with its undecodable bytes escaped.
+    QStringList unrepresentable;
 };
 
 // The files of a whole folder tree that match the pattern: the folder's own files first, then
@@ -23,7 +26,12 @@ struct FolderScanResult {
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
                                 const YieldHook& yield = {});
 
-// The folder-drop operation: appends every file of the dropped folder's tree, of any type.
-void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield = {});
+// The folder-drop operation: appends every file of the dropped folder's tree, of any type, and
+// returns the scan's unrepresentable names.
+QStringList addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
+                             const YieldHook& yield = {});
+
+// The one message that names what a scan left out; empty when it left out nothing.
+QString unrepresentableNamesMessage(const QStringList& names);
 
 } // namespace cardisto

@@ -59,6 +59,7 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
                     seen.insert(listing.identity);
                 folder.listed = true;
                 folder.entries = std::move(listing.entries);
+                folder.unrepresentable = std::move(listing.unrepresentable);
                 for (const DirectoryEntry& entry : std::as_const(folder.entries)) {
                     if (entry.kind != DirectoryEntry::Kind::Folder)
                         continue;

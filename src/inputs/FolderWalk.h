@@ -20,6 +20,7 @@ struct WalkedFolder {
     QString path; // ends in one folder separator
     bool listed = false;
     QList<DirectoryEntry> entries; // the walk's listing of the folder, when listed
+    QList<DirectoryEntry> unrepresentable; // files and sub-folders left out for their names
 };
 
 // The breadth-first folder walk of the module AddFolder. Each folder is listed once; the listing

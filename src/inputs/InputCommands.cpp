@@ -26,6 +26,13 @@ void setBusy(InputCommandContext& context, bool busy)
         context.setBusy(busy);
 }
 
+// One message per scan for every name it had to leave out.
+void showLeftOutNames(InputCommandContext& context, const QStringList& names)
+{
+    if (!names.isEmpty())
+        context.platform.showMessage(unrepresentableNamesMessage(names));
+}
+
 } // namespace
 
 QString pathListHelpText()
@@ -44,16 +51,22 @@ void addAllVcfFilesInFolder(InputCommandContext& context)
         return;
     guard(104, [&] { context.settings.save(SettingKey::LastFolder, chosen); });
     guard(106, [&] { setBusy(context, true); });
+    QStringList leftOut;
     guard(108, [&] {
-        context.list.append(scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield).paths);
+        FolderScanResult result = scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield);
+        context.list.append(result.paths);
+        leftOut = std::move(result.unrepresentable);
     });
     guard(110, [&] { setBusy(context, false); });
+    guard(112, [&] { showLeftOutNames(context, leftOut); });
 }
 
 void dropFolderOnList(InputCommandContext& context, const QString& folder)
 {
     Guard guard(context.reporter, form1Location("ListView1_OLEDragDrop"));
-    guard(100, [&] { addDroppedFolder(context.list, folder, context.reporter, context.yield); });
+    QStringList leftOut;
+    guard(100, [&] { leftOut = addDroppedFolder(context.list, folder, context.reporter, context.yield); });
+    guard(102, [&] { showLeftOutNames(context, leftOut); });
 }
 
 void loadListOfFilesFromTextFile(InputCommandContext& context)

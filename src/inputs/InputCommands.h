@@ -30,7 +30,8 @@ QString pathListHelpText();
 
 // "Add All VCF Files In Folder": asks for a folder (starting at "LastFolder"), saves it as
 // "LastFolder" at once, and with the hourglass showing appends every vCard file of its tree.
-// Cancelling changes nothing. Failures are reported as Form1.PushButton5_Click.
+// Cancelling changes nothing. Names that are not valid text are left out and named in one message
+// at the end. Failures are reported as Form1.PushButton5_Click.
 void addAllVcfFilesInFolder(InputCommandContext& context);
 
 // A folder dropped on the input file list: every file of its tree, of any type, without the

@@ -1,6 +1,7 @@
 #include "FileHelpers.h"
 
 #include "ErrorReport.h"
+#include "FileNameBytes.h"
 #include "TextDecoding.h"
 
 #include <QDateTime>
@@ -8,6 +9,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace cardisto {
 
@@ -23,6 +32,38 @@ constexpr bool kWindowsPaths =
 // Files above this size are refused with a message instead of exhausting memory.
 constexpr qint64 kLargestReadableFile = qint64(2) * 1024 * 1024 * 1024 - 1;
 
+#ifdef Q_OS_UNIX
+// A name that is not valid UTF-8 (see FileNameBytes.h) cannot go through QFileInfo or QFile by
+// name, which would spell it differently: it is looked up and opened by its bytes.
+QByteArray readWholeFileByBytes(const QString& path)
+{
+    const QByteArray bytes = fileNameBytes(path);
+    struct stat info;
+    if (::stat(bytes.constData(), &info) != 0)
+        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    if (S_ISDIR(info.st_mode))
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is a folder, not a file.").arg(path));
+    if (!S_ISREG(info.st_mode))
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.").arg(path));
+    if (info.st_size > kLargestReadableFile)
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: the file is too large (%2 MB).")
+                                   .arg(path)
+                                   .arg(qint64(info.st_size) / (1024 * 1024)));
+    const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    }
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    return content;
+}
+#endif
+
 } // namespace
 
 QChar nativeSeparator()
@@ -34,6 +75,11 @@ bool FileIsPresent(const QString& path)
 {
     if (path.isEmpty())
         return false;
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (holdsUndecodedBytes(path))
+        return ::stat(fileNameBytes(path).constData(), &status) == 0;
+#endif
     const QFileInfo info(path);
     return info.exists() && info.lastModified().isValid();
 }
@@ -88,6 +134,10 @@ QString joinFolderAndName(const QString& folder, const QString& name)
 
 QByteArray readWholeFile(const QString& path)
 {
+#ifdef Q_OS_UNIX
+    if (holdsUndecodedBytes(path))
+        return readWholeFileByBytes(path);
+#endif
     const QFileInfo info(path);
     if (info.isDir())
         throw ProcedureFailure(QStringLiteral("Cannot read %1: it is a folder, not a file.").arg(path));
@@ -111,8 +161,13 @@ QByteArray readWholeTextFile(const QString& path)
 {
     QByteArray bytes = readWholeFile(path);
     if (looksLikeBinaryData(bytes))
-        throw ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
+        throw notATextFile(path);
     return bytes;
+}
+
+ProcedureFailure notATextFile(const QString& path)
+{
+    return ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
 }
 
 QStringList ReadLinesToArray(const QString& path)

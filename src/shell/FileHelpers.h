@@ -8,6 +8,8 @@
 
 namespace cardisto {
 
+class ProcedureFailure;
+
 // The folder separator of this platform; paths are shown and joined with it.
 QChar nativeSeparator();
 
@@ -34,6 +36,9 @@ QByteArray readWholeFile(const QString& path);
 
 // As readWholeFile, and refuses a file that is plainly no text (looksLikeBinaryData).
 QByteArray readWholeTextFile(const QString& path);
+
+// The failure that refuses a file that is plainly no text.
+ProcedureFailure notATextFile(const QString& path);
 
 // The lines of a text file (CR LF, LF or CR ends); an empty file gives one empty line.
 // Throws ProcedureFailure when the file cannot be read or is plainly no text.

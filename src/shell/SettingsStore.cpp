@@ -73,6 +73,7 @@ const QList<SettingDefinition>& settingTable()
         {SettingKey::Snapshot, QStringLiteral("Snapshot"), QString()},
         // Never written by the program: the user's switch for the start-up website visit.
         {SettingKey::VisitWebsite, QStringLiteral("Visit Website"), QStringLiteral("True")},
+        {SettingKey::DecodeLines, QStringLiteral("DecodeLines"), QStringLiteral("0")},
     };
     return table;
 }

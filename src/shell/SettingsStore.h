@@ -29,6 +29,7 @@ enum class SettingKey {
     LastFolder,
     Snapshot,
     VisitWebsite,
+    DecodeLines,
 };
 
 struct SettingDefinition {

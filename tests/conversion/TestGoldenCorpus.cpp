@@ -1,4 +1,5 @@
-#include "conversion/VcfConverter.h"
+#include "conversion/VcfFileReading.h"
+#include "support/RecordingErrorReporter.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -7,7 +8,8 @@
 
 using namespace cardisto;
 
-// Real exports from phones, mail programs and address books, converted in both modes and compared
+// Real exports from phones, mail programs and address books, read and converted in both modes by
+// the reading step the extraction uses, and compared
 // with reviewed expected texts under tests/data/golden. Set CARDISTO_UPDATE_GOLDEN=1 to rewrite
 // the expected texts after a deliberate change (and review the diff).
 class TestGoldenCorpus : public QObject {
@@ -37,11 +39,12 @@ private Q_SLOTS:
             QSKIP("The shared vCard corpus is not present next to this checkout.");
         QFETCH(QString, relativePath);
         QFETCH(bool, allFields);
-        QFile input(QDir(QStringLiteral(CARDISTO_CORPUS_DIR)).filePath(relativePath));
-        QVERIFY(input.open(QIODevice::ReadOnly));
+        const QString input = QDir(QStringLiteral(CARDISTO_CORPUS_DIR)).filePath(relativePath);
         const ConversionChoice choice =
             allFields ? ConversionChoice::allFields() : ConversionChoice::someFields(FieldGroups::all());
-        const QByteArray converted = convertVcfBytes(input.readAll(), choice).toUtf8();
+        test::RecordingErrorReporter reporter;
+        const QByteArray converted = ReadVCFFileToString(input, choice, {}, reporter).toUtf8();
+        QVERIFY(reporter.reports.isEmpty());
 
         const QString expectedPath = QStringLiteral(CARDISTO_TEST_DATA "/golden/") + relativePath +
                                      (allFields ? QStringLiteral(".all.txt") : QStringLiteral(".some.txt"));

@@ -215,6 +215,94 @@ private Q_SLOTS:
         QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
     }
 
+    // "Decode folded and encoded lines", each rule on and off: off keeps the line rules' result.
+    void decodeLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("groups"); // as in someFields; -1 for All Fields
+        QTest::addColumn<QString>("decoded");
+        QTest::addColumn<QString>("plain");
+        const auto crlf = [](const QStringList& lines) { return joinLines(lines, "\r\n"); };
+
+        QTest::newRow("folded line") << crlf({"EMAIL;TYPE=INTERNET:john.doe@exa", " mple.com", ""}) << 1
+                                     << "john.doe@example.com" << "john.doe@exa";
+        QTest::newRow("folded with a tab, lf") << joinLines({"FN:John", "\tDoe", "N:Doe"}, "\n") << -1
+                                               << values({"JohnDoe", "Doe"}) << values({"John", "Doe"});
+        QTest::newRow("folded head") << crlf({"EMA", " IL;TYPE=INTERNET:a@example.com"}) << -1 << "a@example.com" << "";
+        QTest::newRow("group prefix dropped")
+            << crlf({"item1.EMAIL;type=INTERNET:a@example.com", "item2.TEL:555", "item1.X-ABLabel:x"}) << 3
+            << values({"a@example.com", "555"}) << "";
+        QTest::newRow("quoted-printable name by its charset")
+            << crlf({"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=c3=bcrgen;;;", ""}) << 4
+            << QString::fromUtf8("Müller\r\nJürgen") << values({"M=C3=BCller", "J=c3=bcrgen"});
+        QTest::newRow("quoted-printable display name in iso-8859-1")
+            << crlf({"FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Fran=E7ois"}) << -1 << QString::fromUtf8("François")
+            << "";
+        QTest::newRow("charset and encoding leave the parameters")
+            << crlf({"ORG;CHARSET=UTF-8:Acme", "NOTE;TYPE=x;ENCODING=QUOTED-PRINTABLE:Hello=0D=0AWorld"}) << -1
+            << values({"Acme", "Hello", "World"}) << "Hello=0D=0AWorld";
+        // All Fields takes NOTE, EMAIL, TEL, ADR and URL only with a parameter: a dropped CHARSET or
+        // ENCODING still counts, or switching the decoding on would lose these notes and addresses.
+        QTest::newRow("dropped charset and encoding still count as parameters")
+            << joinLines({"NOTE;CHARSET=UTF-8:PERLA\\nmadrid", "EMAIL;ENCODING=QUOTED-PRINTABLE:a=40x", "item1.EMAIL:b@x",
+                          "ADR;CHARSET=utf-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe;Ort"},
+                         "\n")
+            << -1 << QString::fromUtf8("PERLA\\nmadrid\r\na@x\r\nStraße\r\nOrt")
+            << values({"PERLA\\nmadrid", "a=40x", "Stra=C3=9Fe", "Ort"});
+        QTest::newRow("parameter words in any letter case")
+            << crlf({"n;charset=utf-8;encoding=quoted-printable:M=C3=BCller", "fn; Charset=UTF-8:Ann"}) << -1
+            << QString::fromUtf8("Müller\r\nAnn") << "M=C3=BCller";
+        QTest::newRow("android soft break inside a character")
+            << crlf({"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=BC=A0=", "=E4=B8=89;;;", "END:VCARD"}) << 4
+            << QString::fromUtf8("张三") << "=E5=BC=A0=";
+        QTest::newRow("soft break joins the next line whatever it starts with")
+            << crlf({"FN;QUOTED-PRINTABLE:Ann=", " Lee=", "-Smith", "EMAIL;X:a@example.com"}) << -1
+            << values({"Ann Lee-Smith", "a@example.com"}) << "a@example.com";
+        QTest::newRow("soft break only in quoted-printable")
+            << crlf({"EMAIL;X:a@example.com=", "TEL;X:1"}) << -1 << values({"a@example.com=", "1"})
+            << values({"a@example.com=", "1"});
+        QTest::newRow("equals sign without two hex digits stays")
+            << crlf({"FN;QUOTED-PRINTABLE:a=zz=41=4", "N;ENCODING=QUOTED-PRINTABLE:=3DDoe"}) << -1
+            << values({"a=zzA=4", "=Doe"}) << "=3DDoe";
+        QTest::newRow("long group and head; one group, of letters, digits and dashes, goes")
+            << crlf({"contact-group-12.EMAIL;TYPE=INTERNET;TYPE=HOME:a@x", "a-b.c.TEL;TYPE=x:1", "bad_group.TEL;X:2"})
+            << 3 << "a@x" << "";
+        QTest::newRow("final soft break") << crlf({"FN;QUOTED-PRINTABLE:Ann="}) << -1 << "Ann" << "";
+        QTest::newRow("no charset: utf-8 bytes") << crlf({"FN;ENCODING=QUOTED-PRINTABLE:M=C3=BCller"}) << -1
+                                                 << QString::fromUtf8("Müller") << "";
+        QTest::newRow("unknown charset: windows-1252 bytes")
+            << crlf({"FN;CHARSET=X-NO-SUCH;QUOTED-PRINTABLE:Fran=E7ois"}) << -1 << QString::fromUtf8("François") << "";
+        QTest::newRow("charset known to the decoder")
+            << crlf({"FN;CHARSET=Shift_JIS;QUOTED-PRINTABLE:=93=FA=96=7B"}) << -1 << QString::fromUtf8("日本") << "";
+        QTest::newRow("decoded value beyond windows-1252 in a windows-1252 file")
+            << QByteArray("FN:Jos\xe9\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E7=8E=8B;Wei\r\n") << -1
+            << QString::fromUtf8("José\r\n王\r\nWei") << QString::fromUtf8("José\r\n=E7=8E=8B\r\nWei");
+        QTest::newRow("decoded colon ends the value as written")
+            << crlf({"EMAIL;X;ENCODING=QUOTED-PRINTABLE:a=3Ab"}) << -1 << "a" << "a=3Ab";
+        QTest::newRow("base64 is never text")
+            << joinLines({"NOTE;ENCODING=b:SGVsbG8=", "NOTE;BASE64:SGk=", " SGk=", "NOTE;X:n"}, "\n") << -1 << "n"
+            << values({"SGVsbG8=", "SGk=", "n"});
+        QTest::newRow("utf-16 file") << utf16("BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:a@exa\r\n mple.com\r\nitem1.TEL:5", false) << 3
+                                     << values({"a@example.com", "5"}) << "a@exa";
+        QTest::newRow("plain lines alike") << crlf(kWorkedExample) << 7
+                                           << values({"Doe", "John", "john.doe@example.com", "555 0100"})
+                                           << values({"Doe", "John", "john.doe@example.com", "555 0100"});
+    }
+
+    void decodeLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, groups);
+        QFETCH(QString, decoded);
+        QFETCH(QString, plain);
+        ConversionChoice choice = groups < 0 ? ConversionChoice::allFields()
+                                             : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
+                                                                             bool(groups & 4), bool(groups & 8)});
+        QCOMPARE(convertVcfBytes(bytes, choice), plain);
+        choice.decodeLines = true;
+        QCOMPARE(convertVcfBytes(bytes, choice), decoded);
+    }
+
     void allFields_reportsEveryValueBeforeAssembly()
     {
         // Three values, the empty home-address value counted too: Doe, John, S, "" , T.

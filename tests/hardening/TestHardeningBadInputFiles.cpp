@@ -113,8 +113,13 @@ private Q_SLOTS:
         bytes("JPEG image", jpegImage(), {}, {}, kNotText);
         bytes("random bytes", randomBytes(20240531, 65536), {}, {}, kNotText);
         bytes("all zero bytes", QByteArray(65536, '\0'), {}, {}, kNotText);
-        // Without its byte-order mark UTF-16 cannot be told from binary data.
-        bytes("UTF-16 without byte-order mark", utf16LittleEndian(kCard), {}, {}, kNotText);
+        // Without its byte-order mark UTF-16 is told by where its NUL bytes stand.
+        bytes("UTF-16 without byte-order mark", utf16LittleEndian(kCard), kCardAllFields, kCardSomeFields);
+        bytes("UTF-16 big-endian without byte-order mark", QByteArray(1, '\0') + utf16LittleEndian(kCard).chopped(1),
+              kCardAllFields, kCardSomeFields);
+        // A stray NUL in a readable export stays in its value instead of costing every contact.
+        bytes("vCard with a stray NUL", QByteArray(kCard).replace("ann@x", QByteArray("ann@\0x", 6)),
+              {"Ann Lee", "Lee", "Ann", QString::fromUtf8("ann@\0x", 6)}, {"Lee", "Ann", QString::fromUtf8("ann@\0x", 6)});
         // A damaged tail of zero bytes (as a crash can leave) does not cost the contacts before it, once
         // they fill more than the start that tells text from binary data.
         const int cards = 100;

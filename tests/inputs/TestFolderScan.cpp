@@ -132,10 +132,23 @@ private Q_SLOTS:
             QSKIP("this file system refuses names that are not UTF-8");
         ::close(fd);
         QVERIFY(makeFolderTree(dir.path(), {"good.vcf"}));
+        const QByteArray badFolder = QFile::encodeName(dir.path()) + "/d\xE9j\xE0";
+        const QByteArray badText = QFile::encodeName(dir.path()) + "/caf\xE9.txt";
+        QVERIFY(::mkdir(badFolder.constData(), 0700) == 0);
+        const QByteArray badFolderFile = badFolder + QByteArray("/in.vcf");
+        QVERIFY(::close(::open(badFolderFile.constData(), O_WRONLY | O_CREAT, 0600)) == 0);
+        QVERIFY(::close(::open(badText.constData(), O_WRONLY | O_CREAT, 0600)) == 0);
         RecordingErrorReporter reporter;
-        const QStringList paths = scanFolderTree(dir.path(), allFilesPattern(), reporter).paths;
-        ::unlink(bad.constData()); // a name the temporary folder's own clean-up cannot spell
-        QCOMPARE(paths, pathsBelow(dir.path(), {"good.vcf"}));
+        const FolderScanResult all = scanFolderTree(dir.path(), allFilesPattern(), reporter);
+        const FolderScanResult vcf = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
+        for (const QByteArray& name : {bad, badText, badFolderFile, badFolder}) // by the bytes
+            ::remove(name.constData());
+        QCOMPARE(all.paths, pathsBelow(dir.path(), {"good.vcf"}));
+        QCOMPARE(vcf.paths, all.paths);
+        // Named once per scan, bytes escaped; the pattern holds for files, not for folders.
+        QCOMPARE(all.unrepresentable, pathsBelow(dir.path(), {"bad\\xFF.vcf", "caf\\xE9.txt", "d\\xE9j\\xE0"}));
+        QCOMPARE(vcf.unrepresentable, pathsBelow(dir.path(), {"bad\\xFF.vcf", "d\\xE9j\\xE0"}));
+        QVERIFY(reporter.reports.isEmpty());
     }
 
     void scan_folderThatVanishesBeforeItIsListedIsDroppedSilently()

@@ -168,6 +168,20 @@ private Q_SLOTS:
         QCOMPARE(w.control<QProgressBar>("ProgressBar1")->text(), QStringLiteral("Progress Bar"));
     }
 
+    // "Decode folded and encoded lines" reaches the conversion of every listed file.
+    void decodeLines_checkBoxReachesTheConversion()
+    {
+        ExtractionWindow w;
+        const QByteArray card = "item1.EMAIL;TYPE=INTERNET:a@x\r\nEMAIL:b@exa\r\n mple\r\n";
+        w.form().inputFiles().append(w.writeFile(QStringLiteral("f1.vcf"), card));
+        w.form().inputFiles().append(w.writeFile(QStringLiteral("f2.vcf"), card));
+        w.click("PushButton13");
+        QCOMPARE(w.shownRows(), QStringList({"b@exa", "b@exa"}));
+        w.control<QCheckBox>("Check15")->click();
+        w.click("PushButton13");
+        QCOMPARE(w.shownRows(), QStringList({"a@x", "b@example", "a@x", "b@example"}));
+    }
+
     void messages_data()
     {
         QTest::addColumn<QString>("button");

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QUrl>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace cardisto;
 using namespace cardisto::test;
@@ -75,6 +77,34 @@ private Q_SLOTS:
         QCOMPARE(w.list().count(), 3);
         QCOMPARE(w.store().read(SettingKey::LastFolder), tree + "/s");
         QVERIFY(w.platform.boxes.isEmpty());
+    }
+
+    // Names that are not valid text: one message per scan names them all.
+    void scans_nameWhatTheyLeaveOutInOneMessage()
+    {
+        Window w;
+        w.start();
+        const QString tree = w.tree();
+        QVERIFY(makeFolderTree(tree, {"ok.vcf", "sub/"}));
+        for (const char* name : {"/caf\xE9.vcf", "/sub/\xFF.vcf", "/note\xE9.txt"}) {
+            const QByteArray path = QFile::encodeName(tree) + name;
+            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0600);
+            if (fd < 0)
+                QSKIP("this file system refuses names that are not UTF-8");
+            ::close(fd);
+        }
+        w.platform.chooseFolder(tree);
+        w.click("PushButton5");
+        w.drop({tree});
+        for (const char* name : {"/caf\xE9.vcf", "/sub/\xFF.vcf", "/note\xE9.txt"})
+            ::unlink(QByteArray(QFile::encodeName(tree) + name).constData());
+        QCOMPARE(w.list().texts(), pathsBelow(tree, {"ok.vcf", "ok.vcf"}));
+        const QString intro = QStringLiteral("These files and folders were left out, as their names are not valid text:");
+        QCOMPARE(w.platform.messages(),
+                 QStringList({(QStringList{intro} + pathsBelow(tree, {"caf\\xE9.vcf", "sub/\\xFF.vcf"})).join(u'\r'),
+                              (QStringList{intro} + pathsBelow(tree, {"caf\\xE9.vcf", "note\\xE9.txt", "sub/\\xFF.vcf"}))
+                                  .join(u'\r')}));
+        QVERIFY(w.platform.errors().isEmpty());
     }
 
     void droppedFolder_addsFilesOfEveryTypeAtItsPlace()

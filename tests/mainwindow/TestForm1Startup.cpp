@@ -61,6 +61,8 @@ private Q_SLOTS:
         }
         QCOMPARE(f.control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
         QCOMPARE(f.control<QCheckBox>("Check14")->checkState(), Qt::Unchecked);
+        QCOMPARE(f.control<QCheckBox>("Check15")->checkState(), Qt::Unchecked);
+        QVERIFY(!f.form().conversionChoice().decodeLines);
         for (const char* name : {"Text1", "Text2", "Text5"})
             QCOMPARE(f.control<QLineEdit>(name)->text(), QString());
 
@@ -88,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(f.store().read(SettingKey::Option2), QStringLiteral("False"));
         for (SettingKey untouched : {SettingKey::Check1, SettingKey::Check14, SettingKey::EmailsOnly,
                                      SettingKey::PhoneNumbersOnly, SettingKey::NamesOnly, SettingKey::AddressesOnly,
-                                     SettingKey::Text1, SettingKey::Text2, SettingKey::Text5})
+                                     SettingKey::Text1, SettingKey::Text2, SettingKey::Text5, SettingKey::DecodeLines})
             QVERIFY2(!f.store().contains(untouched), qPrintable(settingDefinition(untouched).name));
     }
 
@@ -100,6 +102,8 @@ private Q_SLOTS:
         QVERIFY(f.control<QCheckBox>("Check3")->isEnabled());
         f.control<QCheckBox>("Check3")->click();
         f.control<QCheckBox>("Check1")->click();
+        f.control<QCheckBox>("Check15")->click();
+        QCOMPARE(f.store().read(SettingKey::DecodeLines), QStringLiteral("1"));
         auto* text1 = f.control<QLineEdit>("Text1");
         QStringList saved;
         for (const char letter : {'a', 'b', 'c'}) {
@@ -123,6 +127,11 @@ private Q_SLOTS:
         QCOMPARE(f.control<QLineEdit>("Text5")->text(), QStringLiteral("1,3"));
         QCOMPARE(f.form().conversionChoice().mode, FieldMode::SomeFields);
         QCOMPARE(f.form().conversionChoice().groups, (FieldGroups{true, false, false, false}));
+        QCOMPARE(f.control<QCheckBox>("Check15")->checkState(), Qt::Checked);
+        QVERIFY(f.form().conversionChoice().decodeLines);
+        f.control<QCheckBox>("Check15")->click();
+        QCOMPARE(f.store().read(SettingKey::DecodeLines), QStringLiteral("0"));
+        QVERIFY(!f.form().conversionChoice().decodeLines);
 
         // Emptying a box stores the empty text.
         f.control<QLineEdit>("Text1")->clear();
@@ -204,6 +213,8 @@ private Q_SLOTS:
                                                 << "Invalid property value" << 130;
         QTest::newRow("Addresses empty") << SettingKey::AddressesOnly << ""
                                          << "Type mismatch" << 136;
+        QTest::newRow("Decode lines letters") << SettingKey::DecodeLines << "abc"
+                                              << "Type mismatch" << 144;
     }
 
     void unconvertibleStoredValue_reportedAtFormLoad()

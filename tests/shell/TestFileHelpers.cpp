@@ -1,11 +1,14 @@
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 #include "shell/ProgramFolder.h"
+#include "shell/FileNameBytes.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace cardisto;
 using cardisto::test::writeFile;
@@ -98,6 +101,43 @@ private Q_SLOTS:
         QCOMPARE(IsFolder(dir.path()), std::optional<bool>(true));
         QCOMPARE(IsFolder(file), std::optional<bool>(false));
         QCOMPARE(IsFolder(dir.filePath("missing")), std::optional<bool>());
+    }
+
+    // Names that are not valid UTF-8 keep their bytes on the way to the reading functions.
+    void fileNames_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<bool>("representable");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ascii") << QByteArray("a.vcf") << true << "a.vcf";
+        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9.vcf") << true << QString::fromUtf8("café.vcf");
+        QTest::newRow("latin-1 byte") << QByteArray("caf\xE9.vcf") << false << "caf\\xE9.vcf";
+        QTest::newRow("cut utf-8 sequence, then valid utf-8")
+            << QByteArray("\xE2\x82-\xC3\xA4") << false << QString::fromUtf8("\\xE2\\x82-ä");
+        QTest::newRow("encoded surrogate") << QByteArray("\xED\xB3\xA9") << false << "\\xED\\xB3\\xA9";
+    }
+    void fileNames()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(bool, representable);
+        QFETCH(QString, shown);
+        QCOMPARE(isRepresentableFileName(raw), representable);
+        QCOMPARE(escapedFileName(raw), shown);
+        const QString name = fileNameFromBytes(raw);
+        QCOMPARE(holdsUndecodedBytes(name), !representable);
+        QCOMPARE(fileNameBytes(name), raw);
+
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.path()) + '/' + raw;
+        QFile file;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0600);
+        if (fd < 0)
+            QSKIP("this file system refuses the name");
+        QVERIFY(::write(fd, "N:Doe", 5) == 5 && ::close(fd) == 0);
+        const QString textPath = dir.path() + u'/' + name;
+        QVERIFY(FileIsPresent(textPath));
+        QCOMPARE(readWholeFile(textPath), QByteArray("N:Doe"));
+        ::unlink(path.constData()); // a name the temporary folder's own clean-up may not spell
     }
 
     void readLinesToArray_data()

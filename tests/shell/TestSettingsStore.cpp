@@ -47,6 +47,8 @@ private Q_SLOTS:
                                 << "0";
         QTest::newRow("Check14") << SettingKey::Check14 << "Check14"
                                  << "0";
+        QTest::newRow("DecodeLines") << SettingKey::DecodeLines << "DecodeLines"
+                                     << "0";
         QTest::newRow("Emails Only") << SettingKey::EmailsOnly << "Emails Only"
                                      << "0";
         QTest::newRow("Phone Numbers Only") << SettingKey::PhoneNumbersOnly << "Phone Numbers Only"

@@ -55,7 +55,8 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
     const Form1Controls& c = m_controls;
     m_pointers = new PointerHandling(this);
     m_settingsBinding = new SettingsBinding(
-        {c.Option1, c.Option2, c.Check1, c.Check14, c.Check3, c.Check4, c.Check6, c.Check8, c.Text1, c.Text2, c.Text5},
+        {c.Option1, c.Option2, c.Check1, c.Check14, c.Check3, c.Check4, c.Check6, c.Check8, c.Text1, c.Text2, c.Text5,
+         c.Check15},
         m_services.settings, this);
     m_extractionHost = std::make_unique<MainExtractionHost>(*this, FilterTextBoxes{c.Text1, c.Text2, c.Text5});
     setUpLists();
@@ -188,13 +189,16 @@ void Form1::showHelp()
 ConversionChoice Form1::conversionChoice() const
 {
     const Form1Controls& c = m_controls;
-    if (c.Option1->isChecked())
-        return ConversionChoice::allFields();
     // Only a box that is ticked counts; the grey third state does not.
     const auto ticked = [](const QCheckBox* box) {
         return box->checkState() == Qt::Checked;
     };
-    return ConversionChoice::someFields({ticked(c.Check3), ticked(c.Check4), ticked(c.Check6), ticked(c.Check8)});
+    ConversionChoice choice =
+        c.Option1->isChecked()
+            ? ConversionChoice::allFields()
+            : ConversionChoice::someFields({ticked(c.Check3), ticked(c.Check4), ticked(c.Check6), ticked(c.Check8)});
+    choice.decodeLines = ticked(c.Check15);
+    return choice;
 }
 
 ExtractionOptions Form1::extractionOptions() const

@@ -85,6 +85,7 @@ QLayout* resultsSide(const Form1Controls& c)
     auto* options = new QVBoxLayout(c.Frame2);
     options->addWidget(c.Check1);
     options->addWidget(c.Check14);
+    options->addWidget(c.Check15);
 
     auto* commands = new QGridLayout;
     commands->addWidget(c.PushButton13, 0, 0);
@@ -171,6 +172,7 @@ Form1Controls buildForm1Controls(QWidget* window)
     c.Frame2 = named(new QGroupBox(QStringLiteral("Extraction Options"), window), "Frame2");
     c.Check1 = checkBox(c.Frame2, "Check1", QStringLiteral("Remove duplicate results"));
     c.Check14 = checkBox(c.Frame2, "Check14", QStringLiteral("Show source filename next to extracted text"));
+    c.Check15 = checkBox(c.Frame2, "Check15", QStringLiteral("Decode folded and encoded lines"));
 
     c.ListView2 = list(window, "ListView2");
     c.PushButton6 = button(window, "PushButton6", QStringLiteral("Save Results As Text File"));

@@ -39,6 +39,7 @@ struct Form1Controls {
     QGroupBox* Frame2;
     QCheckBox* Check1;  // "Remove duplicate results"
     QCheckBox* Check14; // "Show source filename next to extracted text"
+    QCheckBox* Check15; // "Decode folded and encoded lines"
 
     // The extraction commands with their text boxes and help buttons.
     QPushButton* PushButton13; // "Extract All Lines"

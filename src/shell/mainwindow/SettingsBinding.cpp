@@ -35,7 +35,8 @@ SettingsBinding::SettingsBinding(const RememberedControls& controls, SettingsSto
                                    {SettingKey::AddressesOnly, controls.addresses}},
       m_texts{{SettingKey::Text1, controls.containingText},
               {SettingKey::Text2, controls.notContainingText},
-              {SettingKey::Text5, controls.lineNumbers}}
+              {SettingKey::Text5, controls.lineNumbers}},
+      m_laterCheckBoxes{{SettingKey::DecodeLines, controls.decodeLines}}
 {
     // toggled(true) comes once the other option is already cleared, for clicks, arrow keys and
     // restores alike.
@@ -47,7 +48,7 @@ SettingsBinding::SettingsBinding(const RememberedControls& controls, SettingsSto
         if (selected)
             someFieldsChosen();
     });
-    for (const CheckBinding& binding : std::as_const(m_checkBoxes)) {
+    for (const CheckBinding& binding : m_checkBoxes + m_laterCheckBoxes) {
         connect(binding.box, &QCheckBox::stateChanged, this, [this, binding](int state) {
             m_store.save(binding.key, checkStateSettingText(static_cast<Qt::CheckState>(state)));
         });
@@ -73,6 +74,8 @@ QList<std::function<void()>> SettingsBinding::restoreSteps()
         steps.append([this, binding] { restoreCheckBox(binding); });
     for (const TextBinding& binding : std::as_const(m_texts))
         steps.append([this, binding] { restoreText(binding); });
+    for (const CheckBinding& binding : std::as_const(m_laterCheckBoxes))
+        steps.append([this, binding] { restoreCheckBox(binding); });
     return steps;
 }
 

@@ -25,6 +25,7 @@ struct RememberedControls {
     QLineEdit* containingText;     // Text1
     QLineEdit* notContainingText;  // Text2
     QLineEdit* lineNumbers;        // Text5
+    QCheckBox* decodeLines;        // Check15
 };
 
 // Saves every remembered control the moment it changes and reads them back at start-up.
@@ -38,7 +39,8 @@ public:
     SettingsBinding(const RememberedControls& controls, SettingsStore& store, QObject* parent = nullptr);
 
     // The start-up restore, one step per setting in the order the window applies them: the two
-    // options, the click behaviour of the selected one, the check boxes, the text boxes. A step
+    // options, the click behaviour of the selected one, the check boxes, the text boxes, then
+    // "Decode folded and encoded lines". A step
     // whose stored text cannot be converted throws ProcedureFailure and leaves its control alone.
     QList<std::function<void()>> restoreSteps();
 
@@ -67,6 +69,8 @@ private:
     // In restore order.
     QList<CheckBinding> m_checkBoxes;
     QList<TextBinding> m_texts;
+    // Boxes added since, restored after the texts so that the earlier steps keep their numbers.
+    QList<CheckBinding> m_laterCheckBoxes;
 };
 
 } // namespace cardisto
