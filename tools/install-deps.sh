@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running and testing Cardisto need.
 # Skips apt entirely when everything is already there.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libxlsxwriter-dev zlib1g-dev python3-openpyxl "$@")
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libxlsxwriter-dev zlib1g-dev python3-openpyxl
+    xvfb x11-utils openbox "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

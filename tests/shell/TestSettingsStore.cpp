@@ -91,7 +91,7 @@ private Q_SLOTS:
             QCOMPARE(&settingDefinition(definition.key), &definition);
             names.insert(definition.name);
         }
-        QCOMPARE(names.size(), 16);
+        QCOMPARE(names.size(), 21);
     }
 
     void storedValue_isOnDiskAtOnceAndReadByAFreshStore_data()
