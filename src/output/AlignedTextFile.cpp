@@ -1,5 +1,6 @@
 #include "AlignedTextFile.h"
 
+#include "FileReplacement.h"
 #include "ListColumns.h"
 #include "WriteBack.h"
 #include "WriteProgress.h"
@@ -8,7 +9,6 @@
 
 #include <QAbstractItemModel>
 #include <QIODevice>
-#include <QSaveFile>
 #include <cmath>
 
 namespace cardisto {
@@ -171,16 +171,9 @@ bool SaveListviewProperlySpaced(const QAbstractItemModel& list, QIODevice& devic
 bool SaveListviewProperlySpaced(const QAbstractItemModel& list, const QString& path, ErrorReporter& reporter,
                                 WriteProgress* progress)
 {
-    QSaveFile file(path);
-    auto open = [&file, &path]() -> QIODevice& {
-        if (!file.open(QIODevice::WriteOnly))
-            throw ProcedureFailure(QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()));
-        return file;
-    };
-    auto close = [&file, &path] {
-        if (!file.commit())
-            throw ProcedureFailure(QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()));
-    };
+    FileReplacement file(path);
+    auto open = [&file]() -> QIODevice& { return file.open(); };
+    auto close = [&file] { file.commit(); };
     return runAlignedTextWriter(list, FileNameOnly(path), reporter, progress, open, close);
 }
 

@@ -38,8 +38,9 @@ int alignedTextPercent(qsizetype row, qsizetype rowCount);
 bool SaveListviewProperlySpaced(const QAbstractItemModel& list, QIODevice& device, const QString& captionName,
                                 ErrorReporter& reporter, WriteProgress* progress = nullptr);
 
-// Writes the list to a file. An existing file is replaced only once the whole new file is written;
-// after a failure it is left as it was. The bar shows the file name without its folder.
+// Writes the list to a file (see FileReplacement). An existing file is replaced only once the whole
+// new file is written, and after a failure it is left as it was, except where it must be written
+// over in place; it keeps its owner and permissions. The bar shows the file name without its folder.
 bool SaveListviewProperlySpaced(const QAbstractItemModel& list, const QString& path, ErrorReporter& reporter,
                                 WriteProgress* progress = nullptr);
 

@@ -12,33 +12,25 @@
 
 namespace cardisto {
 
-QString spreadsheetMissingMessage()
+QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells)
 {
-    return QStringLiteral("Excel is not installed on this computer. You need to have it installed to use this "
-                          "software without error.");
-}
-
-QString spreadsheetMissingFeatureMessage()
-{
-    return QStringLiteral("Excel is not installed on this computer. You need to have it installed to use this "
-                          "feature.");
-}
-
-bool SaveResultsAsExcelFileIsExcelInstalled(Platform& platform)
-{
-    if (platform.hasSpreadsheetApplication())
-        return true;
-    platform.showMessage(spreadsheetMissingMessage());
-    return false;
+    QString text = QStringLiteral("The results are saved as ") + path + QStringLiteral(".");
+    if (opened)
+        text += QStringLiteral("\r\rThe workbook is now open in the spreadsheet application.");
+    else
+        text += QStringLiteral("\r\rNo spreadsheet application was found to open it.");
+    if (changedCells == 1)
+        text += QStringLiteral("\r\r1 cell had to be changed to fit the workbook: ");
+    else if (changedCells > 1)
+        text += QStringLiteral("\r\r%L1 cells had to be changed to fit the workbook: ").arg(changedCells);
+    if (changedCells > 0)
+        text += QStringLiteral("texts longer than 32,767 characters were cut and control characters left out.");
+    return text;
 }
 
 QString SaveResultsAsExcelFile(ResultsOutputHost& host)
 {
     Platform& platform = host.platform();
-    if (!SaveResultsAsExcelFileIsExcelInstalled(platform)) {
-        platform.showMessage(spreadsheetMissingFeatureMessage());
-        return {};
-    }
     const QAbstractItemModel& list = host.resultsList();
     if (listRowCount(list) == 0)
         return {};
@@ -50,15 +42,23 @@ QString SaveResultsAsExcelFile(ResultsOutputHost& host)
     if (!guard(kSpreadsheetNew, [&] { path = claimNewWorkbookFile(host.workbookFolder()); }))
         return {};
     ListChangeWatch progress(list, host);
-    if (!exportListToWorkbook(list, path, host.errorReporter(), [&progress] { progress.letEventsRun(); })) {
+    qsizetype changedCells = 0;
+    if (!exportListToWorkbook(list, path, host.errorReporter(), [&progress] { progress.letEventsRun(); },
+                              &changedCells)) {
         QFile::remove(path); // the empty file that claimed the name
         return {};
     }
     busy.release();
+    // The workbook is written either way; the spreadsheet application only shows it.
+    if (!platform.hasSpreadsheetApplication()) {
+        platform.showMessage(workbookSavedMessage(path, false, changedCells));
+        return path;
+    }
     guard(kSpreadsheetShow, [&] {
         if (!platform.openSpreadsheet(path))
             throw ProcedureFailure(
                 QStringLiteral("The spreadsheet program could not be started. The workbook is saved as %1").arg(path));
+        platform.showMessage(workbookSavedMessage(path, true, changedCells));
     });
     return path;
 }

@@ -11,19 +11,14 @@ class ResultsOutputHost;
 // own statements come before it (SpreadsheetStatement).
 inline constexpr int kSpreadsheetShow = 110;
 
-// The two messages shown when the desktop has no spreadsheet program: the test's own, then the
-// command's.
-QString spreadsheetMissingMessage();        // "... to use this software without error."
-QString spreadsheetMissingFeatureMessage(); // "... to use this feature."
-
-// Whether the desktop has a spreadsheet program to open workbooks with. Says so in a box when it
-// has none.
-bool SaveResultsAsExcelFileIsExcelInstalled(Platform& platform);
+// The box after a workbook was written: where it is, whether the spreadsheet application opened it
+// (or none was found), and how many cells had to be cut or cleaned, when any.
+QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells);
 
 // "Save Results As Excel File": writes the results list to a new workbook (a text cell per result,
-// the header row, fitted columns) in the window's workbook folder and opens it with the desktop's
-// spreadsheet program, where the user goes on with it. Without a spreadsheet program it shows the
-// two messages; with an empty list it does nothing. A failure is reported once in the error box of
+// the header row, fitted columns) in the window's workbook folder, then opens it with the desktop's
+// spreadsheet program, where the user goes on with it; one box names the file either way. With an
+// empty list it does nothing. A failure is reported once in the error box of
 // Form1.PushButton12_Click; a workbook that could not be written is neither kept nor opened.
 // Returns the path of the workbook written, empty when none was.
 QString SaveResultsAsExcelFile(ResultsOutputHost& host);

@@ -3,6 +3,7 @@
 #include "AlignedTextFile.h"
 #include "ListChangeWatch.h"
 #include "ResultsOutputHost.h"
+#include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 #include "shell/platform/Platform.h"
 
@@ -23,22 +24,32 @@ QString overwriteQuestion(const QString& name)
     return QStringLiteral("Are you sure you wish to overwrite ") + name + QStringLiteral(" ?");
 }
 
+ErrorLocation saveTextFileErrorLocation()
+{
+    return ErrorLocation::velmora(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
+}
+
 bool SaveResultsAsTextFile(ResultsOutputHost& host)
 {
+    Guard guard(host.errorReporter(), saveTextFileErrorLocation());
     Platform& platform = host.platform();
-    const QString name = platform.chooseSaveFileName(saveTextFileDialogTitle(), saveTextFileDialogFilter());
+    QString name;
+    guard(100, [&] { name = platform.chooseSaveFileName(saveTextFileDialogTitle(), saveTextFileDialogFilter()); });
     if (name.isEmpty())
         return false; // cancelled
-    if (FileIsPresent(name) && !platform.askYesNo(overwriteQuestion(name)))
+    bool replace = true;
+    if (!guard(102, [&] { replace = !FileIsPresent(name) || platform.askYesNo(overwriteQuestion(name)); }) || !replace)
         return false;
 
-    BusyPointer busy(host);
-    const QAbstractItemModel& list = host.resultsList();
-    ListChangeWatch progress(list, host);
-    const bool written = SaveListviewProperlySpaced(list, name, host.errorReporter(), &progress);
-    busy.release();
+    bool written = false;
+    guard(104, [&] {
+        BusyPointer busy(host);
+        const QAbstractItemModel& list = host.resultsList();
+        ListChangeWatch progress(list, host);
+        written = SaveListviewProperlySpaced(list, name, host.errorReporter(), &progress);
+    });
     if (written)
-        platform.showMessage(QStringLiteral("Done."));
+        guard(106, [&] { platform.showMessage(QStringLiteral("Done.")); });
     return written;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ErrorReport.h"
+
 #include <QString>
 
 namespace cardisto {
@@ -13,11 +15,15 @@ QString saveTextFileDialogFilter(); // "Text Files (*.txt)|*.txt|All Files (*.*)
 // The question asked before an existing file is replaced.
 QString overwriteQuestion(const QString& name);
 
+// Where failures of the command itself are reported: Form1.PushButton6_Click.
+ErrorLocation saveTextFileErrorLocation();
+
 // "Save Results As Text File": asks for a file name (used exactly as typed, no extension added),
 // asks before replacing an existing file, then writes the results list as an aligned text file
 // under the hourglass with the progress bar running, and says "Done." once the file is written.
 // A failure is reported once by the writer; an existing file then stays as it was and "Done." is
-// not shown. Returns whether a file was written.
+// not shown. Any other failure (of the dialog, the question or the box) goes to the command's own
+// error box, and the command then stops where that leaves it. Returns whether a file was written.
 bool SaveResultsAsTextFile(ResultsOutputHost& host);
 
 } // namespace cardisto

@@ -12,13 +12,14 @@ ErrorLocation spreadsheetErrorLocation()
 }
 
 bool exportListToWorkbook(const QAbstractItemModel& list, const QString& path, ErrorReporter& reporter,
-                          const std::function<void()>& letEventsRun)
+                          const std::function<void()>& letEventsRun, qsizetype* changedCells)
 {
-    return exportListToWorkbook(list, path, reporter, letEventsRun, kSheetDataRows);
+    return exportListToWorkbook(list, path, reporter, letEventsRun, kSheetDataRows, changedCells);
 }
 
 bool exportListToWorkbook(const QAbstractItemModel& list, const QString& path, ErrorReporter& reporter,
-                          const std::function<void()>& letEventsRun, qsizetype dataRowsPerSheet)
+                          const std::function<void()>& letEventsRun, qsizetype dataRowsPerSheet,
+                          qsizetype* changedCells)
 {
     Guard guard(reporter, spreadsheetErrorLocation());
     XlsxWorkbook workbook(dataRowsPerSheet);
@@ -39,9 +40,13 @@ bool exportListToWorkbook(const QAbstractItemModel& list, const QString& path, E
         }
     };
     // Stops at the first failure: one report, and the caller does not go on as if it had worked.
-    return guard(kSpreadsheetNew, [&] { workbook.newWorkbook(path); }) && guard(kSpreadsheetHeader, writeHeader) &&
-           guard(kSpreadsheetRows, writeRows) && guard(kSpreadsheetFit, [&] { workbook.fitColumns(); }) &&
-           guard(kSpreadsheetSave, [&] { workbook.save(); });
+    const bool written = guard(kSpreadsheetNew, [&] { workbook.newWorkbook(path); }) &&
+                         guard(kSpreadsheetHeader, writeHeader) && guard(kSpreadsheetRows, writeRows) &&
+                         guard(kSpreadsheetFit, [&] { workbook.fitColumns(); }) &&
+                         guard(kSpreadsheetSave, [&] { workbook.save(); });
+    if (changedCells)
+        *changedCells = workbook.changedCells();
+    return written;
 }
 
 } // namespace cardisto

@@ -14,6 +14,10 @@
 #include <vector>
 #include <xlsxwriter.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace cardisto {
 
 namespace {
@@ -29,6 +33,31 @@ void check(lxw_error error)
         throw ProcedureFailure(QString::fromUtf8(lxw_strerror(error)));
 }
 
+// What a document the user creates gets: read and write for all, less what the umask takes.
+QFileDevice::Permissions newDocumentPermissions()
+{
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                           QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                           QFileDevice::ReadOther | QFileDevice::WriteOther;
+#ifdef Q_OS_UNIX
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (mask & S_IRUSR)
+        permissions &= ~(QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    if (mask & S_IWUSR)
+        permissions &= ~(QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    if (mask & S_IRGRP)
+        permissions &= ~QFileDevice::ReadGroup;
+    if (mask & S_IWGRP)
+        permissions &= ~QFileDevice::WriteGroup;
+    if (mask & S_IROTH)
+        permissions &= ~QFileDevice::ReadOther;
+    if (mask & S_IWOTH)
+        permissions &= ~QFileDevice::WriteOther;
+#endif
+    return permissions;
+}
+
 } // namespace
 
 struct XlsxWorkbook::Sheet {
@@ -41,6 +70,7 @@ struct XlsxWorkbook::State {
     std::unique_ptr<QTemporaryFile> building;
     QByteArray buildingName;
     lxw_workbook* workbook = nullptr;
+    lxw_format* headerFormat = nullptr; // owned by the workbook
     std::vector<Sheet> sheets;
     QStringList header; // row 1, repeated on every further sheet
 
@@ -75,6 +105,15 @@ void XlsxWorkbook::newWorkbook(const QString& path)
     state->workbook = workbook_new_opt(state->buildingName.constData(), &options);
     if (!state->workbook)
         throw ProcedureFailure(QStringLiteral("Cannot start a workbook for %1.").arg(path));
+    state->headerFormat = workbook_add_format(state->workbook);
+    format_set_bold(state->headerFormat);
+    // The library copies the texts; it only takes them as writable strings.
+    lxw_doc_properties properties{};
+    properties.title = const_cast<char*>("Cardisto Results");
+    properties.author = const_cast<char*>("Cardisto");
+    properties.comments = const_cast<char*>("Written by Cardisto");
+    check(workbook_set_properties(state->workbook, &properties));
+    m_changedCells = 0;
     m_state = std::move(state);
     addSheet();
 }
@@ -84,6 +123,7 @@ XlsxWorkbook::Sheet& XlsxWorkbook::addSheet()
     lxw_worksheet* worksheet = workbook_add_worksheet(m_state->workbook, nullptr);
     if (!worksheet)
         throw ProcedureFailure(QStringLiteral("Cannot add a sheet to the workbook."));
+    worksheet_freeze_panes(worksheet, 1, 0); // the header row stays in view
     m_state->sheets.push_back({worksheet, {}});
     Sheet& sheet = m_state->sheets.back();
     for (int column = 0; column < m_state->header.size(); ++column)
@@ -111,7 +151,10 @@ void XlsxWorkbook::writeCell(qsizetype row, int column, const QString& text)
         throw ProcedureFailure(QStringLiteral("No workbook has been started."));
     if (row < 1 || column < 1)
         throw ProcedureFailure(QStringLiteral("Cell %1, %2 is outside the sheet.").arg(row).arg(column));
-    const QString cellText = spreadsheetCellText(text);
+    CellTextChanges changes;
+    const QString cellText = spreadsheetCellText(text, &changes);
+    if (changes.any())
+        ++m_changedCells;
     if (row == 1) {
         if (m_state->header.size() < column)
             m_state->header.resize(column);
@@ -130,7 +173,8 @@ void XlsxWorkbook::writeToSheet(Sheet& sheet, qsizetype sheetRow, int column, co
     if (cellText.isEmpty())
         return; // an empty cell is no cell
     const QByteArray bytes = cellText.toUtf8();
-    check(worksheet_write_string(sheet.worksheet, lxw_row_t(sheetRow), lxw_col_t(column), bytes.constData(), nullptr));
+    lxw_format* format = sheetRow == 0 ? m_state->headerFormat : nullptr;
+    check(worksheet_write_string(sheet.worksheet, lxw_row_t(sheetRow), lxw_col_t(column), bytes.constData(), format));
 }
 
 void XlsxWorkbook::fitColumns()
@@ -156,11 +200,11 @@ void XlsxWorkbook::save()
     if (closed != LXW_NO_ERROR)
         throw ProcedureFailure(
             QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, QString::fromUtf8(lxw_strerror(closed))));
-    // The finished file gets the permissions of the one it replaces, or those of a new document.
+    // The finished file gets the permissions of the one it replaces, or those of a new document
+    // (the temporary file it was built in is readable by its owner alone).
     const QString& target = m_state->targetPath;
     m_state->building->setPermissions(QFileInfo::exists(target) ? QFile::permissions(target)
-                                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                      QFileDevice::ReadGroup | QFileDevice::ReadOther);
+                                                                : newDocumentPermissions());
     // Replaces an existing file in one step, so a reader sees the old workbook or the new one.
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(m_state->building->fileName().toStdU16String()),

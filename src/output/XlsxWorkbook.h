@@ -14,8 +14,10 @@ inline constexpr qsizetype kSheetDataRows = 1048575;
 // workbook, cell writes by row and column (both counted from 1, row 1 the header row, rows in
 // rising order), column fitting, then saving.
 //
-// Every cell is a text cell, so nothing a cell holds is read as a formula, number or date. Rows
-// beyond what one sheet holds go on to a further sheet, which starts with the header row again.
+// Every cell is a text cell, so nothing a cell holds is read as a formula, number or date. The
+// header row is bold and stays in view while the rows scroll. Rows beyond what one sheet holds go
+// on to a further sheet, which starts with the header row again. The document's properties name
+// the program as its author.
 // Rows are streamed to temporary storage as they are written, so a large list needs little memory.
 //
 // Failures throw ProcedureFailure with a readable description. The target file is touched only by
@@ -37,8 +39,13 @@ public:
     // Sets every written column of every sheet to the width of its longest text.
     void fitColumns();
 
-    // Finishes the file and puts it at the path given to newWorkbook().
+    // Finishes the file and puts it at the path given to newWorkbook(). The file keeps the
+    // permissions of the one it replaces; a new one gets those the user's umask gives.
     void save();
+
+    // How many cells were written cut at the cell limit or without characters the format cannot
+    // hold (spreadsheetCellText()).
+    qsizetype changedCells() const { return m_changedCells; }
 
 private:
     struct Sheet;
@@ -49,6 +56,7 @@ private:
     void writeToSheet(Sheet& sheet, qsizetype sheetRow, int column, const QString& cellText);
 
     qsizetype m_dataRowsPerSheet;
+    qsizetype m_changedCells = 0;
     std::unique_ptr<State> m_state;
 };
 

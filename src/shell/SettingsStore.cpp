@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace cardisto {
 
@@ -74,6 +75,11 @@ const QList<SettingDefinition>& settingTable()
         // Never written by the program: the user's switch for the start-up website visit.
         {SettingKey::VisitWebsite, QStringLiteral("Visit Website"), QStringLiteral("True")},
         {SettingKey::DecodeLines, QStringLiteral("DecodeLines"), QStringLiteral("0")},
+        {SettingKey::WindowLeft, QStringLiteral("Window Left"), QString()},
+        {SettingKey::WindowTop, QStringLiteral("Window Top"), QString()},
+        {SettingKey::WindowWidth, QStringLiteral("Window Width"), QString()},
+        {SettingKey::WindowHeight, QStringLiteral("Window Height"), QString()},
+        {SettingKey::WindowMaximized, QStringLiteral("Window Maximized"), QStringLiteral("False")},
     };
     return table;
 }
@@ -123,9 +129,34 @@ bool SettingsStore::save(SettingKey key, const QString& text)
     const QSettings::Status before = m_settings->status();
     m_settings->setValue(settingDefinition(key).name, text);
     m_settings->sync();
-    if (before != QSettings::NoError)
-        return m_settings->isWritable();
-    return m_settings->status() == QSettings::NoError;
+    if (before == QSettings::NoError && m_settings->status() == QSettings::FormatError) {
+        // The first sync found a malformed file and wrote nothing; the next one writes over it.
+        m_settings->setValue(settingDefinition(key).name, text);
+        m_settings->sync();
+        return m_settings->isWritable() || reportFirstFailure();
+    }
+    const bool saved =
+        before != QSettings::NoError ? m_settings->isWritable() : m_settings->status() == QSettings::NoError;
+    return saved || reportFirstFailure();
+}
+
+bool SettingsStore::reportFirstFailure()
+{
+    if (!std::exchange(m_saveFailed, true) && m_firstFailureHandler)
+        m_firstFailureHandler(location());
+    return false;
+}
+
+QString settingsNotSavedMessage(const QString& location)
+{
+    return QStringLiteral("Your settings could not be saved in ") + location +
+           QStringLiteral(".\r\rThe program goes on working, but the options and texts you change now will not be "
+                          "remembered the next time it starts. Check that the file and its folder can be written.");
+}
+
+void SettingsStore::onFirstSaveFailure(std::function<void(const QString& location)> handler)
+{
+    m_firstFailureHandler = std::move(handler);
 }
 
 QString SettingsStore::location() const

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtCore/qnamespace.h>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -30,6 +31,12 @@ enum class SettingKey {
     Snapshot,
     VisitWebsite,
     DecodeLines,
+    // The main window's place on the screen, written when it closes.
+    WindowLeft,
+    WindowTop,
+    WindowWidth,
+    WindowHeight,
+    WindowMaximized,
 };
 
 struct SettingDefinition {
@@ -63,12 +70,24 @@ public:
     // Writes the text and flushes it to disk; false when the store could not be written.
     bool save(SettingKey key, const QString& text);
 
+    // Called with the store's location at the first save that fails, once per store: every window
+    // writes through the one store, so the user hears of it once, whichever window it was.
+    void onFirstSaveFailure(std::function<void(const QString& location)> handler);
+
     // Where the values live: a file path, or a registry path on Windows.
     QString location() const;
 
 private:
+    // Tells the handler of the first failure, once; returns false.
+    bool reportFirstFailure();
+
     std::unique_ptr<QSettings> m_settings;
+    std::function<void(const QString&)> m_firstFailureHandler;
+    bool m_saveFailed = false;
 };
+
+// What the user is told when the store could not be written, naming where it lives.
+QString settingsNotSavedMessage(const QString& location);
 
 // Conversions of stored texts, as start-up applies them. Each throws ProcedureFailure with
 // "Type mismatch" for a text that is no number or truth value and "Overflow" for a number out of

@@ -179,7 +179,7 @@ private Q_SLOTS:
         f.start();
         QVERIFY(f.control<QRadioButton>("Option1")->isChecked());
         QCOMPARE(f.control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
-        QVERIFY(f.platform.boxes.isEmpty());
+        QVERIFY2(f.platform.boxes.isEmpty(), qPrintable(f.platform.boxes.value(0).text));
 
         f.control<QCheckBox>("Check1")->click();
         QTest::keyClicks(f.control<QLineEdit>("Text1"), QStringLiteral("kept"));

@@ -4,6 +4,7 @@
 #include "Form1Fixture.h"
 #include "extraction/ResultsModel.h"
 #include "output/FileSizeLimit.h"
+#include "output/SaveResultsAsExcelFile.h"
 #include "output/WorkbookReader.h"
 #include "support/TestFiles.h"
 
@@ -198,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(opened.size(), 1);
         QCOMPARE(QFileInfo(opened[0]).absolutePath(), QDir(documents).absolutePath());
         QVERIFY(opened[0].endsWith(".xlsx"));
-        QVERIFY(w.platform.boxes.isEmpty());
+        QCOMPARE(w.platform.messages(), QStringList{workbookSavedMessage(opened[0], true, 0)});
         QVERIFY(!w.form().isBusy());
         READ_WORKBOOK(opened[0]);
         QFile::remove(opened[0]);
@@ -208,18 +209,40 @@ private Q_SLOTS:
                      {{"Source Filename", "Extraction Results"}, {"f=1.vcf", "a=b"}, {"", ""}, {"g.vcf", "00123"}}));
     }
 
-    void workbook_withoutSpreadsheetProgram_showsTheTwoMessages()
+    void workbook_withoutSpreadsheetProgram_isWrittenAndNamedInOneBox()
     {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
         OutputWindow w;
         w.fillResults({{"a"}});
         w.platform.haveSpreadsheetApplication(false);
         w.click("PushButton12");
-        QCOMPARE(w.platform.messages(),
-                 QStringList({"Excel is not installed on this computer. You need to have it installed to use this "
-                              "software without error.",
-                              "Excel is not installed on this computer. You need to have it installed to use this "
-                              "feature."}));
+        QCOMPARE(w.platform.messages().size(), 1);
+        const QString path = QDir(documents).filePath(
+            QDir(documents).entryList({"Cardisto Results *.xlsx"}, QDir::Files, QDir::Time).value(0));
+        QVERIFY(QFileInfo(path).size() > 0);
+        QCOMPARE(w.platform.messages()[0], workbookSavedMessage(path, false, 0));
+        QFile::remove(path);
         QVERIFY(w.platform.opened.isEmpty());
+        QVERIFY(!w.form().isBusy());
+    }
+
+    void textFile_failureOfTheCommandItself_isReportedAsPushButton6()
+    {
+        OutputWindow w;
+        w.fillResults({{"a"}});
+        QTemporaryDir dir;
+        const QString path = writeFile(dir.filePath("out.txt"), kOldFile);
+        w.platform.chooseSaveName(path);
+        w.platform.whileBoxShows = [](const FakePlatform::Box& box) {
+            if (box.kind == FakePlatform::BoxKind::Question)
+                throw ProcedureFailure("The box broke");
+        };
+        w.click("PushButton6");
+        QCOMPARE(w.platform.errors().size(), 1);
+        QVERIFY(w.platform.errors()[0].contains("The box broke"));
+        QVERIFY(w.platform.errors()[0].contains("Form1.PushButton6_Click at line 102"));
+        QCOMPARE(readFile(path), kOldFile);
         QVERIFY(!w.form().isBusy());
     }
 
@@ -293,8 +316,9 @@ private Q_SLOTS:
         QCOMPARE(w.platform.clipboardText, QStringLiteral("ann@example.com\r\nbo@x.org\r\n"));
         w.click("PushButton12");
         QCOMPARE(w.platform.openedSpreadsheets().size(), 1);
-        QFile::remove(w.platform.openedSpreadsheets()[0]);
-        QCOMPARE(w.platform.messages(), QStringList({"Done.", kCopied}));
+        const QString workbook = w.platform.openedSpreadsheets()[0];
+        QFile::remove(workbook);
+        QCOMPARE(w.platform.messages(), QStringList({"Done.", kCopied, workbookSavedMessage(workbook, true, 0)}));
         QVERIFY(w.platform.errors().isEmpty());
     }
 };

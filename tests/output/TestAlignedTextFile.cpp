@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace cardisto;
 using test::TableModelDouble;
@@ -165,6 +167,83 @@ private Q_SLOTS:
         QVERIFY(SaveListviewProperlySpaced(list, path, reporter));
         QCOMPARE(test::readFile(path), QByteArray("Results\t\r\na      \t\r\n"));
         QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.txt"});
+    }
+
+    // What a replaced file had stays; "read-only folder" is a file the user may write in a folder
+    // they may not (as root, that user is "nobody" for the save).
+    void replacedFile_keepsItsPlaceOwnerAndPermissions_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("permissions") << "permissions";
+        QTest::newRow("hard link") << "hard link";
+        QTest::newRow("other owner") << "other owner";
+        QTest::newRow("read-only folder") << "read-only folder";
+    }
+    void replacedFile_keepsItsPlaceOwnerAndPermissions()
+    {
+        QFETCH(QString, situation);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("folder");
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + "/results.txt";
+        test::writeFile(path, "old\r\n");
+        const QByteArray name = QFile::encodeName(path);
+        const bool root = ::geteuid() == 0;
+        constexpr uid_t kNobody = 65534;
+        QVERIFY(::chmod(name.constData(), 0640) == 0);
+        if (situation == "hard link")
+            QVERIFY(::link(name.constData(), QFile::encodeName(dir.filePath("other-name.txt")).constData()) == 0);
+        if (situation == "other owner") {
+            if (!root)
+                QSKIP("giving a file to another user takes root");
+            QVERIFY(::chown(name.constData(), 4242, 4343) == 0);
+        }
+        if (situation == "read-only folder") {
+            QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+            if (root)
+                QVERIFY(::chown(name.constData(), kNobody, kNobody) == 0);
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+        }
+        struct stat before {};
+        QVERIFY(::stat(name.constData(), &before) == 0);
+
+        TableModelDouble list({"Results"});
+        list.addRows({{"a"}});
+        test::RecordingErrorReporter reporter;
+        const bool asNobody = root && situation == "read-only folder";
+        if (asNobody)
+            QVERIFY(::seteuid(kNobody) == 0);
+        const bool written = SaveListviewProperlySpaced(list, path, reporter);
+        if (asNobody)
+            QVERIFY(::seteuid(0) == 0);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+
+        QVERIFY2(written, reporter.reports.isEmpty() ? "" : qPrintable(reporter.reports[0].description));
+        QCOMPARE(test::readFile(path), QByteArray("Results\t\r\na      \t\r\n"));
+        struct stat after {};
+        QVERIFY(::stat(name.constData(), &after) == 0);
+        QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        if (situation == "hard link") {
+            QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(test::readFile(dir.filePath("other-name.txt")), test::readFile(path));
+        }
+        QCOMPARE(test::folderEntries(folder), QStringList{"results.txt"});
+    }
+
+    void newFile_honoursTheUmask()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.txt");
+        TableModelDouble list({"Results"});
+        test::RecordingErrorReporter reporter;
+        const mode_t before = ::umask(077);
+        const bool written = SaveListviewProperlySpaced(list, path, reporter);
+        ::umask(before);
+        QVERIFY(written);
+        QCOMPARE(QFile::permissions(path) & QFileDevice::Permissions(0x7077),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     void unwritableTarget_isReportedOnce_data()

@@ -16,30 +16,25 @@ using namespace cardisto;
 using test::FakeOutputHost;
 using test::TableModelDouble;
 
-namespace {
-
-const QString kMissing = QStringLiteral(
-    "Excel is not installed on this computer. You need to have it installed to use this software without error.");
-const QString kMissingFeature =
-    QStringLiteral("Excel is not installed on this computer. You need to have it installed to use this feature.");
-
-} // namespace
-
 class TestSaveResultsAsExcelFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void noSpreadsheetProgram_showsBothMessagesAndNothingElse()
+    void noSpreadsheetProgram_writesTheWorkbookAndSaysWhereItIs()
     {
         QTemporaryDir dir;
         TableModelDouble list({"Results"});
-        list.addRows({{"a"}});
+        list.addRows({{"a"}, {QStringLiteral("b\x01")}, {QString(40000, u'c')}});
         FakeOutputHost host(list, dir.path());
         host.platformDouble.haveSpreadsheetApplication(false);
-        QVERIFY(SaveResultsAsExcelFile(host).isEmpty());
-        QCOMPARE(host.trace, QStringList({"box " + kMissing, "box " + kMissingFeature}));
-        QCOMPARE(host.platformDouble.boxes[0].caption, QStringLiteral("Cardisto"));
-        QVERIFY(test::folderEntries(dir.path()).isEmpty());
+        const QString path = SaveResultsAsExcelFile(host);
+        QVERIFY(QFileInfo(path).size() > 0);
         QVERIFY(host.platformDouble.opened.isEmpty());
+        // One box, after the hourglass: the file, that nothing opens it, the two changed cells.
+        QCOMPARE(host.trace, QStringList({"busy", "idle", "box " + workbookSavedMessage(path, false, 2)}));
+        QCOMPARE(host.platformDouble.boxes[0].caption, QStringLiteral("Cardisto"));
+        QVERIFY(host.platformDouble.messages()[0].contains(path));
+        QVERIFY(host.platformDouble.messages()[0].contains("No spreadsheet application was found"));
+        QVERIFY(host.platformDouble.messages()[0].contains("2 cells had to be changed"));
     }
 
     void emptyList_doesNothing()
@@ -48,7 +43,7 @@ private Q_SLOTS:
         TableModelDouble list({"Results"});
         FakeOutputHost host(list, dir.path());
         QVERIFY(SaveResultsAsExcelFile(host).isEmpty());
-        QCOMPARE(host.platformDouble.spreadsheetProbes, 1);
+        QCOMPARE(host.platformDouble.spreadsheetProbes, 0); // nothing to write, nothing to open
         QVERIFY(host.trace.isEmpty());
         QVERIFY(test::folderEntries(dir.path()).isEmpty());
         QVERIFY(host.platformDouble.opened.isEmpty());
@@ -70,8 +65,10 @@ private Q_SLOTS:
                      .hasMatch(),
                  qPrintable(path));
         QCOMPARE(test::folderEntries(dir.path()), QStringList{QFileInfo(path).fileName()});
-        QCOMPARE(host.trace, QStringList({"busy", "idle"})); // the progress bar is not used
-        QVERIFY(host.platformDouble.boxes.isEmpty());
+        // The progress bar is not used; after opening, one box names the file.
+        QCOMPARE(host.trace, QStringList({"busy", "idle", "box " + workbookSavedMessage(path, true, 0)}));
+        QVERIFY(host.platformDouble.messages()[0].contains(path));
+        QVERIFY(!host.platformDouble.messages()[0].contains("changed"));
 
         READ_WORKBOOK(path);
         QCOMPARE(sheets.size(), 1);

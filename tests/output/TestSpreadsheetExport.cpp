@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace cardisto;
 using test::SheetContents;
@@ -22,37 +23,64 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("change"); // what the user is told of: "", "cleaned" or "cut"
         QTest::newRow("formula-like text kept") << "=a+b"
-                                                << "=a+b";
+                                                << "=a+b" << QStringLiteral("");
         QTest::newRow("control characters dropped") << QStringLiteral("a\x01"
                                                                       "b\x1f"
                                                                       "c")
-                                                    << "abc";
+                                                    << "abc" << QStringLiteral("cleaned");
         QTest::newRow("CR LF becomes a line break") << "line 1\r\nline 2"
-                                                    << "line 1\nline 2";
+                                                    << "line 1\nline 2" << QStringLiteral("");
         QTest::newRow("tab kept") << "a\tb"
-                                  << "a\tb";
-        QTest::newRow("format non-characters dropped") << QStringLiteral("a\uFFFE\uFFFFb") << "ab";
+                                  << "a\tb" << QStringLiteral("");
+        QTest::newRow("format non-characters dropped") << QStringLiteral("a\uFFFE\uFFFFb") << "ab" << QStringLiteral("cleaned");
         QTest::newRow("literal escape protected") << "id _x0041_ end"
-                                                  << "id _x005F_x0041_ end";
+                                                  << "id _x005F_x0041_ end" << QStringLiteral("");
         QTest::newRow("escape made by a dropped character protected") << QStringLiteral("_x\x01"
                                                                                         "0041_")
-                                                                      << "_x005F_x0041_";
+                                                                      << "_x005F_x0041_" << QStringLiteral("cleaned");
         QTest::newRow("underscore without escape form kept") << "_x004_ _xZZZZ_ a_b"
-                                                             << "_x004_ _xZZZZ_ a_b";
+                                                             << "_x004_ _xZZZZ_ a_b" << QStringLiteral("");
         QTest::newRow("at the cell limit")
-            << QString(kSpreadsheetCellLimit, u'a') << QString(kSpreadsheetCellLimit, u'a');
+            << QString(kSpreadsheetCellLimit, u'a') << QString(kSpreadsheetCellLimit, u'a') << QStringLiteral("");
         QTest::newRow("over the cell limit cut there")
-            << QString(kSpreadsheetCellLimit + 10, u'a') << QString(kSpreadsheetCellLimit, u'a');
+            << QString(kSpreadsheetCellLimit + 10, u'a') << QString(kSpreadsheetCellLimit, u'a') << QStringLiteral("cut");
         QTest::newRow("cut never splits an emoji")
             << QString(kSpreadsheetCellLimit - 1, u'a') + QStringLiteral("\U0001F600")
-            << QString(kSpreadsheetCellLimit - 1, u'a');
+            << QString(kSpreadsheetCellLimit - 1, u'a') << QStringLiteral("cut");
+        QTest::newRow("lone CR dropped") << "a\rb"
+                                         << "ab" << QStringLiteral("cleaned");
     }
     void cellText()
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(spreadsheetCellText(text), expected);
+        QFETCH(QString, change);
+        CellTextChanges changes;
+        QCOMPARE(spreadsheetCellText(text, &changes), expected);
+        QCOMPARE(changes.cut, change == "cut");
+        QCOMPARE(changes.cleaned, change == "cleaned");
+    }
+
+    void textWidth_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::newRow("latin") << "Müller" << 6;
+        QTest::newRow("longest line") << "ab\nabcd\nabc" << 4;
+        QTest::newRow("CJK counts two") << QStringLiteral("山田太郎") << 8;
+        QTest::newRow("hangul and latin") << QStringLiteral("김 Kim") << 6;
+        QTest::newRow("full-width letters") << QStringLiteral("ＡＢ") << 4;
+        QTest::newRow("half-width katakana counts one") << QStringLiteral("ｱｲ") << 2;
+        QTest::newRow("emoji beyond the BMP counts two") << QStringLiteral("\U0001F600a") << 3;
+        QTest::newRow("CJK extension B") << QStringLiteral("\U00020000") << 2;
+    }
+    void textWidth()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QCOMPARE(spreadsheetTextWidth(text), qsizetype(width));
     }
 
     void export_writesTextCellsHeaderAndEmptyRowsForUnsetRows()
@@ -75,14 +103,17 @@ private Q_SLOTS:
                                           {"g.vcf", "00123"},
                                           {"h.vcf", "  blanks kept  "}};
         QCOMPARE(sheets[0].rows, expected);
+        QCOMPARE(sheets[0].frozen, QStringLiteral("A2")); // the header row stays in view
+        QVERIFY(sheets[0].headerBold);
+        QCOMPARE(sheets[0].author, QStringLiteral("Cardisto"));
     }
 
     void export_fitsColumnsToTheLongestText()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("results.xlsx");
-        TableModelDouble list({"Source Filename", "R"});
-        list.addRow({"short.vcf", QString(40, u'x')});
+        TableModelDouble list({"Source Filename", "R", "Name"});
+        list.addRow({"short.vcf", QString(40, u'x'), QStringLiteral("山田太郎 Yamada")});
         list.addRow({"", QStringLiteral("two\r\nlines")}); // a line break: the longest line counts
         test::RecordingErrorReporter reporter;
         QVERIFY(exportListToWorkbook(list, path, reporter));
@@ -91,6 +122,8 @@ private Q_SLOTS:
         const double second = sheets[0].widths["B"].toDouble();
         QVERIFY2(first >= 15 && first < 18, qPrintable(QString::number(first)));
         QVERIFY2(second >= 40 && second < 43, qPrintable(QString::number(second)));
+        const double third = sheets[0].widths["C"].toDouble(); // each of the four wide characters takes two
+        QVERIFY2(third >= 15 && third < 18, qPrintable(QString::number(third)));
     }
 
     void export_cleansCellsAsStored()
@@ -102,8 +135,10 @@ private Q_SLOTS:
                                     "b")});
         list.addRow({QString(kSpreadsheetCellLimit + 5, u'z')});
         test::RecordingErrorReporter reporter;
-        QVERIFY(exportListToWorkbook(list, path, reporter));
+        qsizetype changedCells = -1;
+        QVERIFY(exportListToWorkbook(list, path, reporter, {}, &changedCells));
         QVERIFY(reporter.reports.isEmpty());
+        QCOMPARE(changedCells, qsizetype(2));
         READ_WORKBOOK(path);
         QCOMPARE(sheets[0].rows[1], QStringList{"ab"});
         QCOMPARE(sheets[0].rows[2][0].size(), kSpreadsheetCellLimit);
@@ -165,6 +200,13 @@ private Q_SLOTS:
         // Not the private permissions of the temporary file it was built in.
         QVERIFY(exportListToWorkbook(list, dir.filePath("new.xlsx"), reporter));
         QVERIFY(QFile::permissions(dir.filePath("new.xlsx")).testFlag(QFileDevice::ReadOther));
+        // A new document honours the umask.
+        const mode_t before = ::umask(077);
+        const bool written = exportListToWorkbook(list, dir.filePath("private.xlsx"), reporter);
+        ::umask(before);
+        QVERIFY(written);
+        QCOMPARE(QFile::permissions(dir.filePath("private.xlsx")) & QFileDevice::Permissions(0x7077),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     void unwritableTarget_isReportedOnceBeforeAnyCell_data()

@@ -23,6 +23,9 @@ struct SheetContents {
     QString title;
     QList<QStringList> rows;
     QJsonObject widths;
+    QString frozen; // the top left cell of the part that scrolls, "A2" below a frozen header row
+    bool headerBold = false;
+    QString author;
 };
 
 // Reads the workbook back with openpyxl. Sets skip when the reader is not installed.
@@ -52,7 +55,9 @@ inline QList<SheetContents> readWorkbook(const QString& path, bool& skip, QStrin
     const QJsonArray json = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
     for (const auto& sheetValue : json) {
         const QJsonObject sheet = sheetValue.toObject();
-        SheetContents contents{sheet["title"].toString(), {}, sheet["widths"].toObject()};
+        SheetContents contents{sheet["title"].toString(),         {}, sheet["widths"].toObject(),
+                               sheet["frozen"].toString(),        sheet["headerBold"].toBool(),
+                               sheet["author"].toString()};
         for (const auto& rowValue : sheet["rows"].toArray()) {
             QStringList row;
             for (const QJsonValue cell : rowValue.toArray()) {

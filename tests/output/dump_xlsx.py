@@ -1,7 +1,8 @@
 """Prints the sheets of an .xlsx workbook as JSON, read by openpyxl, for the spreadsheet tests.
 
-Each sheet: its title, its rows (a cell is null when empty, else its value and data type) and the
-widths of the columns that have one set. Exits with 77 when openpyxl is not installed.
+Each sheet: its title, its rows (a cell is null when empty, else its value and data type), the
+widths of the columns that have one set, the frozen pane's top left cell, whether every header cell
+is bold, and the workbook's author. Exits with 77 when openpyxl is not installed.
 """
 import json
 import sys
@@ -18,5 +19,8 @@ for sheet in workbook.worksheets:
     for row in sheet.iter_rows(min_row=1, max_row=sheet.max_row, max_col=sheet.max_column):
         rows.append([None if cell.value is None else {"value": cell.value, "type": cell.data_type} for cell in row])
     widths = {name: dim.width for name, dim in sheet.column_dimensions.items() if dim.customWidth}
-    sheets.append({"title": sheet.title, "rows": rows, "widths": widths})
+    header = [cell for cell in sheet[1] if cell.value is not None] if sheet.max_row >= 1 else []
+    sheets.append({"title": sheet.title, "rows": rows, "widths": widths, "frozen": sheet.freeze_panes,
+                   "headerBold": bool(header) and all(cell.font.b for cell in header),
+                   "author": workbook.properties.creator})
 json.dump(sheets, sys.stdout)

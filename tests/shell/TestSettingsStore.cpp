@@ -95,7 +95,7 @@ private Q_SLOTS:
             QCOMPARE(&settingDefinition(definition.key), &definition);
             names.insert(definition.name);
         }
-        QCOMPARE(names.size(), 17);
+        QCOMPARE(names.size(), 23);
     }
 
     void storedValue_isOnDiskAtOnceAndReadByAFreshStore_data()

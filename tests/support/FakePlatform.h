@@ -46,6 +46,8 @@ public:
     // --- Scripted answers, used in order ---
     void answerYes() { m_answers.enqueue(true); }
     void answerNo() { m_answers.enqueue(false); }
+    // The next box that offers a button of its own is left with that button.
+    void pressOfferedButton() { m_offeredButtonPresses.enqueue(true); }
     void enterText(const QString& text) { m_inputs.enqueue(text); }
     void cancelInput() { m_inputs.enqueue(QString()); }
     // Full paths as a dialog returns them; several become a folder followed by names.
@@ -69,6 +71,7 @@ public:
     QList<Box> boxes;
     QList<Dialog> dialogs;
     QList<Opened> opened;
+    QStringList offeredButtons; // captions of the extra buttons of boxes that offered one
     QString clipboardText;
     int clipboardClears = 0;
     int clipboardAttempts = 0;
@@ -107,7 +110,7 @@ public:
     // True when every scripted answer was used.
     bool allAnswersUsed() const
     {
-        return m_answers.isEmpty() && m_inputs.isEmpty() && m_selections.isEmpty() && m_saveNames.isEmpty() &&
+        return m_answers.isEmpty() && m_offeredButtonPresses.isEmpty() && m_inputs.isEmpty() && m_selections.isEmpty() && m_saveNames.isEmpty() &&
                m_folders.isEmpty();
     }
 
@@ -115,6 +118,12 @@ protected:
     void doShowMessage(const QString& text, const QString& caption) override
     {
         record({BoxKind::Message, text, caption, {}});
+    }
+    bool doShowMessageOffering(const QString& text, const QString& buttonCaption, const QString& caption) override
+    {
+        offeredButtons.append(buttonCaption);
+        record({BoxKind::Message, text, caption, {}});
+        return !m_offeredButtonPresses.isEmpty() && m_offeredButtonPresses.dequeue();
     }
     bool doAskYesNo(const QString& text, const QString& caption) override
     {
@@ -195,6 +204,7 @@ private:
     }
 
     QQueue<bool> m_answers;
+    QQueue<bool> m_offeredButtonPresses;
     QQueue<QString> m_inputs;
     QQueue<FileSelection> m_selections;
     QQueue<QString> m_saveNames;

@@ -241,6 +241,8 @@ private Q_SLOTS:
         const QString unwritable = m_dir.filePath("unwritable.ini");
         QVERIFY(QDir().mkpath(unwritable));
         FakeToolWindowContext context(unwritable);
+        int storeFailures = 0; // the store tells its owner once; the main window shows it
+        context.settings().onFirstSaveFailure([&](const QString&) { ++storeFailures; });
         TextSetWindow window(context);
         const QString folder = m_dir.filePath("a-folder");
         QVERIFY(QDir().mkpath(folder));
@@ -248,10 +250,10 @@ private Q_SLOTS:
         window.click(window.load);
         window.addItem("a");
         QCOMPARE(window.items(), (QStringList{"ok", "a"}));
-        QCOMPARE(context.reporter.reports.size(), 2);
+        window.addItem("b");
+        QCOMPARE(context.reporter.reports.size(), 1);
         QCOMPARE(context.reporter.reports.at(0).location, QString("in Velmora2021/08/31.Form3.PushButton3_Click "));
-        QCOMPARE(context.reporter.reports.at(1).location, QString("in Velmora2021/08/31.Form3.PushButton2_Click "));
-        QVERIFY(context.reporter.reports.at(1).description.contains("Combo1"));
+        QCOMPARE(storeFailures, 1);
     }
 };
 

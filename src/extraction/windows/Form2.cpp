@@ -61,10 +61,11 @@ Form2::Form2(ToolWindowContext& context, QWidget* parent)
     buildControls();
     m_host = std::make_unique<MarkerRunHost>(context, pointers(), *m_text3, *m_text4);
     Form_Load();
+    // A failing save is reported by the store itself, once, as for every window.
     connect(m_text3, &QLineEdit::textChanged, this,
-            [this](const QString& text) { saveMarker(SettingKey::StartWith, QStringLiteral("Text3_Change"), text); });
+            [this](const QString& text) { this->context().settings().save(SettingKey::StartWith, text); });
     connect(m_text4, &QLineEdit::textChanged, this,
-            [this](const QString& text) { saveMarker(SettingKey::EndWith, QStringLiteral("Text4_Change"), text); });
+            [this](const QString& text) { this->context().settings().save(SettingKey::EndWith, text); });
     connect(m_pushButton4, &QPushButton::clicked, this, &Form2::PushButton4_Click);
     connect(m_pushButton11, &QPushButton::clicked, this, &Form2::PushButton11_Click);
     connect(m_pushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
@@ -107,20 +108,6 @@ void Form2::Form_Load()
     applyWindowLook(guard, {m_pushButton4, m_pushButton11, m_pushButton1});
     guard(106, [&] { m_text3->setText(context().settings().read(SettingKey::StartWith)); });
     guard(108, [&] { m_text4->setText(context().settings().read(SettingKey::EndWith)); });
-}
-
-void Form2::saveMarker(SettingKey key, const QString& procedure, const QString& text)
-{
-    Guard guard = procedureGuard(procedure);
-    try {
-        saveSettingOrFail(context().settings(), key, text);
-        m_saveFailureShown = false;
-    } catch (const ProcedureFailure& failure) {
-        if (!m_saveFailureShown) {
-            m_saveFailureShown = true;
-            guard.report(kFirstStatement, failure.description());
-        }
-    }
 }
 
 void Form2::PushButton4_Click()

@@ -33,7 +33,6 @@ public:
 private:
     void buildControls();
     void Form_Load();
-    void saveMarker(SettingKey key, const QString& procedure, const QString& text);
 
     QGroupBox* m_frame1 = nullptr;
     QGroupBox* m_frame2 = nullptr;
@@ -43,8 +42,6 @@ private:
     QPushButton* m_pushButton11 = nullptr;
     QPushButton* m_pushButton1 = nullptr;
     std::unique_ptr<ExtractionHost> m_host;
-    // A store that cannot be written is reported once, not at every keystroke.
-    bool m_saveFailureShown = false;
 };
 
 } // namespace cardisto

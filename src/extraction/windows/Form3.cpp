@@ -113,7 +113,8 @@ void Form3::Form_Load()
 
 void Form3::SaveComboItems()
 {
-    saveSettingOrFail(context().settings(), SettingKey::Combo1, joinComboItems(m_items->items()));
+    // A failing save is reported by the store itself, once, as for every window.
+    context().settings().save(SettingKey::Combo1, joinComboItems(m_items->items()));
 }
 
 void Form3::PushButton4_Click()

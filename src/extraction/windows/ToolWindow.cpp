@@ -1,12 +1,13 @@
 #include "ToolWindow.h"
 
 #include "shell/ErrorReport.h"
-#include "shell/SettingsStore.h"
 #include "shell/widgets/ApplicationIcon.h"
+#include "shell/widgets/WindowPlacement.h"
 #include "shell/widgets/WindowColours.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <utility>
 
 namespace cardisto {
 
@@ -27,12 +28,16 @@ QPushButton* ToolWindow::addCommandButton(const QString& name, const QString& ca
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
+    button->setToolTip(caption);
     return button;
 }
 
 void ToolWindow::showWithoutModality()
 {
     setWindowModality(Qt::NonModal);
+    // The first time over the main window; later where the user left it.
+    if (!std::exchange(m_placed, true) && parentWidget())
+        placeOverOwner(this, parentWidget()->window());
     show();
     raise();
     activateWindow();
@@ -59,14 +64,6 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     // Kept loaded, only hidden: the next opening shows what the user left here.
     event->ignore();
     guard(102, [&] { hide(); });
-}
-
-void saveSettingOrFail(SettingsStore& store, SettingKey key, const QString& text)
-{
-    if (!store.save(key, text)) {
-        throw ProcedureFailure(QStringLiteral("The setting \"%1\" could not be saved in %2")
-                                   .arg(settingDefinition(key).name, store.location()));
-    }
 }
 
 } // namespace cardisto

@@ -11,7 +11,6 @@ class QPushButton;
 namespace cardisto {
 
 class Guard;
-enum class SettingKey;
 
 // What the two tool windows share: they are windows of their own beside the main window, take the
 // standard colours, the program's icon and the hand pointer, and stay loaded once opened. Closing
@@ -20,7 +19,8 @@ enum class SettingKey;
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows the window without making it modal and brings it to the front.
+    // Shows the window without making it modal and brings it to the front. It is owned by the
+    // main window (it stays in front of it) and opens the first time over the main window, on screen.
     void showWithoutModality();
 
     ToolWindowContext& context() const { return m_context; }
@@ -49,10 +49,7 @@ private:
     ToolWindowContext& m_context;
     QString m_module;
     WindowPointers m_pointers{*this};
+    bool m_placed = false;
 };
-
-// Saves a remembered value; throws ProcedureFailure naming the key and the store when it could not
-// be written, so that the calling procedure reports it.
-void saveSettingOrFail(SettingsStore& store, SettingKey key, const QString& text);
 
 } // namespace cardisto

@@ -6,6 +6,9 @@
 #include "LineNumberHelp.h"
 #include "MainExtractionHost.h"
 #include "MainOutputHost.h"
+#include "MainWindowGeometry.h"
+#include "MainWindowShortcuts.h"
+#include "MainWindowStatusBar.h"
 #include "PointerHandling.h"
 #include "ReportListView.h"
 #include "ResultsListCommands.h"
@@ -16,6 +19,7 @@
 #include "inputs/SampleFiles.h"
 #include "shell/AppInfo.h"
 #include "shell/platform/Platform.h"
+#include "shell/widgets/AboutBox.h"
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/HelpBox.h"
 #include "shell/widgets/Pointers.h"
@@ -50,7 +54,9 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
     QFont arial = font();
     arial.setFamilies({QStringLiteral("Arial")});
     setFont(arial);
-    resize(1240, 740);
+    // The first failing save of any window is reported here, once, with where the settings live.
+    m_services.settings.onFirstSaveFailure(
+        [this](const QString& location) { m_services.platform.showMessage(settingsNotSavedMessage(location)); });
 
     const Form1Controls& c = m_controls;
     m_pointers = new PointerHandling(this);
@@ -62,9 +68,14 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
     setUpLists();
     wireControls();
     formLoad();
+    m_geometry = new MainWindowGeometry(this, m_services.settings);
+    m_geometry->restore();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    m_services.settings.onFirstSaveFailure({});
+}
 
 void Form1::setUpLists()
 {
@@ -120,6 +131,10 @@ void Form1::wireControls()
     connect(c.ListView2, &QAbstractItemView::doubleClicked, this, [this] { m_resultsCommands->removeSelectedRow(); });
     connect(c.PushButton9, &QPushButton::clicked, this, [this] { m_resultsCommands->clearResultsList(); });
     connectOutputCommands(*this, c);
+
+    m_statusBar = new MainWindowStatusBar(this, m_inputFiles, m_results);
+    new MainWindowShortcuts(this, c,
+                            {[this] { showAbout(); }, [this] { m_resultsCommands->removeSelectedRow(); }});
 }
 
 void Form1::formLoad()
@@ -133,7 +148,9 @@ void Form1::formLoad()
     guard(108, [&] { recordSampleFiles(); });
     guard(110, [&] { setWindowTitle(applicationTitle()); });
     guard(112, [&] { setWindowIcon(applicationIcon()); });
-    guard(114, [&] { QGuiApplication::setApplicationDisplayName(applicationTitle()); });
+    // The title that boxes without a caption of their own show; not the display name, which the
+    // desktop would append to the caption of every window and box.
+    guard(114, [&] { QCoreApplication::setApplicationName(applicationTitle()); });
     guard(116, [&] { setColumnWidthInTwips(m_controls.ListView1, InputFileList::kColumnWidthTwips); });
     guard(118, [&] {
         m_results.setLayout(ResultsLayout::StartUp);
@@ -184,6 +201,11 @@ void Form1::showHelp()
 {
     Guard guard = procedureGuard(QStringLiteral("PushButton22_Click"));
     guard(100, [&] { showHelpBox(m_services.platform); });
+}
+
+void Form1::showAbout()
+{
+    showAboutBox(m_services.platform);
 }
 
 ConversionChoice Form1::conversionChoice() const

@@ -17,6 +17,8 @@ class ExtractionHost;
 class InputListCommands;
 class InputSourceCommands;
 class MainExtractionHost;
+class MainWindowGeometry;
+class MainWindowStatusBar;
 class PointerHandling;
 class ResultsListCommands;
 class RowDragController;
@@ -34,6 +36,7 @@ public:
 
     const Form1Controls& controls() const { return m_controls; }
     const EventLoopYield& eventLoopYield() const { return m_yield; }
+    const MainWindowStatusBar& statusBar() const { return *m_statusBar; }
 
     // MainWindowLink
     InputFileList& inputFiles() override { return m_inputFiles; }
@@ -66,6 +69,7 @@ private:
     void runExtraction(void (*command)(ExtractionHost&));
     void showLineNumberHelp();
     void showHelp();
+    void showAbout();
 
     MainWindowServices m_services;
     GuiErrorReporter m_errorReporter;
@@ -81,6 +85,8 @@ private:
     InputSourceCommands* m_inputSources = nullptr;
     RowDragController* m_rowDrag = nullptr;
     ToolWindowButtons* m_toolWindows = nullptr;
+    MainWindowGeometry* m_geometry = nullptr;
+    MainWindowStatusBar* m_statusBar = nullptr;
     std::unique_ptr<ResultsListCommands> m_resultsCommands;
     std::unique_ptr<MainExtractionHost> m_extractionHost;
 };

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <limits>
 
@@ -129,12 +130,17 @@ QList<QPushButton*> Form1Controls::commandButtons() const
 
 QList<QWidget*> Form1Controls::frames() const
 {
-    return {Frame1, Frame2};
+    return {Frame1, Frame2, content};
 }
 
-Form1Controls buildForm1Controls(QWidget* window)
+Form1Controls buildForm1Controls(QWidget* form)
 {
     Form1Controls c{};
+    auto* scrollArea = named(new QScrollArea(form), "ScrollArea");
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls; the area follows the focus
+    QWidget* window = c.content = named(new QWidget, "Content");
     c.Frame1 = named(new QGroupBox(QStringLiteral("Extract From"), window), "Frame1");
     c.Option2 = named(new QRadioButton(QStringLiteral("Some Fields:"), c.Frame1), "Option2");
     c.Check3 = checkBox(c.Frame1, "Check3", QStringLiteral("E-mails"));
@@ -194,6 +200,12 @@ Form1Controls buildForm1Controls(QWidget* window)
     auto* root = new QVBoxLayout(window);
     root->addLayout(sides, 1);
     root->addLayout(bottom);
+    scrollArea->setWidget(window);
+
+    auto* formLayout = new QVBoxLayout(form);
+    formLayout->setContentsMargins(0, 0, 0, 0);
+    formLayout->setSpacing(0);
+    formLayout->addWidget(scrollArea, 1);
     return c;
 }
 

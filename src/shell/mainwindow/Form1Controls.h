@@ -65,14 +65,18 @@ struct Form1Controls {
     CaptionedProgressBar* ProgressBar1;
     QPushButton* PushButton22; // "Help"
 
+    // The area that holds all the controls above; it scrolls when the window is made smaller than
+    // the controls need, so the window itself fits any screen.
+    QWidget* content;
+
     QList<QPushButton*> commandButtons() const;
-    // The window's background areas: the frames (the window itself is one too).
+    // The window's background areas: the frames and the content area (the window itself is one too).
     QList<QWidget*> frames() const;
 };
 
 // Creates the controls on the window and lays them out: the input side on the left, the extraction
 // commands and results on the right, the progress bar across the bottom. The two lists take the
-// room the window has to spare.
+// room the window has to spare. Everything sits in a scroll area that fills the window's layout.
 Form1Controls buildForm1Controls(QWidget* window);
 
 } // namespace cardisto

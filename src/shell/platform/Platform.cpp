@@ -15,6 +15,11 @@ void Platform::showMessage(const QString& text, const QString& caption)
     doShowMessage(text, captionOrTitle(caption));
 }
 
+bool Platform::showMessageOffering(const QString& text, const QString& buttonCaption, const QString& caption)
+{
+    return doShowMessageOffering(text, buttonCaption, captionOrTitle(caption));
+}
+
 bool Platform::askYesNo(const QString& text, const QString& caption)
 {
     return doAskYesNo(text, captionOrTitle(caption));

@@ -19,6 +19,9 @@ public:
     void showMessage(const QString& text, const QString& caption = {});
     // Yes and No buttons, no icon; true when the answer is Yes.
     bool askYesNo(const QString& text, const QString& caption = {});
+    // A plain box with an OK button and one more button of the given caption; true when that
+    // button was pressed.
+    bool showMessageOffering(const QString& text, const QString& buttonCaption, const QString& caption = {});
     // The error box: warning icon, caption "Application Error", OK only.
     void showErrorBox(const QString& text);
     // The entered text; the empty text when the user cancels.
@@ -50,6 +53,13 @@ protected:
     // Captions and titles arrive resolved: never empty.
     virtual void doShowMessage(const QString& text, const QString& caption) = 0;
     virtual bool doAskYesNo(const QString& text, const QString& caption) = 0;
+    // Without a button of its own, the plain box; the offer is then never taken.
+    virtual bool doShowMessageOffering(const QString& text, const QString& buttonCaption, const QString& caption)
+    {
+        Q_UNUSED(buttonCaption);
+        doShowMessage(text, caption);
+        return false;
+    }
     virtual void doShowErrorBox(const QString& text, const QString& caption) = 0;
     virtual QString doInputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
     virtual FileSelection doChooseFilesToOpen(const QString& title, const QString& filter) = 0;

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QPushButton>
 #include <QProcess>
 #include <QUrl>
 
@@ -43,6 +44,15 @@ bool QtPlatform::doAskYesNo(const QString& text, const QString& caption)
     const auto box =
         makeMessageBox(QMessageBox::NoIcon, text, caption, QMessageBox::Yes | QMessageBox::No, dialogOwner());
     return box->exec() == QMessageBox::Yes;
+}
+
+bool QtPlatform::doShowMessageOffering(const QString& text, const QString& buttonCaption, const QString& caption)
+{
+    const auto box = makeMessageBox(QMessageBox::NoIcon, text, caption, QMessageBox::Ok, dialogOwner());
+    const QAbstractButton* offered = box->addButton(buttonCaption, QMessageBox::ActionRole);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->exec();
+    return box->clickedButton() == offered;
 }
 
 void QtPlatform::doShowErrorBox(const QString& text, const QString& caption)

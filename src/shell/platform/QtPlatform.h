@@ -10,6 +10,7 @@ class QtPlatform final : public Platform {
 protected:
     void doShowMessage(const QString& text, const QString& caption) override;
     bool doAskYesNo(const QString& text, const QString& caption) override;
+    bool doShowMessageOffering(const QString& text, const QString& buttonCaption, const QString& caption) override;
     void doShowErrorBox(const QString& text, const QString& caption) override;
     QString doInputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     FileSelection doChooseFilesToOpen(const QString& title, const QString& filter) override;

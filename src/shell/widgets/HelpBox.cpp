@@ -1,5 +1,6 @@
 #include "HelpBox.h"
 
+#include "AboutBox.h"
 #include "shell/AppInfo.h"
 #include "shell/platform/Platform.h"
 
@@ -12,7 +13,8 @@ QString helpBoxText()
 
 void showHelpBox(Platform& platform)
 {
-    platform.showMessage(helpBoxText());
+    if (platform.showMessageOffering(helpBoxText(), aboutBoxCaption()))
+        showAboutBox(platform);
 }
 
 } // namespace cardisto

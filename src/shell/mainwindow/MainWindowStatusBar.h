@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class QAbstractItemModel;
+class QLabel;
+class QStatusBar;
+class QWidget;
+
+namespace cardisto {
+
+// The status bar below the main window's controls: how many input files are listed and how many
+// results there are, e.g. "3 input files, 120 results". It follows both lists as they change and
+// shows the counts once the events of a change have run, so a long command does not pay for it row
+// by row.
+class MainWindowStatusBar final : public QObject {
+    Q_OBJECT
+public:
+    MainWindowStatusBar(QWidget* window, const QAbstractItemModel& inputFiles, const QAbstractItemModel& results);
+
+    QString text() const;
+
+    // "1 input file, no results" and the like.
+    static QString countsText(int inputFiles, int results);
+
+private:
+    void watch(const QAbstractItemModel& model);
+    void scheduleUpdate();
+    void update();
+
+    const QAbstractItemModel& m_inputFiles;
+    const QAbstractItemModel& m_results;
+    QStatusBar* m_bar;
+    QLabel* m_counts;
+    bool m_updatePending = false;
+};
+
+} // namespace cardisto
