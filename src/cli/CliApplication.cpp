@@ -10,11 +10,11 @@ namespace cardisto {
 
 namespace {
 
-int writeAnswer(QIODevice& out, const QString& text)
+int writeAnswer(QIODevice& out, QIODevice& err, const QString& text)
 {
     CliOutput output(out);
     output.write(text);
-    return output.flush() ? kCliOk : kCliReportedError;
+    return output.finish(err) ? kCliOk : kCliReportedError;
 }
 
 } // namespace
@@ -34,9 +34,9 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevi
     if (command == u"extract")
         return runExtractCommand(arguments, out, err, in, rawArguments);
     if (command == u"--help" || command == u"-h" || command == u"help")
-        return writeAnswer(out, overviewHelpText());
+        return writeAnswer(out, err, overviewHelpText());
     if (command == u"--version" || command == u"-v")
-        return writeAnswer(out, QStringLiteral("cardisto-cli " CARDISTO_VERSION "\n"));
+        return writeAnswer(out, err, QStringLiteral("cardisto-cli " CARDISTO_VERSION "\n"));
     if (command.isEmpty())
         writeCliMessage(err, QStringLiteral("usage"), QStringLiteral("no command given (convert or extract; see --help)"));
     else

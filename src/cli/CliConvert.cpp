@@ -27,7 +27,7 @@ int runConvertCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     CliOutput output(out);
     if (parser.isSet(QStringLiteral("help"))) {
         output.write(helpText(convertHelp()));
-        return output.flush() ? kCliOk : kCliReportedError;
+        return output.finish(err) ? kCliOk : kCliReportedError;
     }
     const QString fields = parser.value(QStringLiteral("fields"));
     auto choice = parser.isSet(QStringLiteral("fields")) ? parseFieldsOption(fields)
@@ -54,10 +54,8 @@ int runConvertCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     if (!path)
         return inputs.anyMissing() ? kCliUsage : kCliReportedError;
     output.write(ReadVCFFileToString(*path, *choice, {}, reporter));
-    if (!output.flush() && output.state() == CliOutput::State::Failed) {
-        writeCliMessage(err, QStringLiteral("write error"), output.failure());
+    if (!output.finish(err))
         return kCliReportedError;
-    }
     return reporter.reportCount() > 0 || inputs.anyReported() ? kCliReportedError : kCliOk;
 }
 

@@ -70,14 +70,15 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     if (request.help) {
         CliOutput help(out);
         help.write(helpText(extractHelp()));
-        return help.flush() ? kCliOk : kCliReportedError;
+        return help.finish(err) ? kCliOk : kCliReportedError;
     }
     CliErrorReporter reporter(err);
     CliInputs inputs(err, reporter, in);
     QStringList entries = inputs.collect(request.inputs);
-    if (entries.isEmpty() && (inputs.anyMissing() || inputs.anyReported()))
+    // Nothing left to read after reports: the reports say it all, without "No files added.".
+    if (entries.isEmpty() && (inputs.anyMissing() || inputs.anyReported() || reporter.reportCount() > 0))
         return inputs.anyMissing() ? kCliUsage : kCliReportedError;
-    if (request.extraction == CliExtraction::LineNumbers)
+    if (request.extraction == CliExtraction::LineNumbers && !request.text.isEmpty())
         reportLineNumberPieces(request.text, err, reporter);
 
     // Without a result file the results are written as they are found.
@@ -89,11 +90,7 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     runExtraction(request.extraction, host);
     bool written = true;
     if (stream) {
-        stream->flush();
-        if (stream->state() == CliOutput::State::Failed) {
-            writeCliMessage(err, QStringLiteral("write error"), stream->failure());
-            written = false;
-        }
+        written = stream->finish(err);
     } else if (host.messageCount() == 0) {
         host.results().commitPendingRows();
         written = writeResultFile(host.results(), request.outFile, reporter);

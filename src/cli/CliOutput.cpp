@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliOutput.h"
 
+#include "CliMessages.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -70,6 +72,15 @@ bool CliOutput::flush()
     m_failure = m_device.errorString();
     if (m_failure.isEmpty() || m_failure == u"Unknown error")
         m_failure = QString::fromLocal8Bit(std::strerror(code));
+    return false;
+}
+
+bool CliOutput::finish(QIODevice& err)
+{
+    flush();
+    if (m_state != State::Failed)
+        return true;
+    writeCliMessage(err, QStringLiteral("write error"), m_failure);
     return false;
 }
 

@@ -31,6 +31,9 @@ public:
     bool isOpen() const { return m_state == State::Open; }
     // Why the output failed, as the system says it ("No space left on device").
     const QString& failure() const { return m_failure; }
+    // The final flush: a failure other than a reader that went away is reported on err as
+    // "cardisto-cli: write error: REASON". True when nothing failed that way.
+    bool finish(QIODevice& err);
 
 private:
     void flushWhenFull();
