@@ -93,6 +93,7 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
         written = stream->finish(err);
     } else if (host.messageCount() == 0) {
         host.results().commitPendingRows();
+        reporter.setContext(QStringLiteral("write error"));
         written = writeResultFile(host.results(), request.outFile, reporter);
     }
     if (host.messageCount() > 0 || inputs.anyMissing())

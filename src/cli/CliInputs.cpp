@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #ifdef Q_OS_UNIX
@@ -178,8 +179,11 @@ QString CliInputs::shownText(QString text) const
 {
     if (m_dirPath.isEmpty() || !text.contains(m_dirPath))
         return text;
-    for (auto it = m_shown.cbegin(); it != m_shown.cend(); ++it)
-        text.replace(it.key(), it.value());
+    // Longest first: ".../name-1" is the start of ".../name-10".
+    QStringList paths = m_shown.keys();
+    std::sort(paths.begin(), paths.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& path : std::as_const(paths))
+        text.replace(path, m_shown.value(path));
     return text;
 }
 

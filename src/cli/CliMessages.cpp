@@ -79,8 +79,10 @@ void CliErrorReporter::reportApplicationError(const ErrorLocation& location, int
         if (quiet == location && quietLine == line)
             return;
     }
-    writeCliMessage(m_err, procedureName(location) + QStringLiteral(" at line ") + QString::number(line),
-                    shown(description));
+    const QString context = m_context.isEmpty()
+                                ? procedureName(location) + QStringLiteral(" at line ") + QString::number(line)
+                                : m_context;
+    writeCliMessage(m_err, context, shown(description));
 }
 
 void CliErrorReporter::noteUnlistableFolder(const QString& folder)

@@ -34,6 +34,8 @@ public:
     // Failures of this statement are counted but not written: the front end has already told them
     // in its own words.
     void countOnly(const ErrorLocation& location, int line) { m_countOnly.append({location, line}); }
+    // Every report from now on under this context instead of the procedure ("write error").
+    void setContext(const QString& context) { m_context = context; }
     // Turns a path the run reads into the name shown.
     void setShownText(std::function<QString(const QString&)> shown) { m_shown = std::move(shown); }
 
@@ -45,6 +47,7 @@ private:
     QIODevice& m_err;
     QList<QPair<ErrorLocation, int>> m_countOnly;
     std::function<QString(const QString&)> m_shown;
+    QString m_context;
     int m_reports = 0;
 };
 
