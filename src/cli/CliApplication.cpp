@@ -38,7 +38,8 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevi
     if (command == u"--version" || command == u"-v")
         return writeAnswer(out, err, QStringLiteral("cardisto-cli " CARDISTO_VERSION "\n"));
     if (command.isEmpty())
-        writeCliMessage(err, QStringLiteral("usage"), QStringLiteral("no command given (convert or extract; see --help)"));
+        writeCliMessage(err, QStringLiteral("usage"),
+                        QStringLiteral("no command given (convert or extract; see --help)"));
     else
         writeCliMessage(err, command, QStringLiteral("unknown command (convert or extract; see --help)"));
     return kCliUsage;

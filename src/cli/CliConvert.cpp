@@ -31,7 +31,7 @@ int runConvertCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     }
     const QString fields = parser.value(QStringLiteral("fields"));
     auto choice = parser.isSet(QStringLiteral("fields")) ? parseFieldsOption(fields)
-                                                          : std::optional(ConversionChoice::allFields());
+                                                         : std::optional(ConversionChoice::allFields());
     if (!choice) {
         writeCliMessage(err, command, unknownFieldListMessage(fields));
         return kCliUsage;

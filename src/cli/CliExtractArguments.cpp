@@ -165,7 +165,8 @@ CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<
         if (next >= values.size())
             continue;
         const QString& path = values.at(next++);
-        request.inputs.append({place.kind, path, undecodedBytes(arguments, rawArguments, place.index, place.valueOffset)});
+        request.inputs.append(
+            {place.kind, path, undecodedBytes(arguments, rawArguments, place.index, place.valueOffset)});
     }
     // Should the arguments have been read differently: whatever is left, inputs first.
     for (; nextInput < positional.size(); ++nextInput)

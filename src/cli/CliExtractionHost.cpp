@@ -39,8 +39,7 @@ QString CliExtractionHost::extractionText(ExtractionText box) const
     return {};
 }
 
-void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry,
-                                  QStringView resultText)
+void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText)
 {
     if (!m_stream) {
         ExtractionHost::takeOffer(options, shown(sourceEntry), resultText);
@@ -55,7 +54,10 @@ void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QStrin
             return;
         m_written.addAbsent(resultText.toString(), hash);
     }
-    m_stream->writeLine(shown(sourceEntry), resultText, options.showSourceFilename);
+    if (options.showSourceFilename)
+        m_stream->writeLine(shown(sourceEntry), resultText, true);
+    else
+        m_stream->writeLine(resultText);
 }
 
 void CliExtractionHost::expectOffer(const ExtractionOptions& options, QStringView resultText)

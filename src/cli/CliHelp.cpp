@@ -18,9 +18,8 @@ CliOptionSpec fieldsOption()
 
 CliOptionSpec decodeOption()
 {
-    return {{"decode"},
-            {},
-            "Read folded lines, quoted-printable values and grouped names (item1.EMAIL) as logical lines."};
+    return {
+        {"decode"}, {}, "Read folded lines, quoted-printable values and grouped names (item1.EMAIL) as logical lines."};
 }
 
 CliOptionSpec helpOption()

@@ -17,11 +17,11 @@ struct CliOptionSpec {
 
 // The help of one command: everything --help prints, in this order.
 struct CliCommandHelp {
-    QStringList usage;    // synopsis lines, after "Usage: "
-    QString summary;      // what the command does
+    QStringList usage;                                        // synopsis lines, after "Usage: "
+    QString summary;                                          // what the command does
     QList<QPair<QString, QList<CliOptionSpec>>> optionGroups; // a heading and its options
-    QString notes;        // free text after the options
-    QStringList examples; // command lines
+    QString notes;                                            // free text after the options
+    QStringList examples;                                     // command lines
 };
 
 // "convert", "extract" and the overview of the program.

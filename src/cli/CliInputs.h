@@ -49,7 +49,7 @@ private:
     CliErrorReporter& m_reporter;
     QIODevice* m_in;
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_dirPath; // empty while there is no temporary folder
+    QString m_dirPath;               // empty while there is no temporary folder
     QHash<QString, QString> m_shown; // temporary path -> name shown
     std::optional<QString> m_standardInput;
     int m_missing = 0;

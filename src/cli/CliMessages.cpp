@@ -22,9 +22,11 @@ QString procedureName(const ErrorLocation& location)
 qsizetype utf8SequenceLength(const QByteArray& bytes, qsizetype at)
 {
     const auto lead = static_cast<unsigned char>(bytes.at(at));
-    qsizetype length = lead < 0x80 ? 1 : lead >= 0xc2 && lead < 0xe0 ? 2 : lead >= 0xe0 && lead < 0xf0 ? 3
-                                                       : lead >= 0xf0 && lead < 0xf5            ? 4
-                                                                                                : 0;
+    qsizetype length = lead < 0x80                   ? 1
+                       : lead >= 0xc2 && lead < 0xe0 ? 2
+                       : lead >= 0xe0 && lead < 0xf0 ? 3
+                       : lead >= 0xf0 && lead < 0xf5 ? 4
+                                                     : 0;
     if (length == 0 || at + length > bytes.size())
         return 0;
     const QString decoded = QString::fromUtf8(bytes.mid(at, length));
@@ -79,9 +81,8 @@ void CliErrorReporter::reportApplicationError(const ErrorLocation& location, int
         if (quiet == location && quietLine == line)
             return;
     }
-    const QString context = m_context.isEmpty()
-                                ? procedureName(location) + QStringLiteral(" at line ") + QString::number(line)
-                                : m_context;
+    const QString context =
+        m_context.isEmpty() ? procedureName(location) + QStringLiteral(" at line ") + QString::number(line) : m_context;
     writeCliMessage(m_err, context, shown(description));
 }
 

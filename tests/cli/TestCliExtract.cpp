@@ -115,7 +115,8 @@ private Q_SLOTS:
 
     void cleanupTestCase()
     {
-        QFile::setPermissions("locking/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions("locking/locked",
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir::setCurrent(m_previousFolder);
     }
 
@@ -126,8 +127,8 @@ private Q_SLOTS:
         QTest::newRow("no extraction chosen") << QStringList{"letters.vcf"} << "extract: Choose what to extract";
         QTest::newRow("two extractions") << QStringList{"--all-lines", "--containing", "a", "letters.vcf"}
                                          << "extract: Choose only one";
-        QTest::newRow("markers without --between")
-            << QStringList{"--all-lines", "--start", "a", "letters.vcf"} << "extract: --start and --end belong to --between";
+        QTest::newRow("markers without --between") << QStringList{"--all-lines", "--start", "a", "letters.vcf"}
+                                                   << "extract: --start and --end belong to --between";
         QTest::newRow("missing value") << QStringList{"letters.vcf", "--containing"}
                                        << "extract: Missing value after '--containing'.";
         QTest::newRow("unknown option") << QStringList{"--all-lines", "--sort", "letters.vcf"}
@@ -136,8 +137,8 @@ private Q_SLOTS:
             << QStringList{"--all-lines=yes", "letters.vcf"} << "extract: Unexpected value after '--all-lines'.";
         QTest::newRow("unknown field group")
             << QStringList{"--fields", "faxes", "--all-lines", "letters.vcf"} << "extract: Unknown field list: faxes";
-        QTest::newRow("result file of another kind")
-            << QStringList{"--all-lines", "--out", "r.csv", "letters.vcf"} << "extract: --out needs a file name ending in .txt";
+        QTest::newRow("result file of another kind") << QStringList{"--all-lines", "--out", "r.csv", "letters.vcf"}
+                                                     << "extract: --out needs a file name ending in .txt";
         QTest::newRow("folder without vCard files")
             << QStringList{"--all-lines", "folder"} << "extract: No files added.";
         QTest::newRow("missing input") << QStringList{"--all-lines", "nowhere.vcf"} << "nowhere.vcf: File not found";
@@ -155,9 +156,8 @@ private Q_SLOTS:
             << "extract: Fill out starting text (or character) and fill out ending text (or character).";
         QTest::newRow("only empty text-set items")
             << QStringList{"--text-set", "", "rain.vcf"} << "extract: Fill out combobox text to use to extract lines.";
-        QTest::newRow("standard input twice")
-            << QStringList{"--all-lines", "-", "--list-file", "-"}
-            << "extract: Standard input (\"-\") can be read only once.";
+        QTest::newRow("standard input twice") << QStringList{"--all-lines", "-", "--list-file", "-"}
+                                              << "extract: Standard input (\"-\") can be read only once.";
     }
 
     void usageErrors()
@@ -319,25 +319,33 @@ private Q_SLOTS:
         // More than a pipe holds, so the reader is gone while results are still being written.
         QTest::newRow("reader goes away")
             << "$CLI extract --fields emails --all-lines many.vcf many.vcf | head -1; exit ${PIPESTATUS[0]}"
-            << QByteArray() << "line 0\n" << "" << 0;
+            << QByteArray() << "line 0\n"
+            << "" << 0;
         QTest::newRow("standard input among files")
             << "$CLI extract --fields emails --source --all-lines copy.vcf -" << QByteArray("EMAIL:x\r\nEMAIL:y")
-            << "copy.vcf\tA\ncopy.vcf\tZ\n-\tx\n-\ty\n" << "" << 0;
+            << "copy.vcf\tA\ncopy.vcf\tZ\n-\tx\n-\ty\n"
+            << "" << 0;
         QTest::newRow("convert standard input")
-            << "$CLI convert --fields emails -" << QByteArray("EMAIL:x\r\nEMAIL:y\r\n") << "x\r\ny" << "" << 0;
+            << "$CLI convert --fields emails -" << QByteArray("EMAIL:x\r\nEMAIL:y\r\n") << "x\r\ny"
+            << "" << 0;
         QTest::newRow("standard input that is no text")
             << "$CLI extract --all-lines -" << QByteArray(100, '\0') << ""
             << "cardisto-cli: Extract1.ReadVCFAllFields at line 100: Cannot read -: it is not a text file (it holds "
                "NUL bytes).\n"
             << 1;
         QTest::newRow("list file on standard input")
-            << "$CLI extract --fields emails --all-lines --list-file - letters.vcf" << QByteArray("copy.vcf\nrain.vcf\n")
-            << "A\nZ\nThe rain in spain falls mainly on the plain.\nA\nB\nC\nD\nE\nF\nG\n" << "" << 0;
+            << "$CLI extract --fields emails --all-lines --list-file - letters.vcf"
+            << QByteArray("copy.vcf\nrain.vcf\n")
+            << "A\nZ\nThe rain in spain falls mainly on the plain.\nA\nB\nC\nD\nE\nF\nG\n"
+            << "" << 0;
         QTest::newRow("missing input among good ones")
             << "$CLI extract --fields emails --all-lines copy.vcf nowhere.vcf copy.vcf" << QByteArray()
-            << "A\nZ\nA\nZ\n" << "cardisto-cli: nowhere.vcf: File not found\n" << 2;
-        QTest::newRow("convert a missing file")
-            << "$CLI convert nowhere.vcf" << QByteArray() << "" << "cardisto-cli: nowhere.vcf: File not found\n" << 2;
+            << "A\nZ\nA\nZ\n"
+            << "cardisto-cli: nowhere.vcf: File not found\n"
+            << 2;
+        QTest::newRow("convert a missing file") << "$CLI convert nowhere.vcf" << QByteArray() << ""
+                                                << "cardisto-cli: nowhere.vcf: File not found\n"
+                                                << 2;
         QTest::newRow("bad --line-numbers")
             << "$CLI extract --fields emails --line-numbers 1,abc,99999 letters.vcf" << QByteArray() << "A\n"
             << "cardisto-cli: --line-numbers: piece \"abc\": Type mismatch\n"
@@ -348,10 +356,12 @@ private Q_SLOTS:
                "$CLI extract --fields emails --source --all-lines \"$(printf 'caf\\351.vcf')\"; "
                "status=$?; rm \"$(printf 'caf\\351.vcf')\"; exit $status"
             << QByteArray() << "caf\\xe9.vcf\tA\n"
-            << "cardisto-cli: caf\\xe9.vcf: the name is no valid text; read, and shown with its bytes escaped\n" << 1;
+            << "cardisto-cli: caf\\xe9.vcf: the name is no valid text; read, and shown with its bytes escaped\n"
+            << 1;
         QTest::newRow("missing name that does not decode")
             << "$CLI convert \"$(printf 'gone\\377.vcf')\"" << QByteArray() << ""
-            << "cardisto-cli: gone\\xff.vcf: File not found\n" << 2;
+            << "cardisto-cli: gone\\xff.vcf: File not found\n"
+            << 2;
         QTest::newRow("unknown command") << "$CLI sort" << QByteArray() << ""
                                          << "cardisto-cli: sort: unknown command (convert or extract; see --help)\n"
                                          << 2;
@@ -382,9 +392,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("sub-folder") << "locking" << "locking/a.vcf\tA\nlocking/open/b.vcf\tB\n"
+        QTest::newRow("sub-folder") << "locking"
+                                    << "locking/a.vcf\tA\nlocking/open/b.vcf\tB\n"
                                     << "cardisto-cli: locking/locked: Permission denied\n";
-        QTest::newRow("top folder") << "locking/locked" << ""
+        QTest::newRow("top folder") << "locking/locked"
+                                    << ""
                                     << "cardisto-cli: locking/locked: Permission denied\n";
     }
 
@@ -432,7 +444,8 @@ private Q_SLOTS:
         QCOMPARE(run.err, QString());
         const QString document = QString::fromUtf8(test::readFile(CARDISTO_SOURCE_DIR "/docs/command-line.md"));
         QCOMPARE(markedBlock(document, "<!-- cardisto-cli " + command + " -->"), run.out);
-        const QString manPage = manPageWords(QString::fromUtf8(test::readFile(CARDISTO_SOURCE_DIR "/docs/man/cardisto-cli.1")));
+        const QString manPage =
+            manPageWords(QString::fromUtf8(test::readFile(CARDISTO_SOURCE_DIR "/docs/man/cardisto-cli.1")));
         // Each option line and exit status of the help, its words in the man page.
         for (const QString& line : run.out.split(u'\n')) {
             const QString words = line.simplified();
@@ -443,9 +456,9 @@ private Q_SLOTS:
 
     void parser_keepsValuesAndOrder()
     {
-        const CliExtractParse parsed = parseExtractArguments(
-            {"a.vcf", "--containing=--x", "--list-file", "l.txt", "--fields", "names,phones", "-", "--dedupe",
-             "--list-file=m.txt", "--decode", "--", "--b.vcf"});
+        const CliExtractParse parsed =
+            parseExtractArguments({"a.vcf", "--containing=--x", "--list-file", "l.txt", "--fields", "names,phones", "-",
+                                   "--dedupe", "--list-file=m.txt", "--decode", "--", "--b.vcf"});
         QVERIFY2(parsed.request, qPrintable(parsed.error));
         const CliExtractRequest& request = *parsed.request;
         QCOMPARE(request.extraction, CliExtraction::Containing);
@@ -456,12 +469,11 @@ private Q_SLOTS:
         QCOMPARE(request.choice.mode, FieldMode::SomeFields);
         QCOMPARE(request.choice.groups, (FieldGroups{false, true, true, false}));
         using Kind = CliInputSource::Kind;
-        QCOMPARE(request.inputs,
-                 (QList<CliInputSource>{{Kind::Input, "a.vcf"},
-                                        {Kind::ListFile, "l.txt"},
-                                        {Kind::Input, "-"},
-                                        {Kind::ListFile, "m.txt"},
-                                        {Kind::Input, "--b.vcf"}}));
+        QCOMPARE(request.inputs, (QList<CliInputSource>{{Kind::Input, "a.vcf"},
+                                                        {Kind::ListFile, "l.txt"},
+                                                        {Kind::Input, "-"},
+                                                        {Kind::ListFile, "m.txt"},
+                                                        {Kind::Input, "--b.vcf"}}));
     }
 };
 

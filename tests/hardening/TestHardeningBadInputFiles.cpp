@@ -60,7 +60,10 @@ CliRun runCli(const QStringList& arguments)
 // statement as context.
 QString cliErrorText(const QString& description, const QString& procedure)
 {
-    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3\n").arg(procedure).arg(kFirstStatement).arg(description);
+    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3\n")
+        .arg(procedure)
+        .arg(kFirstStatement)
+        .arg(description);
 }
 
 } // namespace
