@@ -9,6 +9,7 @@
 #include "cli/CliExtractArguments.h"
 #include "cli/CliExtractionHost.h"
 #include "cli/CliFieldOption.h"
+#include "cli/CliMessages.h"
 #include "conversion/VcfConverter.h"
 #include "extraction/ExtractionCommands.h"
 #include "shell/FileHelpers.h"
@@ -52,7 +53,8 @@ double timeExtraction(const QStringList& files, const ConversionChoice& choice, 
     request.extraction = CliExtraction::AllLines;
     QBuffer err;
     err.open(QIODevice::WriteOnly);
-    CliExtractionHost host(request, files, err);
+    CliErrorReporter reporter(err);
+    CliExtractionHost host(request, files, err, reporter);
     QElapsedTimer timer;
     timer.start();
     ExtractAllLines(host);

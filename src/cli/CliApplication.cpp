@@ -2,53 +2,46 @@
 
 #include "CliConvert.h"
 #include "CliExtract.h"
-
-#include <QCommandLineParser>
+#include "CliHelp.h"
+#include "CliMessages.h"
+#include "CliOutput.h"
 
 namespace cardisto {
 
 namespace {
 
-void writeText(QIODevice& device, const QString& text)
+int writeAnswer(QIODevice& out, QIODevice& err, const QString& text)
 {
-    device.write(text.toUtf8());
-}
-
-QString overview()
-{
-    return QStringLiteral("Cardisto batch front end: pulls contact data out of vCard files.\n\n"
-                          "Commands:\n"
-                          "  convert [--fields all|none|LIST] FILE\n"
-                          "      Writes the converted text of FILE (the kept values, one per line).\n"
-                          "  extract ... INPUT...\n"
-                          "      Runs an extraction command over the input files (see extract --help).\n\n"
-                          "LIST is a comma list of emails, phones, names, addresses.\n");
+    CliOutput output(out);
+    output.write(text);
+    return output.finish(err) ? kCliOk : kCliReportedError;
 }
 
 } // namespace
 
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevice* in,
+           const QList<QByteArray>& rawArguments)
 {
     const QString command = arguments.size() > 1 ? arguments.at(1) : QString();
-    QStringList rest = arguments;
     if (command == u"convert") {
+        QStringList rest = arguments;
+        QList<QByteArray> rawRest = rawArguments;
         rest.removeAt(1);
-        return runConvertCommand(rest, out, err);
+        if (rawRest.size() > 1)
+            rawRest.removeAt(1);
+        return runConvertCommand(rest, out, err, in, rawRest);
     }
     if (command == u"extract")
-        return runExtractCommand(arguments, out, err);
-    if (command == u"--help" || command == u"-h" || command == u"help") {
-        writeText(out, overview());
-        return kCliOk;
-    }
-    if (command == u"--version" || command == u"-v") {
-        writeText(out, QStringLiteral("cardisto-cli " CARDISTO_VERSION "\n"));
-        return kCliOk;
-    }
+        return runExtractCommand(arguments, out, err, in, rawArguments);
+    if (command == u"--help" || command == u"-h" || command == u"help")
+        return writeAnswer(out, err, overviewHelpText());
+    if (command == u"--version" || command == u"-v")
+        return writeAnswer(out, err, QStringLiteral("cardisto-cli " CARDISTO_VERSION "\n"));
     if (command.isEmpty())
-        writeText(err, QStringLiteral("No command given.\n\n") + overview());
+        writeCliMessage(err, QStringLiteral("usage"),
+                        QStringLiteral("no command given (convert or extract; see --help)"));
     else
-        writeText(err, QStringLiteral("Unknown command: %1\n\n").arg(command) + overview());
+        writeCliMessage(err, command, QStringLiteral("unknown command (convert or extract; see --help)"));
     return kCliUsage;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
+#include <QList>
 #include <QStringList>
 
 namespace cardisto {
@@ -9,7 +11,9 @@ namespace cardisto {
 enum CliExit { kCliOk = 0, kCliReportedError = 1, kCliUsage = 2 };
 
 // The batch front end: "convert" and "extract" over the same code as the windows. Writes results
-// to out and messages and reported errors to err; returns the exit status.
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err);
+// to out and one line per report to err; returns the exit status. `in` is standard input (null:
+// the process's own); rawArguments, when given, are the arguments as the system passed them.
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevice* in = nullptr,
+           const QList<QByteArray>& rawArguments = {});
 
 } // namespace cardisto

@@ -1,49 +1,62 @@
 #include "CliConvert.h"
 
 #include "CliApplication.h"
+#include "CliExtractArguments.h"
 #include "CliFieldOption.h"
+#include "CliHelp.h"
+#include "CliInputs.h"
+#include "CliMessages.h"
+#include "CliOutput.h"
 #include "conversion/VcfFileReading.h"
-#include "shell/ErrorReport.h"
 
 #include <QCommandLineParser>
 
 namespace cardisto {
 
-int runConvertCommand(const QStringList& arguments, QIODevice& out, QIODevice& err)
+int runConvertCommand(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevice* in,
+                      const QList<QByteArray>& rawArguments)
 {
+    const QString command = QStringLiteral("convert");
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the converted text of a vCard file: the kept values, one per line, joined by CR LF."));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Shows this help."));
-    const QCommandLineOption fieldsOption(
-        QStringLiteral("fields"),
-        QStringLiteral("all (every field, the default), none, or a comma list of emails, phones, names, addresses."),
-        QStringLiteral("fields"), QStringLiteral("all"));
-    parser.addOption(helpOption);
-    parser.addOption(fieldsOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The vCard file to convert."));
+    parser.addOptions(parserOptions(convertHelp()));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QString());
     if (!parser.parse(arguments)) {
-        err.write((parser.errorText() + u'\n').toUtf8());
+        writeCliMessage(err, command, parser.errorText());
         return kCliUsage;
     }
-    if (parser.isSet(helpOption)) {
-        out.write(parser.helpText().replace(QStringLiteral("[options]"), QStringLiteral("convert [options]")).toUtf8());
-        return kCliOk;
+    CliOutput output(out);
+    if (parser.isSet(QStringLiteral("help"))) {
+        output.write(helpText(convertHelp()));
+        return output.finish(err) ? kCliOk : kCliReportedError;
     }
-    const auto choice = parseFieldsOption(parser.value(fieldsOption));
+    const QString fields = parser.value(QStringLiteral("fields"));
+    auto choice = parser.isSet(QStringLiteral("fields")) ? parseFieldsOption(fields)
+                                                         : std::optional(ConversionChoice::allFields());
     if (!choice) {
-        err.write((unknownFieldListMessage(parser.value(fieldsOption)) + u'\n').toUtf8());
+        writeCliMessage(err, command, unknownFieldListMessage(fields));
         return kCliUsage;
     }
-    if (parser.positionalArguments().size() != 1) {
-        err.write(QByteArrayLiteral("convert takes exactly one FILE.\n"));
+    choice->decodeLines = parser.isSet(QStringLiteral("decode"));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        writeCliMessage(err, command, QStringLiteral("convert takes exactly one FILE."));
         return kCliUsage;
     }
-    StreamErrorReporter reporter(&err);
-    const QString converted = ReadVCFFileToString(parser.positionalArguments().constFirst(), *choice, {}, reporter);
-    out.write(converted.toUtf8());
-    return reporter.reportCount() > 0 ? kCliReportedError : kCliOk;
+
+    CliErrorReporter reporter(err);
+    CliInputs inputs(err, reporter, in);
+    // The FILE is the last argument that is no option; its bytes are looked up for a name that
+    // does not decode.
+    const qsizetype fileIndex = arguments.lastIndexOf(files.constFirst());
+    const CliInputSource source{CliInputSource::Kind::Input, files.constFirst(),
+                                undecodedBytes(arguments, rawArguments, fileIndex)};
+    const std::optional<QString> path = inputs.fileToRead(source);
+    if (!path)
+        return inputs.anyMissing() ? kCliUsage : kCliReportedError;
+    output.write(ReadVCFFileToString(*path, *choice, {}, reporter));
+    if (!output.finish(err))
+        return kCliReportedError;
+    return reporter.reportCount() > 0 || inputs.anyReported() ? kCliReportedError : kCliOk;
 }
 
 } // namespace cardisto

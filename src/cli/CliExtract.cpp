@@ -3,57 +3,18 @@
 #include "CliApplication.h"
 #include "CliExtractArguments.h"
 #include "CliExtractionHost.h"
+#include "CliHelp.h"
+#include "CliInputs.h"
+#include "CliMessages.h"
+#include "CliOutput.h"
 #include "extraction/ExtractionCommands.h"
-#include "inputs/FilePattern.h"
-#include "inputs/FolderScan.h"
-#include "inputs/PathListFile.h"
+#include "extraction/LineNumberList.h"
 #include "output/AlignedTextFile.h"
 #include "output/SpreadsheetExport.h"
-#include "shell/ErrorReport.h"
-#include "shell/FileHelpers.h"
-#include "shell/platform/FileSelection.h"
-
-#include <optional>
 
 namespace cardisto {
 
 namespace {
-
-void writeLine(QIODevice& device, const QString& text)
-{
-    device.write((text + u'\n').toUtf8());
-}
-
-// The input list in command-line order: file INPUTs as given, the vCard files of folder INPUTs, and
-// the rows of each list file exactly as read. A missing file or list file stops with a message.
-std::optional<QStringList> collectInputEntries(const QList<CliInputSource>& sources, QIODevice& err,
-                                               ErrorReporter& walkReporter)
-{
-    QStringList entries;
-    for (const CliInputSource& source : sources) {
-        const bool input = source.kind == CliInputSource::Kind::Input;
-        if (input && IsFolder(source.path).value_or(false)) {
-            // As "Add All VCF Files In Folder": the vCard files of the whole tree, level by level.
-            entries.append(scanFolderTree(source.path, vcfFilePattern(), walkReporter).paths);
-            continue;
-        }
-        if (!FileIsPresent(source.path)) {
-            writeLine(err, source.path + QStringLiteral(": ") + fileNotFoundMessage());
-            return std::nullopt;
-        }
-        if (input) {
-            entries.append(source.path);
-            continue;
-        }
-        try {
-            entries.append(readPathListFile(source.path));
-        } catch (const ProcedureFailure& failure) {
-            writeLine(err, failure.description());
-            return std::nullopt;
-        }
-    }
-    return entries;
-}
 
 void runExtraction(CliExtraction extraction, ExtractionHost& host)
 {
@@ -82,56 +43,62 @@ bool writeResultFile(const ResultsModel& results, const QString& path, ErrorRepo
     return SaveListviewProperlySpaced(results, path, reporter);
 }
 
-} // namespace
-
-void writeResultLines(const ResultsModel& results, QIODevice& out)
+// Each piece of the list that is no whole number, as "--line-numbers: piece "x": Type mismatch".
+// The run then counts it as the number its text begins with; its own report of the piece (the
+// error box of the windows) is only counted.
+void reportLineNumberPieces(const QString& listText, QIODevice& err, CliErrorReporter& reporter)
 {
-    // Encoded and written in large pieces: a run can list millions of rows.
-    constexpr qsizetype kChunk = 1 << 20;
-    QString chunk;
-    chunk.reserve(kChunk + 1024);
-    for (qsizetype row = 0; row < results.totalRowCount(); ++row) {
-        chunk += results.rowText(row);
-        if (results.hasSubItem(row))
-            chunk += u'\t' + results.subItemText(row);
-        chunk += u'\n';
-        if (chunk.size() >= kChunk) {
-            out.write(chunk.toUtf8());
-            chunk.clear();
-        }
+    for (const LineNumberPiece& piece : LineNumberPieces(listText)) {
+        if (piece.error != NumberTextError::None)
+            writeCliMessage(err, QStringLiteral("--line-numbers: piece \"%1\"").arg(piece.text),
+                            numberTextErrorDescription(piece.error));
     }
-    if (!chunk.isEmpty())
-        out.write(chunk.toUtf8());
+    reporter.countOnly(ErrorLocation::velmora(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click")), 116);
 }
 
-int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& err)
+} // namespace
+
+int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevice* in,
+                      const QList<QByteArray>& rawArguments)
 {
-    const CliExtractParse parsed = parseExtractArguments(arguments.mid(2));
+    const CliExtractParse parsed = parseExtractArguments(arguments.mid(2), rawArguments.mid(2));
     if (!parsed.request) {
-        writeLine(err, parsed.error + QStringLiteral("\n\n") + extractUsageText());
+        writeCliMessage(err, QStringLiteral("extract"), parsed.error);
         return kCliUsage;
     }
     const CliExtractRequest& request = *parsed.request;
     if (request.help) {
-        out.write(extractUsageText().toUtf8());
-        return kCliOk;
+        CliOutput help(out);
+        help.write(helpText(extractHelp()));
+        return help.finish(err) ? kCliOk : kCliReportedError;
     }
-    StreamErrorReporter walkReporter(&err);
-    std::optional<QStringList> entries = collectInputEntries(request.inputs, err, walkReporter);
-    if (!entries)
-        return kCliUsage;
+    CliErrorReporter reporter(err);
+    CliInputs inputs(err, reporter, in);
+    QStringList entries = inputs.collect(request.inputs);
+    // Nothing left to read after reports: the reports say it all, without "No files added.".
+    if (entries.isEmpty() && (inputs.anyMissing() || inputs.anyReported() || reporter.reportCount() > 0))
+        return inputs.anyMissing() ? kCliUsage : kCliReportedError;
+    if (request.extraction == CliExtraction::LineNumbers && !request.text.isEmpty())
+        reportLineNumberPieces(request.text, err, reporter);
 
-    CliExtractionHost host(request, std::move(*entries), err);
-    runExtraction(request.extraction, host);
-    if (host.messageCount() > 0)
-        return kCliUsage;
-    host.results().commitPendingRows();
-    bool written = true;
+    // Without a result file the results are written as they are found.
+    std::optional<CliOutput> stream;
     if (request.outFile.isEmpty())
-        writeResultLines(host.results(), out);
-    else
-        written = writeResultFile(host.results(), request.outFile, host.errorReporter());
-    const bool reported = host.errorCount() > 0 || walkReporter.reportCount() > 0;
+        stream.emplace(out);
+    CliExtractionHost host(request, std::move(entries), err, reporter, stream ? &*stream : nullptr,
+                           [&inputs](const QString& entry) { return inputs.shownName(entry); });
+    runExtraction(request.extraction, host);
+    bool written = true;
+    if (stream) {
+        written = stream->finish(err);
+    } else if (host.messageCount() == 0) {
+        host.results().commitPendingRows();
+        reporter.setContext(QStringLiteral("write error"));
+        written = writeResultFile(host.results(), request.outFile, reporter);
+    }
+    if (host.messageCount() > 0 || inputs.anyMissing())
+        return kCliUsage;
+    const bool reported = reporter.reportCount() > 0 || inputs.anyReported();
     return reported || !written ? kCliReportedError : kCliOk;
 }
 

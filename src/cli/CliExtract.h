@@ -1,18 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
+#include <QList>
 #include <QStringList>
 
 namespace cardisto {
 
-class ResultsModel;
-
 // cardisto-cli extract ...: runs one extraction command over the input files. The arguments are
-// those after the program name, the first being "extract".
-int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& err);
-
-// One line per result row, ending in LF: the result text, or the source entry, a TAB and the result
-// text. Texts are written as found, in UTF-8.
-void writeResultLines(const ResultsModel& results, QIODevice& out);
+// those after the program name, the first being "extract"; rawArguments, when given, the same as
+// the system passed them. `in` is standard input (null: the process's own).
+int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevice* in = nullptr,
+                      const QList<QByteArray>& rawArguments = {});
 
 } // namespace cardisto

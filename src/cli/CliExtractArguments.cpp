@@ -1,6 +1,11 @@
 #include "CliExtractArguments.h"
 
 #include "CliFieldOption.h"
+#include "CliHelp.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <algorithm>
 
 namespace cardisto {
 
@@ -11,145 +16,167 @@ CliExtractParse usageError(const QString& text)
     return {std::nullopt, text};
 }
 
-bool takesValue(const QString& name)
-{
-    static const QStringList withValue = {"fields",       "out",   "list-file", "containing", "not-containing",
-                                          "line-numbers", "start", "end",       "text-set"};
-    return withValue.contains(name);
-}
+struct InputPlace {
+    CliInputSource::Kind kind;
+    qsizetype index;       // of the argument holding the path
+    qsizetype valueOffset; // where the path starts in it ("--list-file=F")
+};
 
-} // namespace
-
-QString extractUsageText()
+// The parser keeps positional arguments and option values apart; the order of INPUTs and
+// --list-file entries, which the run keeps, is read from the arguments again.
+QList<InputPlace> inputPlaces(const QStringList& arguments)
 {
-    return QStringLiteral(
-        "Usage: cardisto-cli extract [--fields all|none|LIST] [--dedupe] [--source] [--out FILE] [--list-file F]...\n"
-        "           (--all-lines | --containing TEXT | --not-containing TEXT | --line-numbers LIST\n"
-        "            | --between --start X --end Y | --text-set ITEM [--text-set ITEM]...)  INPUT...\n"
-        "\n"
-        "Runs one extraction command over the input files and writes one result per line.\n"
-        "\n"
-        "  --fields all|none|LIST  the fields to convert: all (the default), none, or a comma list of\n"
-        "                          emails, phones, names, addresses\n"
-        "  --dedupe                Remove duplicate results\n"
-        "  --source                Show source filename next to extracted text (input entry, TAB, result)\n"
-        "  --out FILE              write FILE.txt (aligned text file) or FILE.xlsx (workbook) instead\n"
-        "  --list-file F           add the paths listed in F, one per line\n"
-        "  --all-lines             every line of every file\n"
-        "  --containing TEXT       the lines containing TEXT (letter case ignored)\n"
-        "  --not-containing TEXT   the lines not containing TEXT (letter case ignored)\n"
-        "  --line-numbers LIST     the lines at the positions of a comma list, such as 1,3,4\n"
-        "  --between --start X --end Y\n"
-        "                          every stretch from X (letter case ignored) up to the next Y\n"
-        "  --text-set ITEM         the lines containing any of the items, once per item found\n"
-        "\n"
-        "An INPUT is a vCard file, listed exactly as given, or a folder: its *.vcf files (any letter case)\n"
-        "and those of all its sub-folders are added as \"Add All VCF Files In Folder\" adds them, level by\n"
-        "level, each folder's files in name order, names beginning with ~ skipped.\n");
-}
-
-CliExtractParse parseExtractArguments(const QStringList& arguments)
-{
-    CliExtractRequest request;
-    QList<CliExtraction> chosen;
-    bool between = false;
-    bool markerGiven = false;
+    QList<InputPlace> places;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (optionsEnded || !argument.startsWith(u'-') || argument == u"-") {
-            request.inputs.append({CliInputSource::Kind::Input, argument});
+        if (optionsEnded || argument == u"-" || !argument.startsWith(u'-')) {
+            places.append({CliInputSource::Kind::Input, i, 0});
             continue;
         }
         if (argument == u"--") {
             optionsEnded = true;
             continue;
         }
-        if (argument == u"-h" || argument == u"--help") {
-            request.help = true;
-            continue;
-        }
         if (!argument.startsWith(u"--"))
-            return usageError(QStringLiteral("Unknown option: %1").arg(argument));
-        QString name = argument.mid(2);
-        QString value;
-        bool hasValue = false;
-        if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
-            value = name.mid(equals + 1);
-            name.truncate(equals);
-            hasValue = true;
-        }
-        if (takesValue(name)) {
-            if (!hasValue) {
-                if (i + 1 >= arguments.size())
-                    return usageError(QStringLiteral("Missing value for --%1").arg(name));
-                value = arguments.at(++i);
-            }
-        } else if (hasValue) {
-            return usageError(QStringLiteral("--%1 takes no value").arg(name));
-        }
-
-        if (name == u"fields") {
-            const auto choice = parseFieldsOption(value);
-            if (!choice)
-                return usageError(unknownFieldListMessage(value));
-            request.choice = *choice;
-        } else if (name == u"dedupe") {
-            request.removeDuplicates = true;
-        } else if (name == u"source") {
-            request.showSource = true;
-        } else if (name == u"out") {
-            if (value.isEmpty())
-                return usageError(QStringLiteral("--out needs a file name."));
-            request.outFile = value;
-        } else if (name == u"list-file") {
-            request.inputs.append({CliInputSource::Kind::ListFile, value});
-        } else if (name == u"all-lines") {
-            chosen.append(CliExtraction::AllLines);
-        } else if (name == u"containing") {
-            chosen.append(CliExtraction::Containing);
-            request.text = value;
-        } else if (name == u"not-containing") {
-            chosen.append(CliExtraction::NotContaining);
-            request.text = value;
-        } else if (name == u"line-numbers") {
-            chosen.append(CliExtraction::LineNumbers);
-            request.text = value;
-        } else if (name == u"between") {
-            chosen.append(CliExtraction::Between);
-            between = true;
-        } else if (name == u"start") {
-            request.startMarker = value;
-            markerGiven = true;
-        } else if (name == u"end") {
-            request.endMarker = value;
-            markerGiven = true;
-        } else if (name == u"text-set") {
-            if (!chosen.contains(CliExtraction::TextSets))
-                chosen.append(CliExtraction::TextSets);
-            request.textSetItems.append(value);
-        } else {
-            return usageError(QStringLiteral("Unknown option: --%1").arg(name));
-        }
+            continue; // -h: no short option takes a value
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const CliOptionSpec* spec = findOption(extractHelp(), name);
+        if (!spec || spec->valueName.isEmpty())
+            continue;
+        const qsizetype valueIndex = equals < 0 ? ++i : i;
+        if (name == u"list-file")
+            places.append({CliInputSource::Kind::ListFile, valueIndex, equals < 0 ? 0 : equals + 1});
     }
-    if (request.help)
+    return places;
+}
+
+std::optional<CliExtraction> extractionNamed(const QString& name)
+{
+    if (name == u"all-lines")
+        return CliExtraction::AllLines;
+    if (name == u"containing")
+        return CliExtraction::Containing;
+    if (name == u"not-containing")
+        return CliExtraction::NotContaining;
+    if (name == u"line-numbers")
+        return CliExtraction::LineNumbers;
+    if (name == u"between")
+        return CliExtraction::Between;
+    if (name == u"text-set")
+        return CliExtraction::TextSets;
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray undecodedBytes(const QStringList& arguments, const QList<QByteArray>& rawArguments, qsizetype index,
+                          qsizetype valueOffset)
+{
+    if (index < 0 || index >= rawArguments.size() || index >= arguments.size())
+        return {};
+    const QByteArray& raw = rawArguments.at(index);
+    if (QFile::encodeName(arguments.at(index)) == raw)
+        return {};
+    // The option name before the value is plain ASCII: as many bytes as characters.
+    return raw.mid(valueOffset);
+}
+
+CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<QByteArray>& rawArguments)
+{
+    QCommandLineParser parser;
+    parser.addOptions(parserOptions(extractHelp()));
+    // The first element is taken as the program's name.
+    if (!parser.parse(QStringList{QStringLiteral("extract")} + arguments))
+        return usageError(parser.errorText());
+    CliExtractRequest request;
+    if (parser.isSet(QStringLiteral("help"))) {
+        request.help = true;
         return {request, {}};
+    }
+
+    QList<CliExtraction> chosen;
+    for (const QString& name : parser.optionNames()) {
+        const auto extraction = extractionNamed(name);
+        if (extraction && !(extraction == CliExtraction::TextSets && chosen.contains(*extraction)))
+            chosen.append(*extraction);
+    }
     if (chosen.isEmpty())
         return usageError(QStringLiteral("Choose what to extract: --all-lines, --containing, --not-containing, "
                                          "--line-numbers, --between or --text-set."));
     if (chosen.size() > 1)
         return usageError(QStringLiteral("Choose only one of --all-lines, --containing, --not-containing, "
                                          "--line-numbers, --between and --text-set."));
-    if (markerGiven && !between)
+    request.extraction = chosen.constFirst();
+
+    if (parser.isSet(QStringLiteral("fields"))) {
+        const QString fields = parser.value(QStringLiteral("fields"));
+        const auto choice = parseFieldsOption(fields);
+        if (!choice)
+            return usageError(unknownFieldListMessage(fields));
+        request.choice = *choice;
+    }
+    request.choice.decodeLines = parser.isSet(QStringLiteral("decode"));
+    request.removeDuplicates = parser.isSet(QStringLiteral("dedupe"));
+    request.showSource = parser.isSet(QStringLiteral("source"));
+
+    switch (request.extraction) {
+    case CliExtraction::Containing:
+        request.text = parser.value(QStringLiteral("containing"));
+        break;
+    case CliExtraction::NotContaining:
+        request.text = parser.value(QStringLiteral("not-containing"));
+        break;
+    case CliExtraction::LineNumbers:
+        request.text = parser.value(QStringLiteral("line-numbers"));
+        break;
+    case CliExtraction::TextSets:
+        request.textSetItems = parser.values(QStringLiteral("text-set"));
+        break;
+    case CliExtraction::AllLines:
+    case CliExtraction::Between:
+        break;
+    }
+    const bool markerGiven = parser.isSet(QStringLiteral("start")) || parser.isSet(QStringLiteral("end"));
+    if (markerGiven && request.extraction != CliExtraction::Between)
         return usageError(QStringLiteral("--start and --end belong to --between."));
-    if (!request.outFile.isEmpty()) {
+    request.startMarker = parser.value(QStringLiteral("start"));
+    request.endMarker = parser.value(QStringLiteral("end"));
+
+    if (parser.isSet(QStringLiteral("out"))) {
+        request.outFile = parser.value(QStringLiteral("out"));
         const QString lowered = request.outFile.toLower();
         if (!lowered.endsWith(u".txt") && !lowered.endsWith(u".xlsx"))
             return usageError(QStringLiteral("--out needs a file name ending in .txt (aligned text file) or .xlsx "
                                              "(workbook): %1")
                                   .arg(request.outFile));
     }
-    request.extraction = chosen.constFirst();
+
+    const QStringList positional = parser.positionalArguments();
+    const QStringList listFiles = parser.values(QStringLiteral("list-file"));
+    const QList<InputPlace> places = inputPlaces(arguments);
+    qsizetype nextInput = 0;
+    qsizetype nextList = 0;
+    for (const InputPlace& place : places) {
+        const bool input = place.kind == CliInputSource::Kind::Input;
+        const QStringList& values = input ? positional : listFiles;
+        qsizetype& next = input ? nextInput : nextList;
+        if (next >= values.size())
+            continue;
+        const QString& path = values.at(next++);
+        request.inputs.append(
+            {place.kind, path, undecodedBytes(arguments, rawArguments, place.index, place.valueOffset)});
+    }
+    // Should the arguments have been read differently: whatever is left, inputs first.
+    for (; nextInput < positional.size(); ++nextInput)
+        request.inputs.append({CliInputSource::Kind::Input, positional.at(nextInput)});
+    for (; nextList < listFiles.size(); ++nextList)
+        request.inputs.append({CliInputSource::Kind::ListFile, listFiles.at(nextList)});
+
+    if (std::count_if(request.inputs.cbegin(), request.inputs.cend(),
+                      [](const CliInputSource& source) { return source.path == u"-"; }) > 1)
+        return usageError(QStringLiteral("Standard input (\"-\") can be read only once."));
     return {request, {}};
 }
 

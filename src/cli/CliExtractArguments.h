@@ -2,6 +2,7 @@
 
 #include "conversion/ConversionChoice.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ struct CliInputSource {
     enum class Kind { Input, ListFile };
     Kind kind = Kind::Input;
     QString path;
+    // The name's bytes when they do not decode in the local 8-bit encoding (Unix); empty otherwise.
+    QByteArray undecodedName = {};
     bool operator==(const CliInputSource&) const = default;
 };
 
@@ -43,9 +46,13 @@ struct CliExtractParse {
 
 // Parses the arguments after "extract". Options may come in any order among the inputs; values may
 // begin with a dash ("--containing -x") or follow an equals sign ("--containing=-x"); "--" ends the
-// options.
-CliExtractParse parseExtractArguments(const QStringList& arguments);
+// options. rawArguments, when given, are the same arguments as the system passed them, so that
+// names that do not decode can still be read.
+CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<QByteArray>& rawArguments = {});
 
-QString extractUsageText();
+// The bytes of argument `index` from valueOffset on, when the argument does not survive decoding and
+// encoding again (it is no valid text in the local 8-bit encoding); empty for the others.
+QByteArray undecodedBytes(const QStringList& arguments, const QList<QByteArray>& rawArguments, qsizetype index,
+                          qsizetype valueOffset = 0);
 
 } // namespace cardisto

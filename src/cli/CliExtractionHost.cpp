@@ -1,16 +1,25 @@
 #include "CliExtractionHost.h"
 
+#include "CliMessages.h"
+#include "CliOutput.h"
+
 namespace cardisto {
 
-CliExtractionHost::CliExtractionHost(const CliExtractRequest& request, QStringList inputEntries, QIODevice& err)
+CliExtractionHost::CliExtractionHost(const CliExtractRequest& request, QStringList inputEntries, QIODevice& err,
+                                     CliErrorReporter& reporter, CliOutput* stream, ShownName shownName)
     : m_request(request), m_inputs(std::move(inputEntries)), m_options{request.removeDuplicates, request.showSource},
-      m_err(err), m_reporter(&err)
+      m_err(err), m_reporter(reporter), m_stream(stream), m_shownName(std::move(shownName))
 {
     // As in the text-set window, an empty answer adds no item.
     for (const QString& item : request.textSetItems) {
         if (!item.isEmpty())
             m_items.append(item);
     }
+}
+
+qsizetype CliExtractionHost::inputCount() const
+{
+    return m_stream && !m_stream->isOpen() ? 0 : m_inputs.size();
 }
 
 QString CliExtractionHost::extractionText(ExtractionText box) const
@@ -30,10 +39,51 @@ QString CliExtractionHost::extractionText(ExtractionText box) const
     return {};
 }
 
+void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText)
+{
+    if (!m_stream) {
+        ExtractionHost::takeOffer(options, shown(sourceEntry), resultText);
+        return;
+    }
+    if (!m_stream->isOpen())
+        return;
+    // The add rule of the results list, without the list: a result already written is dropped.
+    if (options.removeDuplicates) {
+        const quint64 hash = ResultTextIndex::hashOf(resultText);
+        if (m_written.contains(resultText, hash))
+            return;
+        m_written.addAbsent(resultText.toString(), hash);
+    }
+    if (options.showSourceFilename)
+        m_stream->writeLine(shown(sourceEntry), resultText, true);
+    else
+        m_stream->writeLine(resultText);
+}
+
+void CliExtractionHost::expectOffer(const ExtractionOptions& options, QStringView resultText)
+{
+    if (!m_stream)
+        ExtractionHost::expectOffer(options, resultText);
+    else if (options.removeDuplicates)
+        m_written.prefetch(ResultTextIndex::hashOf(resultText));
+}
+
+void CliExtractionHost::setProgress(int, const QString&)
+{
+    // Called as each file starts: what the files before it gave is written by then.
+    if (m_stream)
+        m_stream->flush();
+}
+
 void CliExtractionHost::showMessage(const QString& text)
 {
     ++m_messages;
-    m_err.write((text + u'\n').toUtf8());
+    writeCliMessage(m_err, QStringLiteral("extract"), text);
+}
+
+ErrorReporter& CliExtractionHost::errorReporter()
+{
+    return m_reporter;
 }
 
 } // namespace cardisto

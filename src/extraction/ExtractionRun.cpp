@@ -86,15 +86,28 @@ bool startRunOverFiles(ExtractionHost& host, Guard& guard, bool textMissing, con
 
 void hintUpcomingOffer(ExtractionHost& host, QStringView resultText)
 {
-    const ExtractionOptions options = host.extractionOptions();
-    if (options.removeDuplicates)
-        host.results().prefetchLookup(resultText, options.showSourceFilename ? 1 : 0);
+    host.expectOffer(host.extractionOptions(), resultText);
 }
 
 void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count)
 {
     for (qsizetype k = 0; k < count; ++k)
-        OfferResult(host.results(), host.extractionOptions(), sourceEntry, resultText);
+        host.takeOffer(host.extractionOptions(), sourceEntry, resultText);
 }
 
 } // namespace cardisto::extraction
+
+namespace cardisto {
+
+void ExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText)
+{
+    OfferResult(results(), options, sourceEntry, resultText);
+}
+
+void ExtractionHost::expectOffer(const ExtractionOptions& options, QStringView resultText)
+{
+    if (options.removeDuplicates)
+        results().prefetchLookup(resultText, options.showSourceFilename ? 1 : 0);
+}
+
+} // namespace cardisto

@@ -50,6 +50,8 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
                     m_yield();
                 DirectoryListing listing = listDirectory(folder.path);
                 ++m_listings;
+                if (listing.outcome == DirectoryListing::Outcome::NotListable)
+                    m_reporter.noteUnlistableFolder(folder.path);
                 if (listing.outcome == DirectoryListing::Outcome::NotListable ||
                     (listing.identity.known && seen.contains(listing.identity))) {
                     keep = false;

@@ -29,10 +29,11 @@ struct WalkedFolder {
 // Rules: a starting folder is kept even when it is no folder or too long a path to list (it then
 // simply holds nothing). A sub-folder is taken when its name passes HasUnsafeCharacters and holds
 // no "?", when its path fits the platform's path limit, and when it is a real folder: a symbolic
-// link to a folder is not followed. A folder that cannot be listed is dropped without a message, as
-// is a folder reached a second time through another path (a bind mount of a parent). A listing that
-// breaks off part-way keeps what it read. Unexpected failures go to the reporter under the
-// location of GetSubDirectories2016, and the walk goes on with the next folder.
+// link to a folder is not followed. A folder that cannot be listed is dropped without a message (the
+// reporter's noteUnlistableFolder hears of it), as is a folder reached a second time through another
+// path (a bind mount of a parent). A listing that breaks off part-way keeps what it read. Unexpected
+// failures go to the reporter under the location of GetSubDirectories2016, and the walk goes on with
+// the next folder.
 class FolderWalk {
 public:
     explicit FolderWalk(ErrorReporter& reporter, YieldHook yield = {});

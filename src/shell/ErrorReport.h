@@ -38,6 +38,9 @@ class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
     virtual void reportApplicationError(const ErrorLocation& location, int line, const QString& description) = 0;
+    // A folder that a folder scan could not list. The windows pass over it without a message, as the
+    // scan always has; the batch front end reports it.
+    virtual void noteUnlistableFolder(const QString& /*folder*/) {}
 };
 
 // Writes the error box text to a device, or to standard error when none is given.

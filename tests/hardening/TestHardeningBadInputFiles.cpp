@@ -56,13 +56,14 @@ CliRun runCli(const QStringList& arguments)
     return run;
 }
 
-// The error box as cardisto-cli writes it to standard error.
+// The error box's report as cardisto-cli writes it to standard error: one line, the procedure and
+// statement as context.
 QString cliErrorText(const QString& description, const QString& procedure)
 {
-    QString text =
-        errorBoxText(description, ErrorLocation::velmora(QStringLiteral("Extract1"), procedure), kFirstStatement);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    return errorBoxCaption() + QStringLiteral(": ") + text + u'\n';
+    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3\n")
+        .arg(procedure)
+        .arg(kFirstStatement)
+        .arg(description);
 }
 
 } // namespace

@@ -183,6 +183,8 @@ private Q_SLOTS:
         ::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRWXU);
         QCOMPARE(result.paths, pathsBelow(dir.path(), {"a.vcf", "z/z.vcf"}));
         QVERIFY(reporter.reports.isEmpty());
+        // No error box, but the batch front end hears of the folder it could not list.
+        QCOMPARE(reporter.unlistableFolders, QStringList{dir.path() + "/locked/"});
     }
 
     void scan_veryDeepTreeIsWalkedLevelByLevel()

@@ -3,6 +3,7 @@
 #include "shell/ErrorReport.h"
 
 #include <QList>
+#include <QStringList>
 
 namespace cardisto::test {
 
@@ -19,8 +20,10 @@ public:
     {
         reports.append({location.text(), line, description});
     }
+    void noteUnlistableFolder(const QString& folder) override { unlistableFolders.append(folder); }
 
     QList<Report> reports;
+    QStringList unlistableFolders;
 };
 
 } // namespace cardisto::test
