@@ -5,6 +5,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
+#include "shell/mainwindow/ProgramEnd.h"
 #include "shell/platform/QtPlatform.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ int main(int argc, char* argv[])
     cardisto::QtPlatform platform;
     cardisto::SettingsStore settings;
     cardisto::Form1 window({platform, settings, cardisto::ProgramFolder()});
+    const cardisto::ProgramEnd end(&window);
     window.show();
-    return QApplication::exec();
+    return cardisto::ProgramEnd::finish(QApplication::exec());
 }

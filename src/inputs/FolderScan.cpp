@@ -8,12 +8,12 @@
 namespace cardisto {
 
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
-                                const YieldHook& yield)
+                                const YieldHook& yield, const StopCheck& stop)
 {
     FolderScanResult result;
     if (folder.isEmpty())
         return result;
-    FolderWalk walk(reporter, yield);
+    FolderWalk walk(reporter, yield, stop);
     const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(folder)}, true);
     result.folderCount = folders.size();
     for (const WalkedFolder& walked : folders) {
@@ -30,9 +30,10 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
     return result;
 }
 
-void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield)
+void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield,
+                      const StopCheck& stop)
 {
-    list.append(scanFolderTree(folder, allFilesPattern(), reporter, yield).paths);
+    list.append(scanFolderTree(folder, allFilesPattern(), reporter, yield, stop).paths);
 }
 
 } // namespace cardisto

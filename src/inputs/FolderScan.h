@@ -21,9 +21,10 @@ struct FolderScanResult {
 // Names beginning with "~" (office lock and backup files) are skipped. Paths are the folder joined
 // with the name, doubled separators collapsed, so a root folder gives one separator.
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
-                                const YieldHook& yield = {});
+                                const YieldHook& yield = {}, const StopCheck& stop = {});
 
 // The folder-drop operation: appends every file of the dropped folder's tree, of any type.
-void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield = {});
+void addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter, const YieldHook& yield = {},
+                      const StopCheck& stop = {});
 
 } // namespace cardisto

@@ -45,7 +45,7 @@ void addAllVcfFilesInFolder(InputCommandContext& context)
     guard(104, [&] { context.settings.save(SettingKey::LastFolder, chosen); });
     guard(106, [&] { setBusy(context, true); });
     guard(108, [&] {
-        context.list.append(scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield).paths);
+        context.list.append(scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield, context.stop).paths);
     });
     guard(110, [&] { setBusy(context, false); });
 }
@@ -53,7 +53,7 @@ void addAllVcfFilesInFolder(InputCommandContext& context)
 void dropFolderOnList(InputCommandContext& context, const QString& folder)
 {
     Guard guard(context.reporter, form1Location("ListView1_OLEDragDrop"));
-    guard(100, [&] { addDroppedFolder(context.list, folder, context.reporter, context.yield); });
+    guard(100, [&] { addDroppedFolder(context.list, folder, context.reporter, context.yield, context.stop); });
 }
 
 void loadListOfFilesFromTextFile(InputCommandContext& context)

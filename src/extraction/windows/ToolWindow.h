@@ -11,6 +11,7 @@ class QPushButton;
 namespace cardisto {
 
 class Guard;
+class RunStopKey;
 enum class SettingKey;
 
 // What the two tool windows share: they are windows of their own beside the main window, take the
@@ -24,6 +25,8 @@ public:
     void showWithoutModality();
 
     ToolWindowContext& context() const { return m_context; }
+    // Esc in this window, which stops the window's runs.
+    const RunStopKey& stopKey() const { return *m_stopKey; }
     // True while a run of this window shows the hourglass.
     bool showsHourglass() const { return m_pointers.isBusy(); }
 
@@ -49,6 +52,7 @@ private:
     ToolWindowContext& m_context;
     QString m_module;
     WindowPointers m_pointers{*this};
+    RunStopKey* m_stopKey;
 };
 
 // Saves a remembered value; throws ProcedureFailure naming the key and the store when it could not

@@ -19,6 +19,7 @@ class InputSourceCommands;
 class MainExtractionHost;
 class PointerHandling;
 class ResultsListCommands;
+class RunStopKey;
 class RowDragController;
 class SettingsBinding;
 class ToolWindowButtons;
@@ -48,6 +49,7 @@ public:
     void setBusy(bool busy) override;
     bool isBusy() const override;
     bool isClosing() const override { return m_closing; }
+    quint64 stopKeyPresses() const override;
     Platform& platform() override { return m_services.platform; }
     SettingsStore& settings() override { return m_services.settings; }
     ErrorReporter& errorReporter() override { return m_errorReporter; }
@@ -81,6 +83,7 @@ private:
     InputSourceCommands* m_inputSources = nullptr;
     RowDragController* m_rowDrag = nullptr;
     ToolWindowButtons* m_toolWindows = nullptr;
+    RunStopKey* m_stopKey = nullptr;
     std::unique_ptr<ResultsListCommands> m_resultsCommands;
     std::unique_ptr<MainExtractionHost> m_extractionHost;
 };
