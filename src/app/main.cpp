@@ -7,6 +7,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
+#include "shell/mainwindow/ProgramEnd.h"
 #include "shell/platform/QtPlatform.h"
 #include "shell/widgets/WebsiteVisit.h"
 
@@ -80,7 +81,8 @@ int main(int argc, char* argv[])
     cardisto::MainWindowServices services{platform, settings, cardisto::ProgramFolder()};
     services.website = cardisto::websiteToVisit(cardisto::builtInWebsite(), settings);
     cardisto::Form1 window(services);
+    const cardisto::ProgramEnd end(&window);
     window.show();
     cardisto::addCommandLinePaths(window.inputFiles(), arguments.paths);
-    return QApplication::exec();
+    return cardisto::ProgramEnd::finish(QApplication::exec());
 }

@@ -21,7 +21,8 @@ void ExtractBetweenMarkers(ExtractionHost& host)
     if (!startRunOverFiles(host, guard, noMarkers, fillOutMarkersMessage()))
         return;
     // The markers are read afresh for every file.
-    const auto offerStretches = [&](const QString& path, const QString& text) {
+    const auto offerStretches = [&](const QString& path, const ConvertedFile& file) {
+        const QString& text = file.text;
         QStringList stretches;
         guard(120, [&] {
             stretches = ExtractBetween(text, host.extractionText(ExtractionText::StartMarker),
@@ -35,7 +36,10 @@ void ExtractBetweenMarkers(ExtractionHost& host)
         }
         guard(124, [&] { resetProgress(host); });
     };
-    forEveryInputFile(host, guard, {112, 114, 116, 118}, PercentStyle::Rounded, offerStretches);
+    forEveryInputFile(host, guard, {112, 114, 116, 118}, PercentStyle::Rounded, FileParts::Text, offerStretches);
+    // A run stopped after a file had started leaves the display at rest all the same.
+    if (host.stopRequested())
+        guard(126, [&] { resetProgress(host); });
 }
 
 } // namespace cardisto

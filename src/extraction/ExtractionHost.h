@@ -59,6 +59,11 @@ public:
     // Lets pending user-interface events run. Called for every line: the host decides by elapsed
     // time whether to actually process events.
     virtual void yieldToUserInterface() = 0;
+    // The same while the run waits for the worker to finish converting the file of the turn.
+    virtual void yieldWhileWaiting() { yieldToUserInterface(); }
+    // True once the run should end after the line it is at: the user pressed Esc, or the main
+    // window is closing. Read for every line.
+    virtual bool stopRequested() const { return false; }
     // The hourglass pointer of the window that runs the command.
     virtual void setBusyPointer(bool busy) = 0;
     // A plain message box: the text, an OK button, no icon, the application title.

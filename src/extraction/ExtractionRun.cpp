@@ -1,7 +1,6 @@
 #include "ExtractionRun.h"
 
 #include "ResultsModel.h"
-#include "conversion/VcfFileReading.h"
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 #include "shell/ProgressCaption.h"
@@ -48,12 +47,38 @@ void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString&
     host.setBusyPointer(true);
 }
 
-QString readConvertedText(ExtractionHost& host, const QString& path)
+bool readConvertedFile(ExtractionHost& host, FileConversionWorker& worker, qsizetype index, qsizetype fileCount,
+                       const QString& path, ConvertedFile& file)
 {
-    const AssemblyProgress progress = [&host](qsizetype position, qsizetype last) {
-        host.showAssemblyProgress(position, last);
-    };
-    return ReadVCFFileToString(path, host.conversionChoice(), progress, host.errorReporter());
+    // The choice is read once per file, now; the files ahead are queued with it too and made
+    // again at their turn should the user change it before.
+    const ConversionChoice choice = host.conversionChoice();
+    worker.startTurn(index, path, choice);
+    for (qsizetype ahead = index + 1; ahead <= index + kFilesConvertedAhead && ahead < fileCount; ++ahead) {
+        if (!inputRowExists(host, ahead))
+            break;
+        worker.prefetch(ahead, host.inputEntry(ahead), choice);
+    }
+    // Short waits, so that the window gets its turns and shows the assembly while a large file converts.
+    constexpr std::chrono::milliseconds kWaitSlice{4};
+    AssemblyPosition shown;
+    while (!worker.waitForTurn(kWaitSlice)) {
+        if (host.stopRequested())
+            return false;
+        const AssemblyPosition reached = worker.turnAssembly();
+        if (reached.started() && reached != shown) {
+            host.showAssemblyProgress(reached.position, reached.last);
+            shown = reached;
+        }
+        host.yieldWhileWaiting();
+    }
+    // The conversion ends its assembly on the last value; the host sees that value in any case,
+    // after the failures the reading reported.
+    const AssemblyPosition reached = worker.turnAssembly();
+    file = worker.finishTurn(host.errorReporter());
+    if (reached.started() && reached != shown)
+        host.showAssemblyProgress(reached.position, reached.last);
+    return true;
 }
 
 void rebuildResultHeaders(ExtractionHost& host)

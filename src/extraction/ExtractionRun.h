@@ -4,6 +4,7 @@
 // file loop with its progress, reading a file and offering results. Used by the commands only.
 
 #include "ExtractionHost.h"
+#include "FileConversionWorker.h"
 
 #include <QString>
 #include <QStringView>
@@ -33,8 +34,16 @@ inline bool inputRowExists(const ExtractionHost& host, qsizetype index)
 // Progress value for file i (counted from 1) and the caption "Processing: " with the file name.
 void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style);
 
-// The converted text of one file, with the field choice read now.
-QString readConvertedText(ExtractionHost& host, const QString& path);
+// How many files the worker reads and converts ahead of the file whose lines are offered.
+inline constexpr qsizetype kFilesConvertedAhead = 2;
+
+// The converted text of input file `index` at its turn, with the field choice read now: the
+// worker's conversion made ahead, or made now while the user interface gets its turns. The
+// failures and assembly progress of the conversion reach the host here, as if it had run on this
+// thread. Queues the next files. False, with nothing read, when the host asked the run to stop
+// meanwhile.
+bool readConvertedFile(ExtractionHost& host, FileConversionWorker& worker, qsizetype index, qsizetype fileCount,
+                       const QString& path, ConvertedFile& file);
 
 // Removes the column headers and adds the layout for the current source-column option.
 void rebuildResultHeaders(ExtractionHost& host);
@@ -86,15 +95,20 @@ struct FileLoopStatements {
     int readFile;
 };
 
+// Whether the file loop needs the lines of the converted texts, or the texts alone.
+enum class FileParts { Text, TextAndLines };
+
 // The file loop of every command: n taken once; for every input row still there, progress, yield
-// and hourglass, then withFile(path, convertedText).
+// and hourglass, then withFile(path, convertedFile). The files are read and converted on a worker
+// (readConvertedFile). The loop ends before the next file once the host asks the run to stop.
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
-                       PercentStyle percentStyle, WithFile&& withFile);
+                       PercentStyle percentStyle, FileParts parts, WithFile&& withFile);
 
 // The file loop of the line commands: the converted text of every file cut into lines, and for
 // every line (statement handleLine) a yield and then as many offers of the line as
-// offersFor(lineNumber, line) returns (line numbers count from 1).
+// offersFor(lineNumber, line) returns (line numbers count from 1). A stop asked for during a yield
+// ends the run before the line's offers.
 template <typename OffersFor>
 void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements, int handleLine,
                              PercentStyle percentStyle, OffersFor&& offersFor);

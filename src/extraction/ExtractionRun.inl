@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ConvertedLines.h"
 #include "ResultsModel.h"
 #include "shell/ErrorReport.h"
 
@@ -10,20 +9,26 @@ inline constexpr qsizetype kPrefetchDistance = 8;
 
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
-                       PercentStyle percentStyle, WithFile&& withFile)
+                       PercentStyle percentStyle, FileParts parts, WithFile&& withFile)
 {
     qsizetype fileCount = 0;
     guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
-    for (qsizetype i = 0; i < fileCount; ++i) {
+    FileConversionWorker worker(parts == FileParts::TextAndLines);
+    for (qsizetype i = 0; i < fileCount && !host.stopRequested(); ++i) {
         // The user may remove input rows while the run yields; rows past the end are not there to read.
         if (!inputRowExists(host, i))
             break;
         QString path;
         guard(statements.takeEntry, [&] { path = host.inputEntry(i); });
         guard(statements.startFile, [&] { showFileProgress(host, i + 1, path, percentStyle); });
-        QString text;
-        guard(statements.readFile, [&] { text = readConvertedText(host, path); });
-        withFile(path, text);
+        if (host.stopRequested())
+            break;
+        ConvertedFile file;
+        bool stopped = false;
+        guard(statements.readFile, [&] { stopped = !readConvertedFile(host, worker, i, fileCount, path, file); });
+        if (stopped)
+            break;
+        withFile(path, std::as_const(file));
     }
 }
 
@@ -31,19 +36,26 @@ template <typename OffersFor>
 void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements, int handleLine,
                              PercentStyle percentStyle, OffersFor&& offersFor)
 {
-    forEveryInputFile(host, guard, statements, percentStyle, [&](const QString& path, const QString& text) {
-        const QList<QStringView> lines = ConvertedLines(text);
+    const auto offerLines = [&](const QString& path, const ConvertedFile& file) {
+        const QList<QStringView>& lines = file.lines;
         for (qsizetype j = 0; j < lines.size(); ++j) {
+            bool stop = false;
             guard(handleLine, [&] {
                 host.yieldToUserInterface();
+                stop = host.stopRequested();
+                if (stop)
+                    return;
                 if (j + kPrefetchDistance < lines.size())
                     hintUpcomingOffer(host, lines[j + kPrefetchDistance]);
                 const qsizetype offers = offersFor(j + 1, lines[j]);
                 if (offers > 0)
                     offerResult(host, path, lines[j], offers);
             });
+            if (stop)
+                return;
         }
-    });
+    };
+    forEveryInputFile(host, guard, statements, percentStyle, FileParts::TextAndLines, offerLines);
 }
 
 } // namespace cardisto::extraction

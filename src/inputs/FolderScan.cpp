@@ -8,12 +8,12 @@
 namespace cardisto {
 
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
-                                const YieldHook& yield)
+                                const YieldHook& yield, const StopCheck& stop)
 {
     FolderScanResult result;
     if (folder.isEmpty())
         return result;
-    FolderWalk walk(reporter, yield);
+    FolderWalk walk(reporter, yield, stop);
     const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(folder)}, true);
     result.folderCount = folders.size();
     for (const WalkedFolder& walked : folders) {
@@ -35,9 +35,9 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
 }
 
 QStringList addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
-                             const YieldHook& yield)
+                             const YieldHook& yield, const StopCheck& stop)
 {
-    FolderScanResult result = scanFolderTree(folder, allFilesPattern(), reporter, yield);
+    FolderScanResult result = scanFolderTree(folder, allFilesPattern(), reporter, yield, stop);
     list.append(result.paths);
     return result.unrepresentable;
 }

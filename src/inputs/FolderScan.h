@@ -24,12 +24,12 @@ struct FolderScanResult {
 // Names beginning with "~" (office lock and backup files) are skipped. Paths are the folder joined
 // with the name, doubled separators collapsed, so a root folder gives one separator.
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
-                                const YieldHook& yield = {});
+                                const YieldHook& yield = {}, const StopCheck& stop = {});
 
 // The folder-drop operation: appends every file of the dropped folder's tree, of any type, and
 // returns the scan's unrepresentable names.
 QStringList addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
-                             const YieldHook& yield = {});
+                             const YieldHook& yield = {}, const StopCheck& stop = {});
 
 // The one message that names what a scan left out; empty when it left out nothing.
 QString unrepresentableNamesMessage(const QStringList& names);

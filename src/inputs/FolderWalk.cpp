@@ -18,7 +18,9 @@ ErrorLocation walkLocation()
 
 } // namespace
 
-FolderWalk::FolderWalk(ErrorReporter& reporter, YieldHook yield) : m_reporter(reporter), m_yield(std::move(yield)) {}
+FolderWalk::FolderWalk(ErrorReporter& reporter, YieldHook yield, StopCheck stop)
+    : m_reporter(reporter), m_yield(std::move(yield)), m_stop(std::move(stop))
+{}
 
 bool isWalkableFolderName(const QString& name)
 {
@@ -40,6 +42,8 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
     while (!level.isEmpty()) {
         QList<WalkedFolder> next;
         for (WalkedFolder& folder : level) {
+            if (m_stop && m_stop())
+                return result;
             bool keep = true;
             guard(100, [&] {
                 // Starting folders are as the caller gave them; deeper ones come from a listing

@@ -14,6 +14,8 @@ class ErrorReporter;
 // Lets pending window events run during a long walk. Called before every folder and every
 // sub-folder examined, so it must be cheap when there is nothing to do.
 using YieldHook = std::function<void()>;
+// True once the walk should end at once (the program is closing); asked before every folder.
+using StopCheck = std::function<bool()>;
 
 // One folder of a walk's result.
 struct WalkedFolder {
@@ -36,11 +38,12 @@ struct WalkedFolder {
 // the next folder.
 class FolderWalk {
 public:
-    explicit FolderWalk(ErrorReporter& reporter, YieldHook yield = {});
+    explicit FolderWalk(ErrorReporter& reporter, YieldHook yield = {}, StopCheck stop = {});
 
     // The starting folders (each ending in a separator), then all their sub-folders, then the
     // sub-folders of those, and so on; under one parent in listing order. With recursive false,
-    // one level below the starting folders, which are then the only folders listed.
+    // one level below the starting folders, which are then the only folders listed. A walk asked
+    // to stop returns the folders it has so far.
     QList<WalkedFolder> walk(const QStringList& startFolders, bool recursive);
 
     // Directory listings made so far.
@@ -49,6 +52,7 @@ public:
 private:
     ErrorReporter& m_reporter;
     YieldHook m_yield;
+    StopCheck m_stop;
     qint64 m_listings = 0;
 };
 

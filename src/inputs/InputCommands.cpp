@@ -53,7 +53,8 @@ void addAllVcfFilesInFolder(InputCommandContext& context)
     guard(106, [&] { setBusy(context, true); });
     QStringList leftOut;
     guard(108, [&] {
-        FolderScanResult result = scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield);
+        FolderScanResult result =
+            scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield, context.stop);
         context.list.append(result.paths);
         leftOut = std::move(result.unrepresentable);
     });
@@ -65,7 +66,7 @@ void dropFolderOnList(InputCommandContext& context, const QString& folder)
 {
     Guard guard(context.reporter, form1Location("ListView1_OLEDragDrop"));
     QStringList leftOut;
-    guard(100, [&] { leftOut = addDroppedFolder(context.list, folder, context.reporter, context.yield); });
+    guard(100, [&] { leftOut = addDroppedFolder(context.list, folder, context.reporter, context.yield, context.stop); });
     guard(102, [&] { showLeftOutNames(context, leftOut); });
 }
 

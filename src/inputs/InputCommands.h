@@ -23,6 +23,7 @@ struct InputCommandContext {
     ProgramFolder programFolder;
     std::function<void(bool busy)> setBusy; // the main window's hourglass
     YieldHook yield;                        // lets pending window events run
+    StopCheck stop = {};                    // the main window is closing: a scan ends at once
 };
 
 // "File should look like:" CR "C:\test\1.txt" CR "C:\test\2.txt" CR "etc."

@@ -21,6 +21,7 @@ public:
     ResultsModel model;
     RecordingErrorReporter reporter;
     bool running = false;
+    bool stop = false;
 
     QList<QPair<int, QString>> progress;
     QStringList messages;
@@ -28,6 +29,7 @@ public:
     int hides = 0;
     int yields = 0;
     int assemblySteps = 0;
+    QPair<qsizetype, qsizetype> lastAssembly{-1, -1};
     std::function<void()> onYield;
 
     bool extractionRunning() const override { return running; }
@@ -40,13 +42,20 @@ public:
     QStringList textSetItems() const override { return items; }
     ResultsModel& results() override { return model; }
     void setProgress(int value, const QString& caption) override { progress.append({value, caption}); }
-    void showAssemblyProgress(qsizetype, qsizetype) override { ++assemblySteps; }
+    void showAssemblyProgress(qsizetype position, qsizetype last) override
+    {
+        ++assemblySteps;
+        lastAssembly = {position, last};
+    }
     void yieldToUserInterface() override
     {
         ++yields;
         if (onYield)
             onYield();
     }
+    // Waiting for the worker is left out of the count: how often it happens depends on the machine.
+    void yieldWhileWaiting() override {}
+    bool stopRequested() const override { return stop; }
     void setBusyPointer(bool busy) override { busyPointer.append(busy); }
     void showMessage(const QString& text) override { messages.append(text); }
     void hideToolWindow() override { ++hides; }

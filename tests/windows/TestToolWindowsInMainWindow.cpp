@@ -7,6 +7,7 @@
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/ToolWindowHelp.h"
 #include "mainwindow/Form1Fixture.h"
+#include "shell/mainwindow/CaptionedProgressBar.h"
 #include "support/ResultRows.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 
 using namespace cardisto;
 using namespace cardisto::test;
@@ -140,6 +142,60 @@ private Q_SLOTS:
         QVERIFY(!main.form().isBusy());
         QVERIFY(!between->showsHourglass());
         QVERIFY(main.platform.messages().isEmpty());
+    }
+
+    void esc_stopsTheRunsOfItsWindow_data()
+    {
+        QTest::addColumn<bool>("textSetRun");
+        QTest::addColumn<QString>("escWindow");
+        QTest::addColumn<QStringList>("rows");
+        const QStringList all{"1@x", "2@x", "3@x"};
+        QTest::newRow("main window run, Esc in the main window") << false << "Form1" << QStringList{"1@x"};
+        QTest::newRow("main window run, Esc in a tool window") << false << "Form3" << all;
+        QTest::newRow("text-set run, Esc in its window") << true << "Form3" << QStringList{"1@x"};
+        QTest::newRow("text-set run, Esc in the main window") << true << "Form1" << QStringList{"1@x"};
+        QTest::newRow("text-set run, Esc in the other tool window") << true << "Form2" << all;
+    }
+
+    // Esc in the window that started a run, or in the main window, ends the run after the current
+    // line; the rows found so far stay, and the next run is not stopped by that press.
+    void esc_stopsTheRunsOfItsWindow()
+    {
+        QFETCH(bool, textSetRun);
+        QFETCH(QString, escWindow);
+        QFETCH(QStringList, rows);
+        MainWindow main;
+        main.form().inputFiles().append(QStringList{main.writeEmailsFile("first.vcf", {"1@x", "2@x"}),
+                                                    main.writeEmailsFile("second.vcf", {"3@x"})});
+        Form2* between = main.openBetweenWindow();
+        Form3* textSets = main.openTextSetWindow();
+        addItem(main, textSets, "@x");
+        QWidget* const windows[] = {&main.form(), between, textSets};
+        QWidget* escTarget = *std::find_if(std::begin(windows), std::end(windows),
+                                           [&](QWidget* window) { return window->objectName() == escWindow; });
+        const auto run = [&] {
+            if (textSetRun)
+                namedChild<QPushButton>(textSets, "PushButton4")->click();
+            else
+                main.form().controls().PushButton13->click();
+        };
+        // Pressed as the first row reaches the view, at the yield before the second line.
+        bool pressed = false;
+        const QMetaObject::Connection press =
+            QObject::connect(&main.form().results(), &QAbstractItemModel::rowsInserted, between, [&] {
+                if (!std::exchange(pressed, true))
+                    QTest::keyClick(escTarget, Qt::Key_Escape);
+            });
+        run();
+        QVERIFY(pressed);
+        QCOMPARE(main.rows(), rows);
+        QCOMPARE(main.form().controls().ProgressBar1->caption(), QStringLiteral("Progress Bar"));
+        QVERIFY(!main.form().isBusy());
+
+        QObject::disconnect(press);
+        main.form().controls().PushButton9->click();
+        run();
+        QCOMPARE(main.rows(), (QStringList{"1@x", "2@x", "3@x"}));
     }
 
     void textSet_isRestoredAfterARestart_butALoadAloneIsNotStored()

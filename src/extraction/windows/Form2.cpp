@@ -20,9 +20,9 @@ namespace {
 // The run reads its markers from the window's two text boxes, afresh for every file.
 class MarkerRunHost final : public ToolWindowHost {
 public:
-    MarkerRunHost(ToolWindowContext& context, WindowPointers& pointers, const QLineEdit& startMarker,
-                  const QLineEdit& endMarker)
-        : ToolWindowHost(context, pointers), m_startMarker(startMarker), m_endMarker(endMarker)
+    MarkerRunHost(ToolWindowContext& context, WindowPointers& pointers, const RunStopKey& stopKey,
+                  const QLineEdit& startMarker, const QLineEdit& endMarker)
+        : ToolWindowHost(context, pointers, stopKey), m_startMarker(startMarker), m_endMarker(endMarker)
     {}
 
     QString extractionText(ExtractionText box) const override
@@ -59,7 +59,7 @@ Form2::Form2(ToolWindowContext& context, QWidget* parent)
     : ToolWindow(context, QStringLiteral("Form2"), caption(), parent)
 {
     buildControls();
-    m_host = std::make_unique<MarkerRunHost>(context, pointers(), *m_text3, *m_text4);
+    m_host = std::make_unique<MarkerRunHost>(context, pointers(), stopKey(), *m_text3, *m_text4);
     Form_Load();
     // A failing save is reported by the store itself, once, as for every window.
     connect(m_text3, &QLineEdit::textChanged, this,

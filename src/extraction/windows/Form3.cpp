@@ -22,8 +22,9 @@ namespace {
 // The run reads the item list for every line and hides the window when it ends.
 class TextSetRunHost final : public ToolWindowHost {
 public:
-    TextSetRunHost(ToolWindowContext& context, WindowPointers& pointers, const TextSetList& items, QWidget& window)
-        : ToolWindowHost(context, pointers), m_items(items), m_window(window)
+    TextSetRunHost(ToolWindowContext& context, WindowPointers& pointers, const RunStopKey& stopKey,
+                   const TextSetList& items, QWidget& window)
+        : ToolWindowHost(context, pointers, stopKey), m_items(items), m_window(window)
     {}
 
     QStringList textSetItems() const override { return m_items.items(); }
@@ -50,7 +51,7 @@ Form3::Form3(ToolWindowContext& context, QWidget* parent)
 {
     m_items = new TextSetList(this);
     buildControls();
-    m_host = std::make_unique<TextSetRunHost>(context, pointers(), *m_items, *this);
+    m_host = std::make_unique<TextSetRunHost>(context, pointers(), stopKey(), *m_items, *this);
     Form_Load();
     connect(m_pushButton4, &QPushButton::clicked, this, &Form3::PushButton4_Click);
     connect(m_pushButton2, &QPushButton::clicked, this, &Form3::PushButton2_Click);

@@ -3,6 +3,7 @@
 #include "shell/ErrorReport.h"
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/WindowPlacement.h"
+#include "shell/widgets/RunStopKey.h"
 #include "shell/widgets/WindowColours.h"
 
 #include <QCloseEvent>
@@ -12,7 +13,7 @@
 namespace cardisto {
 
 ToolWindow::ToolWindow(ToolWindowContext& context, QString module, const QString& caption, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_context(context), m_module(std::move(module))
+    : QWidget(parent, Qt::Window), m_context(context), m_module(std::move(module)), m_stopKey(new RunStopKey(this))
 {
     setObjectName(m_module);
     setWindowTitle(caption);

@@ -11,6 +11,8 @@ class QPushButton;
 namespace cardisto {
 
 class Guard;
+class RunStopKey;
+enum class SettingKey;
 
 // What the two tool windows share: they are windows of their own beside the main window, take the
 // standard colours, the program's icon and the hand pointer, and stay loaded once opened. Closing
@@ -24,6 +26,8 @@ public:
     void showWithoutModality();
 
     ToolWindowContext& context() const { return m_context; }
+    // Esc in this window, which stops the window's runs.
+    const RunStopKey& stopKey() const { return *m_stopKey; }
     // True while a run of this window shows the hourglass.
     bool showsHourglass() const { return m_pointers.isBusy(); }
 
@@ -50,6 +54,7 @@ private:
     QString m_module;
     WindowPointers m_pointers{*this};
     bool m_placed = false;
+    RunStopKey* m_stopKey;
 };
 
 } // namespace cardisto

@@ -41,6 +41,8 @@ public:
 
     // Set once the main window is asked to close: from then on the tool windows really close.
     virtual bool isClosing() const = 0;
+    // Esc presses in the main window so far; a change stops the tool windows' runs too.
+    virtual quint64 mainStopKeyPresses() const { return 0; }
 
     virtual Platform& platform() = 0;
     virtual SettingsStore& settings() = 0;

@@ -1,9 +1,23 @@
 #include "ToolWindowHost.h"
 
 #include "WindowPointers.h"
+#include "shell/widgets/RunStopKey.h"
 #include "shell/platform/Platform.h"
 
 namespace cardisto {
+
+void ToolWindowHost::setExtractionRunning(bool running)
+{
+    m_running = running;
+    m_ownPressesAtStart = m_stopKey.presses();
+    m_mainPressesAtStart = m_context.mainStopKeyPresses();
+}
+
+bool ToolWindowHost::stopRequested() const
+{
+    return m_context.isClosing() || m_stopKey.presses() != m_ownPressesAtStart ||
+           m_context.mainStopKeyPresses() != m_mainPressesAtStart;
+}
 
 void ToolWindowHost::setBusyPointer(bool busy)
 {

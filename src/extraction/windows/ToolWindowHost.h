@@ -5,16 +5,21 @@
 
 namespace cardisto {
 
+class RunStopKey;
 class WindowPointers;
 
-// A tool window's side of an extraction run: its own run flag and hourglass, everything else from
-// the main window. The windows derive from it to supply their texts or items.
+// A tool window's side of an extraction run: its own run flag, hourglass and Esc key, everything
+// else from the main window. The windows derive from it to supply their texts or items.
 class ToolWindowHost : public ExtractionHost {
 public:
-    ToolWindowHost(ToolWindowContext& context, WindowPointers& pointers) : m_context(context), m_pointers(pointers) {}
+    ToolWindowHost(ToolWindowContext& context, WindowPointers& pointers, const RunStopKey& stopKey)
+        : m_context(context), m_pointers(pointers), m_stopKey(stopKey)
+    {}
 
     bool extractionRunning() const override { return m_running; }
-    void setExtractionRunning(bool running) override { m_running = running; }
+    void setExtractionRunning(bool running) override;
+    // Esc in this window or in the main window, or the main window closing.
+    bool stopRequested() const override;
     qsizetype inputCount() const override { return m_context.inputCount(); }
     QString inputEntry(qsizetype index) const override { return m_context.inputEntry(index); }
     ConversionChoice conversionChoice() const override { return m_context.conversionChoice(); }
@@ -34,7 +39,10 @@ public:
 private:
     ToolWindowContext& m_context;
     WindowPointers& m_pointers;
+    const RunStopKey& m_stopKey;
     bool m_running = false;
+    quint64 m_ownPressesAtStart = 0;
+    quint64 m_mainPressesAtStart = 0;
 };
 
 } // namespace cardisto

@@ -23,6 +23,7 @@
 #include "shell/widgets/ApplicationIcon.h"
 #include "shell/widgets/HelpBox.h"
 #include "shell/widgets/Pointers.h"
+#include "shell/widgets/RunStopKey.h"
 #include "shell/widgets/Skin.h"
 #include "shell/widgets/WebsiteVisit.h"
 
@@ -60,6 +61,8 @@ Form1::Form1(const MainWindowServices& services, QWidget* parent)
 
     const Form1Controls& c = m_controls;
     m_pointers = new PointerHandling(this);
+    m_stopKey = new RunStopKey(this);
+    c.ProgressBar1->setToolTip(RunStopKey::toolTipText());
     m_settingsBinding = new SettingsBinding(
         {c.Option1, c.Option2, c.Check1, c.Check14, c.Check3, c.Check4, c.Check6, c.Check8, c.Text1, c.Text2, c.Text5,
          c.Check15},
@@ -269,6 +272,11 @@ void Form1::setBusy(bool busy)
 bool Form1::isBusy() const
 {
     return showsBusyPointer(this);
+}
+
+quint64 Form1::stopKeyPresses() const
+{
+    return m_stopKey->presses();
 }
 
 QCursor Form1::handPointer() const

@@ -21,6 +21,7 @@ class MainWindowGeometry;
 class MainWindowStatusBar;
 class PointerHandling;
 class ResultsListCommands;
+class RunStopKey;
 class RowDragController;
 class SettingsBinding;
 class ToolWindowButtons;
@@ -51,6 +52,7 @@ public:
     void setBusy(bool busy) override;
     bool isBusy() const override;
     bool isClosing() const override { return m_closing; }
+    quint64 stopKeyPresses() const override;
     Platform& platform() override { return m_services.platform; }
     SettingsStore& settings() override { return m_services.settings; }
     ErrorReporter& errorReporter() override { return m_errorReporter; }
@@ -87,6 +89,7 @@ private:
     ToolWindowButtons* m_toolWindows = nullptr;
     MainWindowGeometry* m_geometry = nullptr;
     MainWindowStatusBar* m_statusBar = nullptr;
+    RunStopKey* m_stopKey = nullptr;
     std::unique_ptr<ResultsListCommands> m_resultsCommands;
     std::unique_ptr<MainExtractionHost> m_extractionHost;
 };

@@ -14,7 +14,8 @@ InputSourceCommands::InputSourceCommands(MainWindowLink& link, QObject* parent)
                                  [&link](bool busy) { link.setBusy(busy); },
                                  [&link] {
                                      link.yieldToUserInterface();
-                                 }}
+                                 },
+                                 [&link] { return link.isClosing(); }}
 {
     link.inputFiles().setFolderDropHandler([this](const QString& folder) { dropFolderOnList(m_context, folder); });
 }

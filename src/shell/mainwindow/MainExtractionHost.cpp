@@ -8,6 +8,17 @@
 
 namespace cardisto {
 
+void MainExtractionHost::setExtractionRunning(bool running)
+{
+    m_running = running;
+    m_pressesAtStart = m_link.stopKeyPresses();
+}
+
+bool MainExtractionHost::stopRequested() const
+{
+    return m_link.isClosing() || m_link.stopKeyPresses() != m_pressesAtStart;
+}
+
 qsizetype MainExtractionHost::inputCount() const
 {
     return m_link.isClosing() ? 0 : m_link.inputFiles().count();

@@ -22,7 +22,9 @@ public:
     MainExtractionHost(MainWindowLink& link, const FilterTextBoxes& texts) : m_link(link), m_texts(texts) {}
 
     bool extractionRunning() const override { return m_running; }
-    void setExtractionRunning(bool running) override { m_running = running; }
+    void setExtractionRunning(bool running) override;
+    // Esc in the main window, or the window closing.
+    bool stopRequested() const override;
 
     // Once the window is closing, a run finds no further files: the program ends after the file
     // it is reading.
@@ -45,6 +47,7 @@ private:
     MainWindowLink& m_link;
     FilterTextBoxes m_texts;
     bool m_running = false;
+    quint64 m_pressesAtStart = 0;
 };
 
 } // namespace cardisto

@@ -53,6 +53,8 @@ public:
     // Set once the main window has been asked to close; the tool windows then let themselves be
     // closed instead of only hiding.
     virtual bool isClosing() const = 0;
+    // Esc presses in the main window so far: a run ends once the count moves on.
+    virtual quint64 stopKeyPresses() const { return 0; }
 
     virtual Platform& platform() = 0;
     virtual SettingsStore& settings() = 0;

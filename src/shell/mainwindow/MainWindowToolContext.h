@@ -24,6 +24,7 @@ public:
     }
     void yieldToUserInterface() override { m_link.yieldToUserInterface(); }
     bool isClosing() const override { return m_link.isClosing(); }
+    quint64 mainStopKeyPresses() const override { return m_link.stopKeyPresses(); }
     Platform& platform() override { return m_link.platform(); }
     SettingsStore& settings() override { return m_link.settings(); }
     ErrorReporter& errorReporter() override { return m_link.errorReporter(); }

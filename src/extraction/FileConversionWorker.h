@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "conversion/ConversionChoice.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <chrono>
+#include <map>
+#include <memory>
+
+namespace cardisto {
+
+class ErrorReporter;
+
+// The converted text of one input file, and its lines when the run asked for them.
+struct ConvertedFile {
+    QString text;
+    QList<QStringView> lines; // views into text
+};
+
+// Where an All Fields conversion has got to in assembling its values (position from 0 to last);
+// no position while it has not started assembling.
+struct AssemblyPosition {
+    qsizetype position = -1;
+    qsizetype last = -1;
+    bool started() const { return position >= 0; }
+    bool operator==(const AssemblyPosition&) const = default;
+};
+
+namespace detail {
+struct WorkerQueue;
+struct FileConversionJob;
+} // namespace detail
+
+// Reads and converts the input files of one run on a thread of its own, a few files ahead of the
+// file whose lines the run is offering, so that the run's thread (the window's) never waits on a
+// disk or a conversion and both cores work.
+//
+// What the conversion would have shown on the run's thread is kept and given back at the file's
+// turn: the failures it reported, with their locations and statement numbers, and how far the
+// assembly of values has got. A file is converted with the path and field choice the run hands
+// over at its turn; a conversion made ahead with another path or choice (the user changed the list
+// or the option meanwhile) is thrown away and made again, so results equal a run that reads every
+// file at its turn.
+//
+// Used from one thread (the run's). Destroying the worker abandons it: queued files are dropped, and
+// a conversion under way finishes on its thread unseen, so that a stopped run never waits for it.
+class FileConversionWorker {
+public:
+    // cutLines: also cut every converted text into lines on the worker.
+    explicit FileConversionWorker(bool cutLines);
+    ~FileConversionWorker();
+    FileConversionWorker(const FileConversionWorker&) = delete;
+    FileConversionWorker& operator=(const FileConversionWorker&) = delete;
+
+    // Queues file `index` of the run, to be converted after the files queued before it; a file
+    // queued already is left as it is.
+    void prefetch(qsizetype index, const QString& path, const ConversionChoice& choice);
+
+    // Makes file `index` the one the run waits for: its conversion ahead is kept when it was made
+    // with this path and choice, otherwise it is (re)queued first. Conversions ahead of earlier
+    // files are dropped.
+    void startTurn(qsizetype index, const QString& path, const ConversionChoice& choice);
+
+    // Waits at most `timeout` for the file of the turn; true once it is converted.
+    bool waitForTurn(std::chrono::milliseconds timeout);
+    // Where the assembly of the file of the turn has got to.
+    AssemblyPosition turnAssembly() const;
+    // Once converted: hands the failures the conversion reported to `reporter`, in order, then
+    // rethrows a failure the conversion did not catch, or returns the converted file.
+    ConvertedFile finishTurn(ErrorReporter& reporter);
+
+    // Worker threads of abandoned workers that are still converting, in the whole process.
+    static int abandonedThreadsRunning();
+
+private:
+    std::shared_ptr<detail::WorkerQueue> m_queue;
+    std::map<qsizetype, std::shared_ptr<detail::FileConversionJob>> m_jobs;
+    std::shared_ptr<detail::FileConversionJob> m_turn;
+};
+
+// True when two choices convert a file alike.
+bool sameConversionChoice(const ConversionChoice& a, const ConversionChoice& b);
+
+} // namespace cardisto
