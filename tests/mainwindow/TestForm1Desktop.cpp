@@ -55,8 +55,8 @@ private Q_SLOTS:
         QTest::newRow("F1 Help") << QKeyCombination(Qt::Key_F1) << "PushButton22";
         QTest::newRow("Ctrl+O Add VCF Files") << QKeyCombination(Qt::CTRL, Qt::Key_O) << "PushButton1";
         QTest::newRow("Ctrl+S Save Results As Text File") << QKeyCombination(Qt::CTRL, Qt::Key_S) << "PushButton6";
-        QTest::newRow("Ctrl+Shift+C Copy Results") << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C)
-                                                   << "PushButton18";
+        QTest::newRow("Ctrl+Shift+C Copy Results")
+            << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C) << "PushButton18";
     }
     void keys_pressTheirButtons()
     {
@@ -67,8 +67,9 @@ private Q_SLOTS:
         QSignalSpy clicked(w.control<QPushButton>(qPrintable(button)), &QPushButton::clicked);
         QTest::keyClick(w.control<QLineEdit>("Text1"), key.key(), key.keyboardModifiers());
         QCOMPARE(clicked.size(), 1);
-        QVERIFY(w.control<QPushButton>(qPrintable(button))->toolTip().contains(
-            QKeySequence(key).toString(QKeySequence::NativeText)));
+        QVERIFY(w.control<QPushButton>(qPrintable(button))
+                    ->toolTip()
+                    .contains(QKeySequence(key).toString(QKeySequence::NativeText)));
     }
 
     void keys_shiftF1ShowsAboutAndCtrlQCloses()
@@ -101,9 +102,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("button");
-        QTest::newRow("containing") << "Text1" << "PushButton2";
-        QTest::newRow("not containing") << "Text2" << "PushButton8";
-        QTest::newRow("by number") << "Text5" << "PushButton7";
+        QTest::newRow("containing") << "Text1"
+                                    << "PushButton2";
+        QTest::newRow("not containing") << "Text2"
+                                        << "PushButton8";
+        QTest::newRow("by number") << "Text5"
+                                   << "PushButton7";
     }
     void enterInATextBox_runsTheCommandBesideIt()
     {
@@ -159,10 +163,10 @@ private Q_SLOTS:
         const QStringList expected{"Option2",      "Check3",       "Check4",       "Check6",       "Check8",
                                    "Option1",      "ListView1",    "PushButton1",  "PushButton5",  "PushButton21",
                                    "PushButton23", "PushButton3",  "PushButton11", "PushButton14", "PushButton13",
-                                   "Check1",       "Check14",      "PushButton2",  "Text1",        "PushButton8",
-                                   "Text2",        "PushButton7",  "Text5",        "PushButton10", "PushButton4",
-                                   "PushButton16", "PushButton15", "PushButton17", "ListView2",    "PushButton6",
-                                   "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
+                                   "Check1",       "Check14",      "Check15",      "PushButton2",  "Text1",
+                                   "PushButton8",  "Text2",        "PushButton7",  "Text5",        "PushButton10",
+                                   "PushButton4",  "PushButton16", "PushButton15", "PushButton17", "ListView2",
+                                   "PushButton6",  "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
         QCOMPARE(chain, expected);
     }
 
@@ -210,12 +214,9 @@ private Q_SLOTS:
         }
         Form1& form = w.restart();
         const QRect screen = form.screen()->availableGeometry();
-        QVERIFY2(screen.contains(form.geometry().marginsAdded(kAssumedFrameMargins)),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                .arg(form.x())
-                                .arg(form.y())
-                                .arg(form.width())
-                                .arg(form.height())));
+        QVERIFY2(
+            screen.contains(form.geometry().marginsAdded(kAssumedFrameMargins)),
+            qPrintable(QStringLiteral("%1,%2 %3x%4").arg(form.x()).arg(form.y()).arg(form.width()).arg(form.height())));
         if (kept)
             QCOMPARE(form.geometry(), stored);
         QVERIFY(!form.isMaximized());
