@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion throughput on bytes already in memory: every *.vcf file of a folder is loaded once,
 // then converted in Some Fields mode (all four groups) and in All Fields mode, and in both modes
 // again with "Decode folded and encoded lines", best of a few rounds. The decoding may cost at most

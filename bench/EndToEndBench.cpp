@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program on a large corpus, through the real main window: "Extract All Lines" in All
 // Fields mode with "Remove duplicate results" ticked, then "Save Results As Text File". Reports the
 // time of each step, the CPU time of the extraction (how many cores it kept busy: the files are read

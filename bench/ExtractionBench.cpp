@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End-to-end extraction against plain conversion over the same files: "Extract All Lines" with
 // "Remove duplicate results" must stay within 1.5 times the conversion alone.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scans a tree of 10,000 folders and 100,000 files as "Add All VCF Files In Folder" does, and as a
 // folder drop does, and reports the time, the directory listings made and the rows found. A scan
 // should make one listing per folder and nothing per file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's responsiveness during a long "Extract All Lines": how long the run takes, and
 // how long a pending event (a click, a repaint) waits at most. The waits must stay under 100 ms.
 //

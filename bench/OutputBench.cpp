@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the output writers on a long results list of two columns (source file, result text).
 //
 //   build/bin/OutputBench [ROWS] [FOLDER] [all|text|clipboard|workbook]

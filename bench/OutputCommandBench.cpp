@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times "Save Results As Text File" on a long results list, through the command with a window-like
 // host that lets events run by elapsed time (as the main window does), against the bare writer.
 //

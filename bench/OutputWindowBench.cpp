@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Save Results As Text File" and "Copy Results To Clipboard" on the real main window with a long
 // results list: how long each takes against the bare writer, and how long a pending event (a
 // click, a repaint) waits at most meanwhile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appends to the results list with "Remove duplicate results" on: the duplicate test must cost the
 // same for the millionth offer as for the first, and a row must cost little memory beyond its text.
 //

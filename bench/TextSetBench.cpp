@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Extract Lines Containing These Text Sets" with a long text set: the indexed matching against the
 // plain test of every item on every line, over the same lines, with the match counts compared.
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cardisto_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One QTest executable per unit, registered with CTest. Every test runs headless, in a UTF-8 locale,
 # with HOME and the XDG folders inside the build tree so that no run touches the user's settings.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sample vCard files ship in the folder Samples beside the binaries.
 file(GLOB CARDISTO_SAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/samples/*.vcf)
 set(CARDISTO_SAMPLE_OUTPUTS)

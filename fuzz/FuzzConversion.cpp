@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the first byte chooses All Fields or Some Fields, the field groups and the
 // decoding of folded and encoded lines (bit 32); the rest is the content of one vCard file.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: text, start marker and end marker, separated by the first two U+0001.
 #include "FuzzSupport.h"
 #include "extraction/ExtractBetween.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the comma list of line numbers typed by the user.
 #include "FuzzSupport.h"
 #include "extraction/LineNumberList.h"

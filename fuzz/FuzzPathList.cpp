@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: a path list file, decoded and cut into rows.
 #include "FuzzSupport.h"
 #include "shell/FileHelpers.h"

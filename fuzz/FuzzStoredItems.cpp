@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the stored forms of the text-set items and of the sample record.
 #include "FuzzSupport.h"
 #include "shell/ErrorReport.h"

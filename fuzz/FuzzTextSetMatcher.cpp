@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the indexed text-set matching must count exactly what the plain matching
 // counts. Input: lines, then items, separated by U+0001; short item lists are padded with decoys so
 // that the index is used.

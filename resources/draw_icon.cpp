@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon: a contact card with the lines taken out of it. Writes cardisto.png
 // (the window icon) and the PNG sizes of the desktop icon under icons/hicolor; icons/*.svg holds the
 // same shapes for the scalable one. Build and run by hand, in this folder, when the icon should change:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the two pointer files the program loads from its folder: HAND-M.CUR (a pointing hand,
 hot spot on the fingertip) and drag.ico (a four-way move symbol). Each is a 32x32, 32-bit image
 with a black outline around a white fill. Run it from this folder to redraw them."""

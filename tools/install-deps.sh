@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, running and testing Cardisto need: desktop-file-utils
 # and appstream validate the installed desktop entry and metadata; xvfb, x11-utils and openbox run the
 # window test on a real X server. More packages can be named.

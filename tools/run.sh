@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine, builds Cardisto and starts the desktop program. Runs as a normal
 # user (the packages are installed with sudo) or as root; builds neither tests nor benchmarks.
 # Without a display the program says so and names the batch front end, cardisto-cli.

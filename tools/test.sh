@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine, builds Cardisto and runs every test: once in an optimised build and
 # once more under the address and undefined-behaviour sanitizers.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cardisto: the desktop program. Everything it does lives in the main window; this only answers
 // --help and --version, wires the real boxes and dialogs, the user's settings and the program
 // folder to the window, and hands it the files named on the command line.

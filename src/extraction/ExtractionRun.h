@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The steps the six extraction commands share: the run flag, the opening checks and messages, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliApplication.h"
 #include "cli/CliExtractArguments.h"
 #include "support/TestFiles.h"

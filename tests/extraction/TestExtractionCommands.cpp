@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeExtractionHost.h"
 #include "conversion/VcfFileReading.h"
 #include "extraction/ConvertedLines.h"

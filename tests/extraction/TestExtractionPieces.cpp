@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "extraction/ConvertedLines.h"
 #include "extraction/ExtractBetween.h"
 #include "extraction/LineFilter.h"

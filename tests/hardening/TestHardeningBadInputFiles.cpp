@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input files that are not what a vCard file should be, each listed between two good files and run
 // through "Extract All Lines" of the real main window in both field modes, and through
 // cardisto-cli: what the user sees, and that the run goes on with the next file.

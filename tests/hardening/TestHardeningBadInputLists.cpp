@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long and broken lists given to the real windows: a path list file of 100,000 lines, list and item
 // files that are no text, a text set of 10,000 items, a line-number list of 10,000 numbers, texts
 // longer than a text box used to hold, and markers longer than the text they are looked for in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files that hold what the program cannot use, met by the real main window at start-up:
 // an unconvertible text for every key that is converted, values of other types that an INI file can
 // hold, a damaged record of the sample files, and a file that is no settings file at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input files of extreme shape, run through "Extract All Lines" of the real main window in both field
 // modes between two good files: a 200 MB file of one line and a file of ten million empty lines.
 // The files are written piece by piece into the window's folder and removed when the case ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings outlive a hard kill. A child process (this program, started with --change-then-die)
 // builds the real main window on a settings file, changes every remembered option and text through
 // the controls of the main window and both tool windows, and kills itself with SIGKILL right after

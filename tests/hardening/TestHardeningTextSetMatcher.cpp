@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indexed text-set matching counts exactly what the plain test of every item counts, for long
 // sets of items in any letter case and script, duplicates and empty items included, and follows
 // changes of the set between lines.

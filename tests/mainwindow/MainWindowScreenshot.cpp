@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's picture of the main window: the sample files listed, "Show source filename next
 // to extracted text" ticked and "Extract All Lines" run. Not a test; run it by hand on a display:
 //

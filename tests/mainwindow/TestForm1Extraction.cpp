@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four extraction commands of the main window, driven through its buttons: results, column
 // layouts, messages, progress, the run flag, the busy guards, the error box and the results list.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input file list on the main window: adding through the dialog, dropping, dragging rows,
 // removing rows singly, by a filter and all at once, and the busy guards.
 

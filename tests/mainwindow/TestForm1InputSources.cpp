@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's buttons and drop that fill the input file list from a folder tree, from path
 // list files and from the sample files, driven through the real window.
 

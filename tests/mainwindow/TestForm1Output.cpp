@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three output buttons of the main window, driven through the real window over a fake
 // platform: "Save Results As Text File", "Save Results As Excel File", "Copy Results To Clipboard".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, settings, pointers, help boxes and closing of the main window.
 
 #include "Form1Fixture.h"

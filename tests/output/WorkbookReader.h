@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads an .xlsx workbook back with an independent reader (python3 with openpyxl, through

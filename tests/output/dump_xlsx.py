@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the sheets of an .xlsx workbook as JSON, read by openpyxl, for the spreadsheet tests.
 
 Each sheet: its title, its rows (a cell is null when empty, else its value and data type), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ProgramFolder.h"
 #include "shell/widgets/CursorFile.h"
 #include "shell/widgets/Pointers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeToolWindowContext.h"
 #include "extraction/windows/Form3.h"
 #include "support/TestFiles.h"

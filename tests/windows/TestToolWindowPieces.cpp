@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "extraction/ExtractBetween.h"
 #include "extraction/TextSetMatching.h"
 #include "extraction/windows/TextSetList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two tool windows as the main window opens them: created once and only hidden when closed,
 // help from both sides, the end of the program, runs beside a main-window run, and the text set
 // across restarts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the pictures of the two tool windows in docs/: the main window's buttons open them over the
 // program's sample files, with markers typed and a few items in the text set. Not a test; run it by
 // hand on a display:

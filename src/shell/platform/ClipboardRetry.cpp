@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClipboardRetry.h"
 
 #include "Platform.h"
