@@ -42,5 +42,9 @@ else
 fi
 [ "$mode" = --toolchain-only ] && exit 0
 
-timed "Cardisto build" bash "$windows_dir/build-cardisto.sh"
+# The zip is made even when some test programs do not build; the exit status still reports them.
+status=0
+timed "Cardisto build" bash "$windows_dir/build-cardisto.sh" || status=$?
+[ -f "$build_dir/bin/cardisto.exe" ] && [ -f "$build_dir/bin/cardisto-cli.exe" ] || exit 1
 timed "zip" bash "$windows_dir/package.sh"
+exit "$status"

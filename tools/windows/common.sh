@@ -44,9 +44,10 @@ need_deb_src() {
 
 # Prints "== name: N s" after running the rest of the line, so every log gives each step's wall time.
 timed() {
-    local name=$1 start=$SECONDS
+    local name=$1 start=$SECONDS status=0
     shift
     echo "== $name: started $(date +%H:%M:%S)"
-    "$@"
-    echo "== $name: $((SECONDS - start)) s"
+    "$@" || status=$?
+    echo "== $name: $((SECONDS - start)) s$([ "$status" -eq 0 ] || echo ", failed ($status)")"
+    return "$status"
 }
