@@ -22,5 +22,6 @@ if [ "$status" -ne 0 ]; then
     echo "Some test programs do not build for Windows (details in $build_dir/tests-build.log):"
     grep -E '^FAILED: ' "$build_dir/tests-build.log" | sed 's/^FAILED: /  /' | sort -u
 fi
-bash "$windows_dir/deploy.sh" "$build_dir/bin"
+# The test programs run offscreen: they need Qt's offscreen platform plugin as well.
+bash "$windows_dir/deploy.sh" "$build_dir/bin" platforms/qoffscreen.dll
 exit "$status"

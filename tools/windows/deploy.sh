@@ -3,11 +3,12 @@
 # Copies into a folder of Windows programs every DLL they load that Windows itself does not ship:
 # Qt's, the MinGW runtime's and libxlsxwriter's, found by following each DLL's import table, plus the
 # Qt plugins the desktop program loads (platform, style, the icon reader for the pointer files).
-# Usage: deploy.sh FOLDER
+# Usage: deploy.sh FOLDER [PLUGIN...]   (more plugins, such as platforms/qoffscreen.dll for the tests)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 folder=$1
-plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+shift
+plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll "$@")
 search=("$prefix_dir/bin" "$mingw_gcc_dir" "/usr/$mingw_triple/lib" "/usr/$mingw_triple/bin")
 
 find_dll() {
