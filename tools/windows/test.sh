@@ -129,16 +129,23 @@ screenshot() {
     # QT_QPA_PLATFORM is cleared so that Qt picks its Windows platform plugin, drawn through Wine.
     (cd "$build_dir/bin" && env -u QT_QPA_PLATFORM DISPLAY="$display" "$run" cardisto.exe > "$build_dir/screenshot.log" 2>&1) &
     program_pid=$!
-    local waited=0
-    until DISPLAY=$display xwininfo -root -tree 2> /dev/null | grep -q '"Cardisto'; do
+    # Without a window manager each top-level window is an X window of class cardisto.exe; the
+    # largest one is the main window.
+    main_window() {
+        DISPLAY=$display xwininfo -root -tree 2> /dev/null | grep '("cardisto.exe"' |
+            awk '{ split($0, a, ")  "); split(a[2], size, "[x+]"); if (size[1] * size[2] > best) { best = size[1] * size[2]; id = $1 } }
+                 END { if (best > 40000) print id }'
+    }
+    local waited=0 window=""
+    until window=$(main_window) && [ -n "$window" ]; do
         sleep 2
         waited=$((waited + 2))
         [ "$waited" -lt 120 ] || break
     done
-    sleep 5 # the first paint
-    if DISPLAY=$display xwininfo -root -tree 2> /dev/null | grep -q '"Cardisto'; then
-        xwd -root -display "$display" -silent | xwdtopnm 2> /dev/null | pnmtopng > "$root_dir/docs/windows.png"
-        echo "screenshot: docs/windows.png after ${waited} s"
+    if [ -n "$window" ]; then
+        sleep 5 # the first paint
+        xwd -id "$window" -display "$display" -silent | xwdtopnm 2> /dev/null | pnmtopng > "$root_dir/docs/windows.png"
+        echo "screenshot: docs/windows.png, the main window seen after ${waited} s"
     else
         echo "screenshot: no Cardisto window within ${waited} s (log: $build_dir/screenshot.log)"
         failures+=("screenshot")
