@@ -79,6 +79,7 @@ cli_compare() {
         [ -n "$first" ] && set+=("$(basename "$folder")/$first")
     done
     set+=(folkerkinzel-vcards/German-cp1252.vcf folkerkinzel-vcards/v3Utf16Bom.vcf folkerkinzel-vcards/AnsiIssue.vcf)
+    mapfile -t set < <(printf '%s\n' "${set[@]}" | awk '!seen[$0]++')
 
     local compared=0 differing=0
     # compare NAME FOLDER ARGUMENT...: one run of each program in FOLDER; output and exit status must match.
