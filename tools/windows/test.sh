@@ -96,7 +96,11 @@ cli_compare() {
         compared=$((compared + 1))
         if ! cmp -s "$out/$name.linux.out" "$out/$name.windows.out" || ! cmp -s "$out/$name.linux.rc" "$out/$name.windows.rc"; then
             differing=$((differing + 1))
-            echo "  differs: $name ($*)"
+            if cmp -s "$out/$name.linux.out" <(sed 's/\r$//' "$out/$name.windows.out"); then
+                echo "  differs: $name, only in line ends (CR added before each LF)"
+            else
+                echo "  differs: $name (cardisto-cli $*)"
+            fi
         elif ! cmp -s "$out/$name.linux.err" "$out/$name.windows.err"; then
             echo "  same output, other messages: $name"
         fi
