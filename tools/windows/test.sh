@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Tests the Windows build made by build.sh under Wine, in a fresh Wine prefix:
+#   1. every test program, through ctest (QT_QPA_PLATFORM=offscreen);
+#   2. cardisto-cli.exe against the Linux build's cardisto-cli over real vCards, byte for byte;
+#   3. one start of cardisto.exe under Xvfb with Qt's Windows platform plugin: docs/windows.png.
+# Each step runs even when an earlier one failed; the exit status says whether all passed.
+# Usage: test.sh [--no-ctest] [--no-cli] [--no-screenshot]
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+run_ctest=1 run_cli=1 run_screenshot=1
+for argument in "$@"; do
+    case $argument in
+        --no-ctest) run_ctest=0 ;;
+        --no-cli) run_cli=0 ;;
+        --no-screenshot) run_screenshot=0 ;;
+        *) echo "usage: $0 [--no-ctest] [--no-cli] [--no-screenshot]" >&2; exit 2 ;;
+    esac
+done
+[ -f "$build_dir/bin/cardisto-cli.exe" ] || { echo "No Windows build: run tools/windows/build.sh first." >&2; exit 2; }
+need_packages wine64 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev
+
+run=$windows_dir/wine-run.sh
+wineserver=/usr/lib/wine/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+export WINEPREFIX=$build_dir/wineprefix
+failures=()
+
+# A fresh prefix whose user folders are real folders: Wine links Documents, Desktop and the like to
+# the Unix home, where a test that cleans up its documents folder would delete the user's files.
+new_prefix() {
+    "$wineserver" -k 2> /dev/null || true
+    rm -rf "$WINEPREFIX"
+    WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= "$run" wineboot -i > /dev/null 2>&1
+    "$wineserver" -w
+    local link
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then
+            rm "$link"
+            mkdir "$link"
+        fi
+    done
+}
+
+# Wine's background services (services.exe, explorer.exe, ...) inherit the standard output of the
+# program that starts them; started by ctest they keep its pipe open and ctest never ends.
+# Started here, with their output going nowhere, they stay up for the whole run.
+start_wine_services() {
+    "$wineserver" -p > /dev/null 2>&1
+    "$run" wineboot > /dev/null 2>&1 < /dev/null
+}
+
+ctest_under_wine() {
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure --timeout 900 \
+        > "$build_dir/ctest.log" 2>&1 || failures+=("ctest")
+    grep -E "tests passed|tests failed|Total Test time" "$build_dir/ctest.log" || true
+    sed -n '/The following tests FAILED/,$p' "$build_dir/ctest.log"
+}
+
+# The Linux build's cardisto-cli, built here when missing, is the reference.
+linux_cli() {
+    local linux_build=$root_dir/build
+    [ -f "$linux_build/CMakeCache.txt" ] || cmake -S "$root_dir" -B "$linux_build" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER="$(command -v ccache || true)" > /dev/null
+    nice -n 19 cmake --build "$linux_build" -j"$jobs" --target cardisto-cli > /dev/null
+    echo "$linux_build/bin/cardisto-cli"
+}
+
+cli_compare() {
+    local reference corpus out set=() folder first
+    reference=$(linux_cli)
+    corpus=$(cd "$root_dir/../shared/corpus/vcards" && pwd)
+    out=$build_dir/cli-compare
+    rm -rf "$out"
+    mkdir -p "$out"
+    # A small set: the first file of each collection, plus the code page and UTF-16 cases.
+    for folder in "$corpus"/*/; do
+        first=$(cd "$folder" && ls | grep -i '\.vcf$' | sort | head -n 1)
+        [ -n "$first" ] && set+=("$(basename "$folder")/$first")
+    done
+    set+=(folkerkinzel-vcards/German-cp1252.vcf folkerkinzel-vcards/v3Utf16Bom.vcf folkerkinzel-vcards/AnsiIssue.vcf)
+    mapfile -t set < <(printf '%s\n' "${set[@]}" | awk '!seen[$0]++')
+
+    local compared=0 differing=0
+    # compare NAME FOLDER ARGUMENT...: one run of each program in FOLDER; output and exit status must match.
+    compare() {
+        local name=$1 where=$2
+        shift 2
+        local status=0
+        (cd "$where" && "$reference" "$@") > "$out/$name.linux.out" 2> "$out/$name.linux.err" || status=$?
+        echo "$status" > "$out/$name.linux.rc"
+        status=0
+        (cd "$where" && "$run" "$build_dir/bin/cardisto-cli.exe" "$@") > "$out/$name.windows.out" \
+            2> "$out/$name.windows.err" < /dev/null || status=$?
+        echo "$status" > "$out/$name.windows.rc"
+        compared=$((compared + 1))
+        if ! cmp -s "$out/$name.linux.out" "$out/$name.windows.out" || ! cmp -s "$out/$name.linux.rc" "$out/$name.windows.rc"; then
+            differing=$((differing + 1))
+            if cmp -s "$out/$name.linux.out" <(sed 's/\r$//' "$out/$name.windows.out"); then
+                echo "  differs: $name, only in line ends (CR added before each LF)"
+            else
+                echo "  differs: $name (cardisto-cli $*)"
+            fi
+        elif ! cmp -s "$out/$name.linux.err" "$out/$name.windows.err"; then
+            echo "  same output, other messages: $name"
+        fi
+    }
+    local fields mode
+    for fields in all emails,phones,names; do
+        mode=${fields%%,*}
+        compare "all-lines-$mode" "$corpus" extract --fields "$fields" --all-lines "${set[@]}"
+        compare "containing-$mode" "$corpus" extract --fields "$fields" --containing "@" "${set[@]}"
+        compare "not-containing-$mode" "$corpus" extract --fields "$fields" --not-containing "@" "${set[@]}"
+        compare "line-numbers-$mode" "$corpus" extract --fields "$fields" --line-numbers 1,2,5 "${set[@]}"
+        compare "between-$mode" "$corpus" extract --fields "$fields" --between --start "@" --end "." "${set[@]}"
+        compare "text-set-$mode" "$corpus" extract --fields "$fields" --dedupe --text-set john --text-set "+1" "${set[@]}"
+        local file
+        for file in "${set[@]}"; do
+            compare "convert-$mode-$(basename "$file" .vcf)" "$corpus/$(dirname "$file")" convert --fields "$fields" "$(basename "$file")"
+        done
+    done
+    # Bare names keep the source column free of separators, which differ between the systems.
+    compare "source-column" "$corpus/ez-vcard" extract --source --all-lines outlook-2003.vcf outlook-2007.vcf
+    compare "whole-corpus" "$corpus" extract --all-lines .
+    echo "cardisto-cli: $compared runs compared, $differing differ (outputs in $out)"
+    [ "$differing" -eq 0 ] || failures+=("cli")
+}
+
+screenshot() {
+    local display=:97 xvfb_pid program_pid
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
+    xvfb_pid=$!
+    sleep 2
+    # QT_QPA_PLATFORM is cleared so that Qt picks its Windows platform plugin, drawn through Wine.
+    (cd "$build_dir/bin" && env -u QT_QPA_PLATFORM DISPLAY="$display" "$run" cardisto.exe > "$build_dir/screenshot.log" 2>&1) &
+    program_pid=$!
+    # Without a window manager each top-level window is an X window of class cardisto.exe; the
+    # largest one is the main window.
+    main_window() {
+        DISPLAY=$display xwininfo -root -tree 2> /dev/null | grep '("cardisto.exe"' |
+            awk '{ split($0, a, ")  "); split(a[2], size, "[x+]"); if (size[1] * size[2] > best) { best = size[1] * size[2]; id = $1 } }
+                 END { if (best > 40000) print id }'
+    }
+    local waited=0 window=""
+    until window=$(main_window) && [ -n "$window" ]; do
+        sleep 2
+        waited=$((waited + 2))
+        [ "$waited" -lt 120 ] || break
+    done
+    if [ -n "$window" ]; then
+        sleep 5 # the first paint
+        xwd -id "$window" -display "$display" -silent | xwdtopnm 2> /dev/null | pnmtopng > "$root_dir/docs/windows.png"
+        echo "screenshot: docs/windows.png, the main window seen after ${waited} s"
+    else
+        echo "screenshot: no Cardisto window within ${waited} s (log: $build_dir/screenshot.log)"
+        failures+=("screenshot")
+    fi
+    "$wineserver" -k 2> /dev/null || true
+    wait "$program_pid" 2> /dev/null || true
+    kill "$xvfb_pid" 2> /dev/null || true
+    wait "$xvfb_pid" 2> /dev/null || true
+}
+
+timed "fresh Wine prefix" new_prefix
+start_wine_services
+[ "$run_ctest" -eq 1 ] && timed "test programs under Wine" ctest_under_wine
+[ "$run_cli" -eq 1 ] && timed "cardisto-cli against Linux" cli_compare
+[ "$run_screenshot" -eq 1 ] && timed "screenshot" screenshot
+"$wineserver" -k 2> /dev/null || true
+if [ ${#failures[@]} -gt 0 ]; then
+    echo "FAILED: ${failures[*]}"
+    exit 1
+fi
+echo "All Windows tests passed."
