@@ -20,6 +20,29 @@
 
 namespace cardisto {
 
+namespace {
+
+// A path typed with '/' on Windows is made native, so that the '\' the folder walk adds does not
+// follow a '/' (./tree/ would list ./tree/\A.VCF).
+QString commandLinePath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    QString native = QDir::toNativeSeparators(path);
+    // A path from the root of the current drive gets its letter: the folder walk's network rule
+    // would take a single leading '\' for the start of a server name.
+    if (native.startsWith(u'\\') && !native.startsWith(QStringLiteral("\\\\"))) {
+        const QString current = QDir::currentPath();
+        if (current.size() >= 2 && current.at(1) == u':')
+            native.prepend(current.left(2));
+    }
+    return native;
+#else
+    return path;
+#endif
+}
+
+} // namespace
+
 CliInputs::CliInputs(QIODevice& err, CliErrorReporter& reporter, QIODevice* in)
     : m_err(err), m_reporter(reporter), m_in(in)
 {
@@ -124,9 +147,10 @@ std::optional<QString> CliInputs::fileToRead(const CliInputSource& source)
         return standardInputPath();
     if (!source.undecodedName.isEmpty())
         return undecodedNamePath(source.undecodedName);
-    if (!readable(source.path, source.path))
+    const QString path = commandLinePath(source.path);
+    if (!readable(path, path))
         return std::nullopt;
-    return source.path;
+    return path;
 }
 
 QStringList CliInputs::collect(const QList<CliInputSource>& sources)

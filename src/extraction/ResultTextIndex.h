@@ -32,8 +32,12 @@ public:
     // A hint that a lookup with this hash follows soon: the table slot where it begins starts loading.
     void prefetch(quint64 hash) const
     {
+#if defined(__GNUC__) || defined(__clang__)
         if (!m_table.empty())
             __builtin_prefetch(&m_table.slot(size_t(hash & m_table.mask())));
+#else
+        (void)hash; // a compiler without the builtin goes without the hint
+#endif
     }
 
 private:

@@ -68,7 +68,7 @@ struct XlsxWorkbook::Sheet {
 
 struct XlsxWorkbook::State {
     QString targetPath;
-    std::unique_ptr<QTemporaryFile> building;
+    QString buildingPath; // the file the workbook is built in; removed with the state unless it became the target
     QByteArray buildingName;
     lxw_workbook* workbook = nullptr;
     lxw_format* headerFormat = nullptr; // owned by the workbook
@@ -79,6 +79,8 @@ struct XlsxWorkbook::State {
     {
         if (workbook)
             lxw_workbook_free(workbook); // an unfinished workbook is dropped without writing
+        if (!buildingPath.isEmpty())
+            QFile::remove(buildingPath);
     }
 };
 
@@ -93,12 +95,17 @@ void XlsxWorkbook::newWorkbook(const QString& path)
     const QFileInfo target(path);
     if (target.isDir())
         throw ProcedureFailure(QStringLiteral("Cannot save %1: it is a folder.").arg(path));
-    state->building = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") +
-                                                       target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!state->building->open())
-        throw ProcedureFailure(QStringLiteral("Cannot create %1: %2").arg(path, state->building->errorString()));
-    state->building->close();
-    state->buildingName = QFile::encodeName(state->building->fileName());
+    {
+        // Only the unique name is taken from QTemporaryFile: its handle is closed at once, since
+        // Windows refuses to rename a file that is still open.
+        QTemporaryFile building(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                                QStringLiteral(".XXXXXX"));
+        if (!building.open())
+            throw ProcedureFailure(QStringLiteral("Cannot create %1: %2").arg(path, building.errorString()));
+        building.setAutoRemove(false); // the state removes it by name
+        state->buildingPath = building.fileName();
+    }
+    state->buildingName = QFile::encodeName(state->buildingPath);
 
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
@@ -204,16 +211,18 @@ void XlsxWorkbook::save()
     // The finished file gets the permissions of the one it replaces, or those of a new document
     // (the temporary file it was built in is readable by its owner alone).
     const QString& target = m_state->targetPath;
-    m_state->building->setPermissions(QFileInfo::exists(target) ? QFile::permissions(target)
-                                                                : newDocumentPermissions());
+    QFile::setPermissions(m_state->buildingPath,
+                          QFileInfo::exists(target) ? QFile::permissions(target) : newDocumentPermissions());
     // Replaces an existing file in one step, so a reader sees the old workbook or the new one.
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(m_state->building->fileName().toStdU16String()),
+    std::filesystem::rename(std::filesystem::path(m_state->buildingPath.toStdU16String()),
                             std::filesystem::path(m_state->targetPath.toStdU16String()), error);
-    if (error)
+    if (error) {
+        QFile::remove(std::exchange(m_state->buildingPath, QString()));
         throw ProcedureFailure(
             QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, QString::fromStdString(error.message())));
-    m_state->building->setAutoRemove(false); // it has become the target
+    }
+    m_state->buildingPath.clear(); // it has become the target
     m_state.reset();
 }
 

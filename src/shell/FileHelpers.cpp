@@ -128,9 +128,17 @@ std::optional<bool> IsFolder(const QString& path)
     return info.isDir();
 }
 
+QString joinFolderAndName(const QString& folder, const QString& name, QChar separator, bool windowsPaths)
+{
+    // The network prefix rule only keeps a network path one: a folder that starts with a single
+    // separator (the root of the current drive) must not become a server name.
+    const bool networkFolder = windowsPaths && folder.startsWith(QString(2, separator));
+    return collapseDoubledSeparators(folder + separator + name, separator, networkFolder);
+}
+
 QString joinFolderAndName(const QString& folder, const QString& name)
 {
-    return CollapseDoubleBackslashes(folder + nativeSeparator() + name);
+    return joinFolderAndName(folder, name, nativeSeparator(), kWindowsPaths);
 }
 
 QByteArray readWholeFile(const QString& path)

@@ -28,7 +28,10 @@ QString CollapseDoubleBackslashes(const QString& path);
 // Folder or not; no value when the path's attributes cannot be read.
 std::optional<bool> IsFolder(const QString& path);
 
-// Joins a folder and a name with one separator, then collapses doubled separators.
+// Joins a folder and a name with one separator, then collapses doubled separators, so a folder
+// that ends in one (a root) gets no second. With Windows paths only a folder that is a network
+// path gives one.
+QString joinFolderAndName(const QString& folder, const QString& name, QChar separator, bool windowsPaths);
 QString joinFolderAndName(const QString& folder, const QString& name);
 
 // The whole file as bytes; throws ProcedureFailure with a readable description when it cannot, and

@@ -4,6 +4,8 @@
 #include "WorkbookReader.h"
 #include "output/SpreadsheetExport.h"
 #include "output/SpreadsheetText.h"
+#include "output/XlsxWorkbook.h"
+#include "shell/ErrorReport.h"
 #include "support/RecordingErrorReporter.h"
 
 #include <QDir>
@@ -249,6 +251,18 @@ private Q_SLOTS:
         QCOMPARE(reporter.reports[0].line, int(kSpreadsheetHeader));
         QVERIFY(!reporter.reports[0].description.isEmpty());
         QCOMPARE(test::readFile(path), QByteArray("yesterday's workbook"));
+        QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.xlsx"});
+    }
+
+    void refusedRename_leavesNoBuildingFileBehind()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("results.xlsx");
+        XlsxWorkbook workbook;
+        workbook.newWorkbook(path);
+        workbook.writeCell(1, 1, "Results");
+        QVERIFY(QDir(dir.path()).mkdir("results.xlsx")); // a file cannot replace a folder
+        QVERIFY_THROWS_EXCEPTION(ProcedureFailure, workbook.save());
         QCOMPARE(test::folderEntries(dir.path()), QStringList{"results.xlsx"});
     }
 };

@@ -29,24 +29,30 @@ struct SheetContents {
     QString author;
 };
 
-// Reads the workbook back with openpyxl. Sets skip when the reader is not installed.
+// Reads the workbook back with openpyxl. Sets skipReason when the reader is not installed or cannot
+// start (as on Windows, where no python3 runs at that path).
 // READ_WORKBOOK(path) below declares `sheets` in the test, or skips it.
-inline QList<SheetContents> readWorkbook(const QString& path, bool& skip, QString& problem)
+inline QList<SheetContents> readWorkbook(const QString& path, QString& skipReason, QString& problem)
 {
-    skip = false;
+    skipReason.clear();
     QList<SheetContents> sheets;
     if (!QFileInfo::exists(kWorkbookReaderPython)) {
-        skip = true;
+        skipReason = QStringLiteral("no workbook reader: %1 is not installed").arg(kWorkbookReaderPython);
         return sheets;
     }
     QProcess python;
     python.start(kWorkbookReaderPython, {QStringLiteral(CARDISTO_XLSX_DUMP_SCRIPT), path});
+    if (!python.waitForStarted(60000)) {
+        skipReason = QStringLiteral("no workbook reader: %1 does not start (%2)")
+                         .arg(kWorkbookReaderPython, python.errorString());
+        return sheets;
+    }
     if (!python.waitForFinished(60000)) {
         problem = QStringLiteral("the reader did not finish");
         return sheets;
     }
-    if (python.exitCode() == 77) {
-        skip = true;
+    if (python.exitStatus() == QProcess::NormalExit && python.exitCode() == 77) {
+        skipReason = QStringLiteral("no workbook reader: %1 has no openpyxl").arg(kWorkbookReaderPython);
         return sheets;
     }
     if (python.exitCode() != 0) {
@@ -80,9 +86,9 @@ inline QList<SheetContents> readWorkbook(const QString& path, bool& skip, QStrin
 } // namespace cardisto::test
 
 #define READ_WORKBOOK(path)                                                                                            \
-    bool skip = false;                                                                                                 \
+    QString skipReason;                                                                                                \
     QString problem;                                                                                                   \
-    const QList<cardisto::test::SheetContents> sheets = cardisto::test::readWorkbook((path), skip, problem);           \
-    if (skip)                                                                                                          \
-        QSKIP("python3 with openpyxl is not installed");                                                               \
+    const QList<cardisto::test::SheetContents> sheets = cardisto::test::readWorkbook((path), skipReason, problem);     \
+    if (!skipReason.isEmpty())                                                                                         \
+        QSKIP(qPrintable(skipReason));                                                                                 \
     QVERIFY2(problem.isEmpty(), qPrintable(problem));

@@ -90,6 +90,31 @@ private Q_SLOTS:
         QCOMPARE(joinFolderAndName(QDir::toNativeSeparators("/in"), "a.vcf"), QDir::toNativeSeparators("/in/a.vcf"));
     }
 
+    void joinFolderAndNameWithSeparator_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<bool>("windowsPaths");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("root of the current drive") << R"(\)" << QChar(u'\\') << true << R"(\a.vcf)";
+        QTest::newRow("drive root") << R"(C:\)" << QChar(u'\\') << true << R"(C:\a.vcf)";
+        QTest::newRow("drive folder") << R"(C:\In)" << QChar(u'\\') << true << R"(C:\In\a.vcf)";
+        QTest::newRow("network share") << R"(\\server\share)" << QChar(u'\\') << true << R"(\\server\share\a.vcf)";
+        QTest::newRow("network share, separator at the end")
+            << R"(\\server\share\)" << QChar(u'\\') << true << R"(\\server\share\a.vcf)";
+        QTest::newRow("unix root") << "/" << QChar(u'/') << false << "/a.vcf";
+        QTest::newRow("unix folder, separator at the end") << "/in/" << QChar(u'/') << false << "/in/a.vcf";
+        QTest::newRow("unix doubled start") << "//in" << QChar(u'/') << false << "/in/a.vcf";
+    }
+    void joinFolderAndNameWithSeparator()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QChar, separator);
+        QFETCH(bool, windowsPaths);
+        QFETCH(QString, expected);
+        QCOMPARE(joinFolderAndName(folder, "a.vcf", separator, windowsPaths), expected);
+    }
+
     void presenceAndFolderProbes()
     {
         QTemporaryDir dir;
