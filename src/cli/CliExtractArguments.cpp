@@ -43,8 +43,8 @@ QList<InputPlace> inputPlaces(const QStringList& arguments)
             continue; // -h: no short option takes a value
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const CliOptionSpec* spec = findOption(extractHelp(), name);
-        if (!spec || spec->valueName.isEmpty())
+        const CliOptionEntry* entry = findOption(extractHelp(), name);
+        if (!entry || entry->valueName.isEmpty())
             continue;
         const qsizetype valueIndex = equals < 0 ? ++i : i;
         if (name == u"list-file")

@@ -8,7 +8,7 @@ namespace {
 // Descriptions start at this column; longer option columns take a line of their own.
 constexpr qsizetype kDescriptionColumn = 26;
 
-CliOptionSpec fieldsOption()
+CliOptionEntry fieldsOption()
 {
     return {{"fields"},
             "all|none|LIST",
@@ -16,13 +16,13 @@ CliOptionSpec fieldsOption()
             "addresses."};
 }
 
-CliOptionSpec decodeOption()
+CliOptionEntry decodeOption()
 {
     return {
         {"decode"}, {}, "Read folded lines, quoted-printable values and grouped names (item1.EMAIL) as logical lines."};
 }
 
-CliOptionSpec helpOption()
+CliOptionEntry helpOption()
 {
     return {{"h", "help"}, {}, "Show this help and exit."};
 }
@@ -47,7 +47,7 @@ QString wrapped(const QString& description, qsizetype column)
     return text;
 }
 
-QString optionColumn(const CliOptionSpec& option)
+QString optionColumn(const CliOptionEntry& option)
 {
     QStringList names;
     for (const QString& name : option.names)
@@ -140,7 +140,7 @@ QString helpText(const CliCommandHelp& help)
     text += wrapped(help.summary, 0) + u'\n';
     for (const auto& [heading, options] : help.optionGroups) {
         text += u'\n' + heading + QStringLiteral(":\n");
-        for (const CliOptionSpec& option : options) {
+        for (const CliOptionEntry& option : options) {
             const QString column = optionColumn(option);
             if (column.size() + 2 > kDescriptionColumn)
                 text += column + u'\n' + QString(kDescriptionColumn, u' ');
@@ -162,22 +162,22 @@ QList<QCommandLineOption> parserOptions(const CliCommandHelp& help)
 {
     QList<QCommandLineOption> options;
     for (const auto& group : help.optionGroups) {
-        for (const CliOptionSpec& spec : group.second) {
-            QCommandLineOption option(spec.names, spec.description);
-            if (!spec.valueName.isEmpty())
-                option.setValueName(spec.valueName);
+        for (const CliOptionEntry& entry : group.second) {
+            QCommandLineOption option(entry.names, entry.description);
+            if (!entry.valueName.isEmpty())
+                option.setValueName(entry.valueName);
             options.append(option);
         }
     }
     return options;
 }
 
-const CliOptionSpec* findOption(const CliCommandHelp& help, QStringView name)
+const CliOptionEntry* findOption(const CliCommandHelp& help, QStringView name)
 {
     for (const auto& group : help.optionGroups) {
-        for (const CliOptionSpec& spec : group.second) {
-            if (spec.names.contains(name))
-                return &spec;
+        for (const CliOptionEntry& entry : group.second) {
+            if (entry.names.contains(name))
+                return &entry;
         }
     }
     return nullptr;

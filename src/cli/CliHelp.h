@@ -9,7 +9,7 @@
 namespace cardisto {
 
 // One option of a command as --help lists it and as the parser takes it.
-struct CliOptionSpec {
+struct CliOptionEntry {
     QStringList names;   // "h", "help"
     QString valueName;   // empty for a switch
     QString description; // one sentence, no line breaks
@@ -19,7 +19,7 @@ struct CliOptionSpec {
 struct CliCommandHelp {
     QStringList usage;                                        // synopsis lines, after "Usage: "
     QString summary;                                          // what the command does
-    QList<QPair<QString, QList<CliOptionSpec>>> optionGroups; // a heading and its options
+    QList<QPair<QString, QList<CliOptionEntry>>> optionGroups; // a heading and its options
     QString notes;                                            // free text after the options
     QStringList examples;                                     // command lines
 };
@@ -35,7 +35,7 @@ QString helpText(const CliCommandHelp& help);
 // The options of a command, for QCommandLineParser.
 QList<QCommandLineOption> parserOptions(const CliCommandHelp& help);
 
-// The option spec whose names include this one; null when there is none.
-const CliOptionSpec* findOption(const CliCommandHelp& help, QStringView name);
+// The option entry whose names include this one; null when there is none.
+const CliOptionEntry* findOption(const CliCommandHelp& help, QStringView name);
 
 } // namespace cardisto
