@@ -6,6 +6,7 @@
 #include "inputs/FolderScan.h"
 #include "inputs/PathListFile.h"
 #include "shell/FileHelpers.h"
+#include "shell/FileNameBytes.h"
 #include "shell/platform/FileSelection.h"
 
 #include <QDir>
@@ -112,7 +113,7 @@ std::optional<QString> CliInputs::standardInputPath()
 
 std::optional<QString> CliInputs::undecodedNamePath(const QByteArray& name)
 {
-    const QString shown = escapedName(name);
+    const QString shown = escapedFileName(name);
 #ifdef Q_OS_UNIX
     if (!m_dir) {
         m_dir = std::make_unique<QTemporaryDir>();

@@ -18,21 +18,6 @@ QString procedureName(const ErrorLocation& location)
     return location.text().section(u'.', 1).trimmed();
 }
 
-// The length of the valid UTF-8 sequence at `at`, or 0.
-qsizetype utf8SequenceLength(const QByteArray& bytes, qsizetype at)
-{
-    const auto lead = static_cast<unsigned char>(bytes.at(at));
-    qsizetype length = lead < 0x80                   ? 1
-                       : lead >= 0xc2 && lead < 0xe0 ? 2
-                       : lead >= 0xe0 && lead < 0xf0 ? 3
-                       : lead >= 0xf0 && lead < 0xf5 ? 4
-                                                     : 0;
-    if (length == 0 || at + length > bytes.size())
-        return 0;
-    const QString decoded = QString::fromUtf8(bytes.mid(at, length));
-    return decoded.contains(QChar::ReplacementCharacter) ? 0 : length;
-}
-
 } // namespace
 
 void writeCliMessage(QIODevice& err, const QString& context, const QString& description)
@@ -41,22 +26,6 @@ void writeCliMessage(QIODevice& err, const QString& context, const QString& desc
     // One line each, whatever the description holds.
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' ');
     err.write((line + u'\n').toUtf8());
-}
-
-QString escapedName(const QByteArray& bytes)
-{
-    QString shown;
-    for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype length = utf8SequenceLength(bytes, at);
-        if (length > 0) {
-            shown += QString::fromUtf8(bytes.mid(at, length));
-            at += length;
-        } else {
-            shown += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(bytes.at(at)), 2, 16, QChar(u'0'));
-            ++at;
-        }
-    }
-    return shown;
 }
 
 QString unlistableFolderReason(const QString& folder)

@@ -15,9 +15,6 @@ namespace cardisto {
 // Writes one report line to standard error: "cardisto-cli: CONTEXT: DESCRIPTION".
 void writeCliMessage(QIODevice& err, const QString& context, const QString& description);
 
-// A name whose bytes are no valid UTF-8, as it is shown: the bytes that do not decode as \xNN.
-QString escapedName(const QByteArray& bytes);
-
 // Why a folder cannot be listed, as the system says it ("Permission denied").
 QString unlistableFolderReason(const QString& folder);
 

@@ -356,12 +356,12 @@ private Q_SLOTS:
             << "printf 'EMAIL:A' > \"$(printf 'caf\\351.vcf')\"; "
                "$CLI extract --fields emails --source --all-lines \"$(printf 'caf\\351.vcf')\"; "
                "status=$?; rm \"$(printf 'caf\\351.vcf')\"; exit $status"
-            << QByteArray() << "caf\\xe9.vcf\tA\n"
-            << "cardisto-cli: caf\\xe9.vcf: the name is no valid text; read, and shown with its bytes escaped\n"
+            << QByteArray() << "caf\\xE9.vcf\tA\n"
+            << "cardisto-cli: caf\\xE9.vcf: the name is no valid text; read, and shown with its bytes escaped\n"
             << 1;
         QTest::newRow("missing name that does not decode")
             << "$CLI convert \"$(printf 'gone\\377.vcf')\"" << QByteArray() << ""
-            << "cardisto-cli: gone\\xff.vcf: File not found\n"
+            << "cardisto-cli: gone\\xFF.vcf: File not found\n"
             << 2;
         QTest::newRow("unknown command") << "$CLI sort" << QByteArray() << ""
                                          << "cardisto-cli: sort: unknown command (convert or extract; see --help)\n"
