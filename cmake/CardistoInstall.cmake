@@ -3,14 +3,33 @@
 # share/cardisto, the desktop entry, icons, AppStream metadata, man pages and the licence.
 set(CARDISTO_DATADIR ${CMAKE_INSTALL_DATADIR}/cardisto)
 
+# Man pages go out compressed, as man-db and Debian's packaging rules expect; -n leaves the time
+# and name out of the gzip header so that two builds give the same bytes.
+find_program(CARDISTO_GZIP gzip)
+function(cardisto_install_man_page page)
+    set(source ${CMAKE_SOURCE_DIR}/docs/man/${page})
+    if(CARDISTO_GZIP)
+        set(packed ${CMAKE_BINARY_DIR}/man/${page}.gz)
+        add_custom_command(OUTPUT ${packed}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+            COMMAND ${CARDISTO_GZIP} -9 -n -c ${source} > ${packed}
+            DEPENDS ${source} VERBATIM)
+        add_custom_target(man-${page} ALL DEPENDS ${packed})
+        install(FILES ${packed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+        install(FILES ${source} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+endfunction()
+
 install(TARGETS cardisto-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/docs/man/cardisto-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+cardisto_install_man_page(cardisto-cli.1)
 install(FILES ${CARDISTO_SAMPLE_FILES} DESTINATION ${CARDISTO_DATADIR}/Samples)
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cardisto)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cardisto)
 
 if(TARGET cardisto)
     install(TARGETS cardisto RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES ${CMAKE_SOURCE_DIR}/docs/man/cardisto.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    cardisto_install_man_page(cardisto.1)
     install(FILES ${CMAKE_SOURCE_DIR}/resources/HAND-M.CUR ${CMAKE_SOURCE_DIR}/resources/drag.ico
             DESTINATION ${CARDISTO_DATADIR})
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${CARDISTO_APP_ID}.desktop

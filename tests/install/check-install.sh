@@ -20,11 +20,17 @@ root=$stage/usr
 
 expected=(bin/cardisto bin/cardisto-cli share/cardisto/HAND-M.CUR share/cardisto/drag.ico
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/cardisto.1 share/man/man1/cardisto-cli.1
-    share/doc/cardisto/LICENSE)
+    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/cardisto.1.gz share/man/man1/cardisto-cli.1.gz
+    share/doc/cardisto/LICENSE share/doc/cardisto/copyright)
 for f in "${expected[@]}"; do
     [ -f "$root/$f" ] || fail "$f is not installed"
 done
+# The man pages unpack to the pages in the checkout.
+for page in cardisto.1 cardisto-cli.1; do
+    gzip -dc "$root/share/man/man1/$page.gz" 2>/dev/null | cmp -s - "$source/docs/man/$page" ||
+        fail "share/man/man1/$page.gz is not docs/man/$page compressed"
+done
+grep -q '^License: GPL-3.0-or-later' "$root/share/doc/cardisto/copyright" || fail "copyright names no licence"
 # Each PNG icon is as large as the folder it sits in says (width and height from its IHDR chunk).
 for size in 16 24 32 48 64 128 256; do
     png="$root/share/icons/hicolor/${size}x${size}/apps/$id.png"
