@@ -18,7 +18,9 @@ for argument in "$@"; do
     esac
 done
 [ -f "$build_dir/bin/cardisto-cli.exe" ] || { echo "No Windows build: run tools/windows/build.sh first." >&2; exit 2; }
-need_packages wine64 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev
+# fonts-wine: Wine's own Tahoma and MS Sans Serif; fonts-liberation2: Liberation Sans, drawn for
+# Arial (the main window's font). Without them Wine draws the windows in a serif.
+need_packages wine64 fonts-wine fonts-liberation2 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev
 
 run=$windows_dir/wine-run.sh
 wineserver=/usr/lib/wine/wineserver
@@ -32,6 +34,7 @@ new_prefix() {
     "$wineserver" -k 2> /dev/null || true
     rm -rf "$WINEPREFIX"
     WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= "$run" wineboot -i > /dev/null 2>&1
+    "$run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f > /dev/null 2>&1
     "$wineserver" -w
     local link
     for link in "$WINEPREFIX"/drive_c/users/*/*; do
@@ -131,8 +134,15 @@ screenshot() {
     Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
     xvfb_pid=$!
     sleep 2
+    # Wine's desktop takes its size from the display its services were started on: started
+    # without one (for ctest) it stays 1024x768, and the main window would be squeezed into that.
+    "$wineserver" -k 2> /dev/null || true
+    DISPLAY=$display start_wine_services
     # QT_QPA_PLATFORM is cleared so that Qt picks its Windows platform plugin, drawn through Wine.
-    (cd "$build_dir/bin" && env -u QT_QPA_PLATFORM DISPLAY="$display" "$run" cardisto.exe > "$build_dir/screenshot.log" 2>&1) &
+    # The sample files from a folder that reads like a user's, to show Windows paths in the list.
+    rm -rf "$WINEPREFIX/drive_c/Contacts"
+    cp -r "$build_dir/bin/Samples" "$WINEPREFIX/drive_c/Contacts"
+    (cd "$build_dir/bin" && env -u QT_QPA_PLATFORM DISPLAY="$display" "$run" cardisto.exe 'C:\Contacts' > "$build_dir/screenshot.log" 2>&1) &
     program_pid=$!
     # Without a window manager each top-level window is an X window of class cardisto.exe; the
     # largest one is the main window.
@@ -149,6 +159,8 @@ screenshot() {
     done
     if [ -n "$window" ]; then
         sleep 5 # the first paint
+        # Wine may have replaced the window it first showed (at another size) by now.
+        window=$(main_window)
         xwd -id "$window" -display "$display" -silent | xwdtopnm 2> /dev/null | pnmtopng > "$root_dir/docs/windows.png"
         echo "screenshot: docs/windows.png, the main window seen after ${waited} s"
     else
