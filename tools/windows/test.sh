@@ -125,6 +125,22 @@ cli_compare() {
     # Bare names keep the source column free of separators, which differ between the systems.
     compare "source-column" "$corpus/ez-vcard" extract --source --all-lines outlook-2003.vcf outlook-2007.vcf
     compare "whole-corpus" "$corpus" extract --all-lines .
+    # A reader that stops after the first line (| head): the output ends quietly, status 0.
+    closed_pipe() {
+        local system=$1
+        shift
+        (cd "$corpus" && set +e +o pipefail &&
+            "$@" extract --all-lines . 2> "$out/closed-pipe.$system.err" < /dev/null | head -n 1 > /dev/null
+            echo "${PIPESTATUS[0]}") > "$out/closed-pipe.$system.rc"
+    }
+    closed_pipe linux "$reference"
+    closed_pipe windows "$run" "$build_dir/bin/cardisto-cli.exe"
+    compared=$((compared + 1))
+    if ! cmp -s "$out/closed-pipe.linux.rc" "$out/closed-pipe.windows.rc" ||
+        ! cmp -s "$out/closed-pipe.linux.err" "$out/closed-pipe.windows.err"; then
+        differing=$((differing + 1))
+        echo "  differs: closed-pipe (cardisto-cli extract --all-lines . | head -n 1: status or messages)"
+    fi
     echo "cardisto-cli: $compared runs compared, $differing differ (outputs in $out)"
     [ "$differing" -eq 0 ] || failures+=("cli")
 }
