@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
     std::signal(SIGPIPE, SIG_IGN);
 #endif
 #ifdef Q_OS_WIN
-    // Results and messages are bytes: LF stays LF and CR LF stays CR LF.
+    // Input, results and messages are bytes: LF stays LF, CR LF stays CR LF, and Ctrl-Z is no end.
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif

@@ -85,16 +85,18 @@ cli_compare() {
     mapfile -t set < <(printf '%s\n' "${set[@]}" | awk '!seen[$0]++')
 
     local compared=0 differing=0
-    # compare NAME FOLDER ARGUMENT...: one run of each program in FOLDER; output and exit status must match.
+    # compare NAME FOLDER ARGUMENT...: one run of each program in FOLDER, standard input from $input
+    # (nothing by default); output and exit status must match.
+    local input=/dev/null
     compare() {
         local name=$1 where=$2
         shift 2
         local status=0
-        (cd "$where" && "$reference" "$@") > "$out/$name.linux.out" 2> "$out/$name.linux.err" || status=$?
+        (cd "$where" && "$reference" "$@") > "$out/$name.linux.out" 2> "$out/$name.linux.err" < "$input" || status=$?
         echo "$status" > "$out/$name.linux.rc"
         status=0
         (cd "$where" && "$run" "$build_dir/bin/cardisto-cli.exe" "$@") > "$out/$name.windows.out" \
-            2> "$out/$name.windows.err" < /dev/null || status=$?
+            2> "$out/$name.windows.err" < "$input" || status=$?
         echo "$status" > "$out/$name.windows.rc"
         compared=$((compared + 1))
         if ! cmp -s "$out/$name.linux.out" "$out/$name.windows.out" || ! cmp -s "$out/$name.linux.rc" "$out/$name.windows.rc"; then
@@ -125,6 +127,14 @@ cli_compare() {
     # Bare names keep the source column free of separators, which differ between the systems.
     compare "source-column" "$corpus/ez-vcard" extract --source --all-lines outlook-2003.vcf outlook-2007.vcf
     compare "whole-corpus" "$corpus" extract --all-lines .
+    # Standard input: a vCard with CR LF line ends, and a list of files.
+    input=$corpus/${set[0]}
+    compare "stdin-convert" "$corpus" convert -
+    compare "stdin-extract" "$corpus" extract --all-lines -
+    input=$out/list.txt
+    printf '%s\r\n' "${set[@]:0:3}" > "$input"
+    compare "stdin-list-file" "$corpus" extract --all-lines --list-file -
+    input=/dev/null
     # A reader that stops after the first line (| head): the output ends quietly, status 0.
     closed_pipe() {
         local system=$1
