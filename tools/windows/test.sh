@@ -127,6 +127,9 @@ cli_compare() {
     # Bare names keep the source column free of separators, which differ between the systems.
     compare "source-column" "$corpus/ez-vcard" extract --source --all-lines outlook-2003.vcf outlook-2007.vcf
     compare "whole-corpus" "$corpus" extract --all-lines .
+    # Quoted-printable values in Shift_JIS, windows-1253 and US-ASCII, read by their CHARSET.
+    compare "decode-charsets" "$corpus" extract --decode --all-lines aosp-vcard/v21_japanese_2.vcf \
+        folkerkinzel-vcards/Greek-cp1253.vcf ez-vcard/outlook-2007.vcf
     # Standard input: a vCard with CR LF line ends, and a list of files.
     input=$corpus/${set[0]}
     compare "stdin-convert" "$corpus" convert -
