@@ -4,6 +4,7 @@
 // folder to the window, and hands it the files named on the command line.
 
 #include "DesktopArguments.h"
+#include "ParentConsole.h"
 #include "shell/AppInfo.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsStore.h"
@@ -48,9 +49,11 @@ int main(int argc, char* argv[])
     // Help and version come before Qt looks for a display.
     switch (cardisto::parseDesktopArguments(argumentsAfterName(argc, argv)).action) {
     case DesktopArguments::Action::ShowHelp:
+        cardisto::useParentConsole();
         std::fputs(cardisto::desktopHelpText().toLocal8Bit().constData(), stdout);
         return 0;
     case DesktopArguments::Action::ShowVersion:
+        cardisto::useParentConsole();
         std::fputs(cardisto::desktopVersionText().toLocal8Bit().constData(), stdout);
         return 0;
     case DesktopArguments::Action::Run:
@@ -72,6 +75,7 @@ int main(int argc, char* argv[])
     // Qt has taken its own options (-style, -platform, ...) out of the arguments by now.
     const DesktopArguments arguments = cardisto::parseDesktopArguments(QCoreApplication::arguments().mid(1));
     if (!arguments.unknownOptions.isEmpty()) {
+        cardisto::useParentConsole();
         std::fprintf(stderr, "cardisto: unknown option %s\nTry 'cardisto --help'.\n",
                      arguments.unknownOptions.first().toLocal8Bit().constData());
         return 2;

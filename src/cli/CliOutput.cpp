@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace cardisto {
 
 namespace {
@@ -14,6 +18,24 @@ namespace {
 // flat and to show the first lines early. Pieces hold whole lines only, so a line's UTF-8 never
 // depends on where a piece ends.
 constexpr qsizetype kPiece = 64 * 1024;
+
+// Whether a write failed because the reader of the pipe went away (| head). Windows names that in
+// its own error code (Wine: ERROR_PIPE_NOT_CONNECTED), which the C library does not always turn
+// into EPIPE (Wine's gives EINVAL).
+bool readerWentAway(int code)
+{
+#ifdef Q_OS_WIN
+    const DWORD error = GetLastError();
+    if (error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE || error == ERROR_PIPE_NOT_CONNECTED)
+        return true;
+#endif
+#ifdef EPIPE
+    return code == EPIPE;
+#else
+    Q_UNUSED(code);
+    return false;
+#endif
+}
 } // namespace
 
 void CliOutput::writeLine(QStringView sourceEntry, QStringView text, bool withSource)
@@ -62,12 +84,10 @@ bool CliOutput::flush()
         return true;
     // A file device leaves the reason of the failed system call in errno.
     const int code = errno;
-#ifdef EPIPE
-    if (code == EPIPE) {
+    if (readerWentAway(code)) {
         m_state = State::ReaderGone;
         return false;
     }
-#endif
     m_state = State::Failed;
     m_failure = m_device.errorString();
     if (m_failure.isEmpty() || m_failure == u"Unknown error")

@@ -17,8 +17,10 @@ int main(int argc, char* argv[])
     std::signal(SIGPIPE, SIG_IGN);
 #endif
 #ifdef Q_OS_WIN
-    // Results are bytes: LF stays LF and CR LF stays CR LF.
+    // Input, results and messages are bytes: LF stays LF, CR LF stays CR LF, and Ctrl-Z is no end.
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("cardisto-cli"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CharsetDecoding.h"
 
+#include "WindowsCodePage.h"
+
 #include "shell/TextDecoding.h"
 
 namespace cardisto {
@@ -16,6 +18,8 @@ QString CharsetDecoding::decode(QByteArrayView bytes, QByteArrayView charset)
             m_decoder->resetState();
             return m_decoder->decode(bytes);
         }
+        if (std::optional<QString> text = decodeWithWindowsCodePage(bytes, m_charset))
+            return *std::move(text);
     }
     return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
 }

@@ -11,8 +11,9 @@
 namespace cardisto {
 
 // Turns the bytes of a decoded quoted-printable value into text by the property's CHARSET: any
-// character set Qt's QStringDecoder knows. Without a CHARSET, or with one Qt does not know, the
-// bytes are read the way a whole file is: UTF-8 when they are valid UTF-8, otherwise Windows-1252.
+// character set Qt's QStringDecoder knows, and on Windows any with a Windows code page. Without a
+// CHARSET, or with one neither knows, the bytes are read the way a whole file is: UTF-8 when they
+// are valid UTF-8, otherwise Windows-1252.
 // Keeps the decoder of the last character set named, as exports name the same one on every line;
 // one object per conversion, so conversions on different threads share nothing.
 class CharsetDecoding {

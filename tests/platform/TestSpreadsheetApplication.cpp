@@ -5,9 +5,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 using namespace cardisto;
 
@@ -44,17 +49,103 @@ public:
                                    "\" ] || exit 9\nprintf '" + answer + "'\nexit " + QByteArray::number(exitCode));
     }
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // An empty file standing for a Windows program; its native path.
+    QString addEmptyProgram(const QString& name)
+    {
+        QFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot make %s", qPrintable(file.fileName()));
+        return QDir::toNativeSeparators(file.fileName());
+    }
 
 private:
     QTemporaryDir m_dir;
     QByteArray m_savedPath;
 };
 
+#ifdef Q_OS_WIN
+bool runsUnderWine()
+{
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// A `.xlsx` file association in the user's part of the registry, removed again at the end. Wine
+// does not show the user's classes in HKEY_CLASSES_ROOT, where the association is looked up, so
+// under Wine it goes to the machine's part, which Wine lets anyone write.
+class RegisteredWorkbookType {
+public:
+    static constexpr char kProgId[] = "Cardisto.TestWorkbook";
+
+    static bool userHasOne() { return classes().childGroups().contains(".xlsx", Qt::CaseInsensitive); }
+
+    // `command` as Windows runs it for the verb "open"; empty registers nothing.
+    explicit RegisteredWorkbookType(const QString& command)
+    {
+        if (command.isEmpty())
+            return;
+        QSettings registry = classes();
+        registry.setValue(".xlsx/.", kProgId);
+        registry.setValue(QString(kProgId) + "/shell/open/command/.", command);
+        registry.sync();
+        QCOMPARE(registry.status(), QSettings::NoError);
+    }
+    ~RegisteredWorkbookType()
+    {
+        QSettings registry = classes();
+        registry.remove(".xlsx");
+        registry.remove(kProgId);
+    }
+
+private:
+    static QSettings classes()
+    {
+        return QSettings(runsUnderWine() ? "HKEY_LOCAL_MACHINE\\Software\\Classes"
+                                         : "HKEY_CURRENT_USER\\Software\\Classes",
+                         QSettings::NativeFormat);
+    }
+};
+#endif
+
 } // namespace
 
 class TestSpreadsheetApplication : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+#ifdef Q_OS_WIN
+    void findThroughTheFileAssociation_data()
+    {
+        QTest::addColumn<QString>("command"); // PROGRAM stands for the program's full path
+        QTest::addColumn<QString>("program"); // the file made for it
+        QTest::addColumn<bool>("found");
+
+        QTest::newRow("quoted program") << "\"PROGRAM\" \"%1\""
+                                        << "Sheet Program.exe" << true;
+        QTest::newRow("bare program") << "PROGRAM %1"
+                                      << "sheet.exe" << true;
+        QTest::newRow("nothing registered") << ""
+                                            << "sheet.exe" << false;
+    }
+    void findThroughTheFileAssociation()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, program);
+        QFETCH(bool, found);
+        if (RegisteredWorkbookType::userHasOne())
+            QSKIP("This user has a .xlsx file association of their own; it is left alone.");
+        ScriptedPath path; // nothing on the search path
+        const QString programPath = path.addEmptyProgram(program);
+        const RegisteredWorkbookType registered(command.replace("PROGRAM", programPath));
+
+        const std::optional<SpreadsheetApplication> application = findSpreadsheetApplication();
+        QCOMPARE(application.has_value(), found);
+        QCOMPARE(QtPlatform().hasSpreadsheetApplication(), found);
+        if (found) {
+            QCOMPARE(application->kind, SpreadsheetApplication::Kind::DesktopDefault);
+            QVERIFY2(application->name.compare(programPath, Qt::CaseInsensitive) == 0, qPrintable(application->name));
+        }
+    }
+#else
+    // The scripted stand-ins are shell scripts, which only Unix runs.
     void find_data()
     {
         QTest::addColumn<QByteArray>("xdgMimeAnswer"); // "-" for no xdg-mime at all
@@ -127,6 +218,7 @@ private Q_SLOTS:
         ScriptedPath path;
         QVERIFY(!QtPlatform().openSpreadsheet("/tmp/a.xlsx"));
     }
+#endif
 };
 
 QTEST_MAIN(TestSpreadsheetApplication)

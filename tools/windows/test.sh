@@ -18,7 +18,9 @@ for argument in "$@"; do
     esac
 done
 [ -f "$build_dir/bin/cardisto-cli.exe" ] || { echo "No Windows build: run tools/windows/build.sh first." >&2; exit 2; }
-need_packages wine64 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev
+# fonts-wine: Wine's own Tahoma and MS Sans Serif; fonts-liberation2: Liberation Sans, drawn for
+# Arial (the main window's font). Without them Wine draws the windows in a serif.
+need_packages wine64 fonts-wine fonts-liberation2 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev
 
 run=$windows_dir/wine-run.sh
 wineserver=/usr/lib/wine/wineserver
@@ -32,6 +34,7 @@ new_prefix() {
     "$wineserver" -k 2> /dev/null || true
     rm -rf "$WINEPREFIX"
     WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= "$run" wineboot -i > /dev/null 2>&1
+    "$run" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f > /dev/null 2>&1
     "$wineserver" -w
     local link
     for link in "$WINEPREFIX"/drive_c/users/*/*; do
@@ -82,16 +85,18 @@ cli_compare() {
     mapfile -t set < <(printf '%s\n' "${set[@]}" | awk '!seen[$0]++')
 
     local compared=0 differing=0
-    # compare NAME FOLDER ARGUMENT...: one run of each program in FOLDER; output and exit status must match.
+    # compare NAME FOLDER ARGUMENT...: one run of each program in FOLDER, standard input from $input
+    # (nothing by default); output and exit status must match.
+    local input=/dev/null
     compare() {
         local name=$1 where=$2
         shift 2
         local status=0
-        (cd "$where" && "$reference" "$@") > "$out/$name.linux.out" 2> "$out/$name.linux.err" || status=$?
+        (cd "$where" && "$reference" "$@") > "$out/$name.linux.out" 2> "$out/$name.linux.err" < "$input" || status=$?
         echo "$status" > "$out/$name.linux.rc"
         status=0
         (cd "$where" && "$run" "$build_dir/bin/cardisto-cli.exe" "$@") > "$out/$name.windows.out" \
-            2> "$out/$name.windows.err" < /dev/null || status=$?
+            2> "$out/$name.windows.err" < "$input" || status=$?
         echo "$status" > "$out/$name.windows.rc"
         compared=$((compared + 1))
         if ! cmp -s "$out/$name.linux.out" "$out/$name.windows.out" || ! cmp -s "$out/$name.linux.rc" "$out/$name.windows.rc"; then
@@ -122,6 +127,33 @@ cli_compare() {
     # Bare names keep the source column free of separators, which differ between the systems.
     compare "source-column" "$corpus/ez-vcard" extract --source --all-lines outlook-2003.vcf outlook-2007.vcf
     compare "whole-corpus" "$corpus" extract --all-lines .
+    # Quoted-printable values in Shift_JIS, windows-1253 and US-ASCII, read by their CHARSET.
+    compare "decode-charsets" "$corpus" extract --decode --all-lines aosp-vcard/v21_japanese_2.vcf \
+        folkerkinzel-vcards/Greek-cp1253.vcf ez-vcard/outlook-2007.vcf
+    # Standard input: a vCard with CR LF line ends, and a list of files.
+    input=$corpus/${set[0]}
+    compare "stdin-convert" "$corpus" convert -
+    compare "stdin-extract" "$corpus" extract --all-lines -
+    input=$out/list.txt
+    printf '%s\r\n' "${set[@]:0:3}" > "$input"
+    compare "stdin-list-file" "$corpus" extract --all-lines --list-file -
+    input=/dev/null
+    # A reader that stops after the first line (| head): the output ends quietly, status 0.
+    closed_pipe() {
+        local system=$1
+        shift
+        (cd "$corpus" && set +e +o pipefail &&
+            "$@" extract --all-lines . 2> "$out/closed-pipe.$system.err" < /dev/null | head -n 1 > /dev/null
+            echo "${PIPESTATUS[0]}") > "$out/closed-pipe.$system.rc"
+    }
+    closed_pipe linux "$reference"
+    closed_pipe windows "$run" "$build_dir/bin/cardisto-cli.exe"
+    compared=$((compared + 1))
+    if ! cmp -s "$out/closed-pipe.linux.rc" "$out/closed-pipe.windows.rc" ||
+        ! cmp -s "$out/closed-pipe.linux.err" "$out/closed-pipe.windows.err"; then
+        differing=$((differing + 1))
+        echo "  differs: closed-pipe (cardisto-cli extract --all-lines . | head -n 1: status or messages)"
+    fi
     echo "cardisto-cli: $compared runs compared, $differing differ (outputs in $out)"
     [ "$differing" -eq 0 ] || failures+=("cli")
 }
@@ -131,8 +163,15 @@ screenshot() {
     Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
     xvfb_pid=$!
     sleep 2
+    # Wine's desktop takes its size from the display its services were started on: started
+    # without one (for ctest) it stays 1024x768, and the main window would be squeezed into that.
+    "$wineserver" -k 2> /dev/null || true
+    DISPLAY=$display start_wine_services
     # QT_QPA_PLATFORM is cleared so that Qt picks its Windows platform plugin, drawn through Wine.
-    (cd "$build_dir/bin" && env -u QT_QPA_PLATFORM DISPLAY="$display" "$run" cardisto.exe > "$build_dir/screenshot.log" 2>&1) &
+    # The sample files from a folder that reads like a user's, to show Windows paths in the list.
+    rm -rf "$WINEPREFIX/drive_c/Contacts"
+    cp -r "$build_dir/bin/Samples" "$WINEPREFIX/drive_c/Contacts"
+    (cd "$build_dir/bin" && env -u QT_QPA_PLATFORM DISPLAY="$display" "$run" cardisto.exe 'C:\Contacts' > "$build_dir/screenshot.log" 2>&1) &
     program_pid=$!
     # Without a window manager each top-level window is an X window of class cardisto.exe; the
     # largest one is the main window.
@@ -149,6 +188,8 @@ screenshot() {
     done
     if [ -n "$window" ]; then
         sleep 5 # the first paint
+        # Wine may have replaced the window it first showed (at another size) by now.
+        window=$(main_window)
         xwd -id "$window" -display "$display" -silent | xwdtopnm 2> /dev/null | pnmtopng > "$root_dir/docs/windows.png"
         echo "screenshot: docs/windows.png, the main window seen after ${waited} s"
     else

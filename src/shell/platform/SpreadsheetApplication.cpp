@@ -5,9 +5,34 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shlwapi.h>
+#include <vector>
+#endif
+
 namespace cardisto {
 
 namespace {
+
+#ifdef Q_OS_WIN
+
+// The program Windows starts for a double-clicked workbook: the `.xlsx` file association, as the
+// user or the machine registered it. Empty when there is none; the "Open With" box Windows offers
+// for unknown types does not count.
+QString defaultWorkbookProgram()
+{
+    const auto flags = static_cast<ASSOCF>(ASSOCF_INIT_IGNOREUNKNOWN | ASSOCF_NOTRUNCATE);
+    DWORD length = 0;
+    if (AssocQueryStringW(flags, ASSOCSTR_EXECUTABLE, L".xlsx", nullptr, nullptr, &length) != S_FALSE || length == 0)
+        return {};
+    std::vector<wchar_t> path(length);
+    if (AssocQueryStringW(flags, ASSOCSTR_EXECUTABLE, L".xlsx", nullptr, path.data(), &length) != S_OK)
+        return {};
+    return QString::fromWCharArray(path.data()).trimmed();
+}
+
+#else
 
 // xdg-mime is a shell script that reads a few configuration files; a probe that hangs must not
 // hold the window for long.
@@ -33,6 +58,8 @@ QString defaultWorkbookProgram()
         return {};
     return QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed();
 }
+
+#endif
 
 } // namespace
 

@@ -17,14 +17,15 @@ struct SpreadsheetApplication {
         Program,        // started directly with the workbook as its argument
     };
     Kind kind;
-    QString name; // the desktop entry of the default program, or the program's full path
+    QString name; // the desktop entry (on Windows the program) of the default, or the program's full path
 };
 
 // The spreadsheet programs looked for on the search path, in order of preference.
 QStringList knownSpreadsheetPrograms();
 
-// Looks for a spreadsheet program: asks xdg-mime for the default program of workbooks, then
-// searches the path for the known programs. Never fails: a probe that cannot run counts as no answer.
+// Looks for a spreadsheet program: asks xdg-mime (on Windows the `.xlsx` file association) for the
+// default program of workbooks, then searches the path for the known programs. Never fails: a
+// probe that cannot run counts as no answer.
 std::optional<SpreadsheetApplication> findSpreadsheetApplication();
 
 } // namespace cardisto
