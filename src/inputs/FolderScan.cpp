@@ -6,6 +6,8 @@
 #include "InputFileList.h"
 #include "shell/FileHelpers.h"
 
+#include <QDir>
+
 namespace cardisto {
 
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
@@ -15,7 +17,8 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
     if (folder.isEmpty())
         return result;
     FolderWalk walk(reporter, yield, stop);
-    const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(folder)}, true);
+    // A folder typed with / on Windows gives paths with \ throughout, as one chosen in the browser.
+    const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(QDir::toNativeSeparators(folder))}, true);
     result.folderCount = folders.size();
     for (const WalkedFolder& walked : folders) {
         const QStringList names = walked.listed ? filesInListing(walked.path, walked.entries, pattern)

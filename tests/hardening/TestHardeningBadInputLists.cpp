@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <optional>
-#include <sys/stat.h>
 
 using namespace cardisto;
 using namespace cardisto::test;
@@ -23,7 +22,7 @@ namespace {
 
 // A file of the given kind that no list may be read from; a pipe is watched so that waiting on it
 // fails the case instead of blocking it.
-enum class NoTextKind { Image, ZeroBytes, Pipe, Folder };
+enum class NoTextKind { Image, ZeroBytes, Pipe, Device, Folder };
 
 QString makeNoTextFile(HardeningWindow& w, NoTextKind kind, std::optional<PipeWatch>& watch)
 {
@@ -34,10 +33,13 @@ QString makeNoTextFile(HardeningWindow& w, NoTextKind kind, std::optional<PipeWa
     case NoTextKind::ZeroBytes:
         return w.writeFile(QStringLiteral("list.txt"), QByteArray(4096, '\0'));
     case NoTextKind::Pipe:
-        if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        if (!makeNamedPipe(path))
             qFatal("cannot make the pipe");
         watch.emplace(path);
         return path;
+    case NoTextKind::Device:
+        // Windows' console: every folder seems to hold it, and reading it waits for the keyboard.
+        return QDir::toNativeSeparators(w.pathOf(QStringLiteral("CON")));
     case NoTextKind::Folder:
         if (!QDir(w.folder()).mkdir(QStringLiteral("list.txt")))
             qFatal("cannot make the folder");
@@ -102,8 +104,11 @@ private Q_SLOTS:
         const QString notText = QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).");
         QTest::newRow("image") << NoTextKind::Image << notText;
         QTest::newRow("all zero bytes") << NoTextKind::ZeroBytes << notText;
-        QTest::newRow("named pipe") << NoTextKind::Pipe
-                                    << QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.");
+        const QString notAFile = QStringLiteral("Cannot read %1: it is a pipe or a device, not a file.");
+        if (kNamedPipesInFileSystem)
+            QTest::newRow("named pipe") << NoTextKind::Pipe << notAFile;
+        else
+            QTest::newRow("reserved device name CON") << NoTextKind::Device << notAFile;
         QTest::newRow("folder") << NoTextKind::Folder << QStringLiteral("Cannot read %1: it is a folder, not a file.");
     }
 

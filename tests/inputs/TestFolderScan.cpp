@@ -5,14 +5,18 @@
 #include "inputs/FolderScan.h"
 #include "inputs/GetFilesInFolder.h"
 #include "inputs/HasUnsafeCharacters.h"
+#include "inputs/PathLimit.h"
 #include "support/RecordingErrorReporter.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace cardisto;
 using cardisto::test::makeFolderTree;
@@ -21,6 +25,7 @@ using cardisto::test::RecordingErrorReporter;
 
 namespace {
 
+#ifdef Q_OS_UNIX
 // Makes a chain of folders with long names, each holding one file, by working relative to the
 // previous folder: absolute paths beyond the path limit cannot be used to make them.
 bool makeChainBeyondPathLimit(const QString& root, int levels, const QByteArray& name)
@@ -63,7 +68,50 @@ void removeTreeAt(int parentFd, const char* name)
     ::unlinkat(parentFd, name, AT_REMOVEDIR);
 }
 
+// Bytes in the file-system encoding on Unix systems.
+qsizetype lengthForPathLimit(const QString& path)
+{
+    return QFile::encodeName(path).size();
+}
+#else
+// Windows makes paths beyond its limit through Qt, which gives them the \\?\ prefix.
+bool makeChainBeyondPathLimit(const QString& root, int levels, const QByteArray& name)
+{
+    QString folder = root;
+    for (int level = 0; level < levels; ++level) {
+        QFile file(folder + QStringLiteral("/f.vcf"));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.close();
+        folder += u'/' + QString::fromLatin1(name);
+        if (!QDir().mkdir(folder))
+            return false;
+    }
+    return true;
+}
+
+// Characters on Windows.
+qsizetype lengthForPathLimit(const QString& path)
+{
+    return path.size();
+}
+#endif
+
+// The unsafe-name row of the scan, with the names each system can hold: Windows refuses "?" and
+// control characters in names, which the walk's own test refuses as well.
+QStringList unsafeNameTree()
+{
+    using cardisto::test::kUnixFileTypes;
+    QStringList tree{"Café/x.vcf", "Łódź/x.vcf", "euro€/x.vcf", "del\x7f/x.vcf", "日本/x.vcf", "Łódź.vcf"};
+    if (kUnixFileTypes)
+        tree << "what?/x.vcf" << "tab\tname/x.vcf" << "Café/ok?/x.vcf";
+    return tree;
+}
+
 } // namespace
+
+using cardisto::test::kUnixFileTypes;
+using cardisto::test::needsUnixFileTypes;
 
 class TestFolderScan : public QObject {
     Q_OBJECT
@@ -90,9 +138,7 @@ private Q_SLOTS:
             << QStringList{"a.vcf", "B.VCF", "d.txt", "e", ".hidden", "sub/x.txt"} << allFilesPattern()
             << QStringList{".hidden", "a.vcf", "B.VCF", "d.txt", "e", "sub/x.txt"};
         QTest::newRow("folders with unsafe names skipped with their contents; file names not tested")
-            << QStringList{"Café/x.vcf",    "Łódź/x.vcf", "what?/x.vcf", "tab\tname/x.vcf", "euro€/x.vcf",
-                           "del\x7f/x.vcf", "日本/x.vcf", "Łódź.vcf",    "Café/ok?/x.vcf"}
-            << vcfFilePattern()
+            << unsafeNameTree() << vcfFilePattern()
             << (systemNameCodePage() == NameCodePage::Unicode
                     ? QStringList{"Łódź.vcf", "Café/x.vcf", "euro€/x.vcf", "Łódź/x.vcf", "日本/x.vcf"}
                     : QStringList{"Łódź.vcf", "Café/x.vcf"});
@@ -115,6 +161,8 @@ private Q_SLOTS:
         QFETCH(QStringList, tree);
         QFETCH(QString, pattern);
         QFETCH(QStringList, rows);
+        if (!kUnixFileTypes && needsUnixFileTypes(tree))
+            QSKIP("symbolic links and named pipes are Unix file types; Windows has reparse points and devices");
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), tree));
         RecordingErrorReporter reporter;
@@ -125,6 +173,9 @@ private Q_SLOTS:
 
     void scan_namesThatCannotBeWrittenBackAreLeftOut()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("Windows names are UTF-16 text: every listed name can be written back");
+#else
         QTemporaryDir dir;
         // Not UTF-8: the name would come back with a replacement character and open nothing.
         const QByteArray bad = QFile::encodeName(dir.path()) + "/bad\xff.vcf";
@@ -150,6 +201,7 @@ private Q_SLOTS:
         QCOMPARE(all.unrepresentable, pathsBelow(dir.path(), {"bad\\xFF.vcf", "caf\\xE9.txt", "d\\xE9j\\xE0"}));
         QCOMPARE(vcf.unrepresentable, pathsBelow(dir.path(), {"bad\\xFF.vcf", "d\\xE9j\\xE0"}));
         QVERIFY(reporter.reports.isEmpty());
+#endif
     }
 
     void scan_folderThatVanishesBeforeItIsListedIsDroppedSilently()
@@ -172,16 +224,17 @@ private Q_SLOTS:
     void scan_folderThatCannotBeListedIsDroppedSilently()
     {
         if (!test::permissionsAreEnforced())
-            QSKIP("running as the superuser, who can list every folder");
+            QSKIP("permission bits do not stop the superuser, nor anyone on Windows");
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "locked/l.vcf", "locked/sub/s.vcf", "blind/b.vcf", "z/z.vcf"}));
-        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/locked").constData(), 0) == 0);
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(dir.path() + "/locked", {}));
         // Readable but not searchable: its names can be read, its files not opened.
-        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRUSR) == 0);
+        QVERIFY(QFile::setPermissions(dir.path() + "/blind", QFile::ReadOwner));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
-        ::chmod(QFile::encodeName(dir.path() + "/locked").constData(), S_IRWXU);
-        ::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRWXU);
+        QFile::setPermissions(dir.path() + "/locked", all);
+        QFile::setPermissions(dir.path() + "/blind", all);
         QCOMPARE(result.paths, pathsBelow(dir.path(), {"a.vcf", "z/z.vcf"}));
         QVERIFY(reporter.reports.isEmpty());
         // No error box, but the batch front end hears of the folder it could not list.
@@ -209,32 +262,41 @@ private Q_SLOTS:
     void scan_stopsAtThePathLimit()
     {
         QTemporaryDir dir;
-        const QByteArray name(200, 'n');
-        QVERIFY(makeChainBeyondPathLimit(dir.path(), 30, name)); // about 6000 bytes deep
+        // About 6000 bytes deep on Unix systems (limit 4096 bytes), 1200 characters on Windows (260).
+        const QByteArray name(kPathLimit > 1000 ? 200 : 40, 'n');
+        QVERIFY(makeChainBeyondPathLimit(dir.path(), 30, name));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
         QVERIFY(reporter.reports.isEmpty());
-        const qsizetype rootBytes = QFile::encodeName(dir.path()).size();
-        const qsizetype expected = (4096 - 1 - rootBytes - 1 - 5) / 201 + 1; // every f.vcf whose path fits
+        const qsizetype root = lengthForPathLimit(QDir::toNativeSeparators(dir.path()));
+        // Every f.vcf whose path, root + separator + levels of name and separator + "f.vcf", fits.
+        const qsizetype expected = (kPathLimit - 1 - root - 1 - 5) / (name.size() + 1) + 1;
+        QVERIFY(expected > 1);
         QCOMPARE(result.paths.size(), expected);
         for (const QString& path : result.paths) {
-            QVERIFY(QFile::encodeName(path).size() < 4096);
+            QVERIFY(lengthForPathLimit(path) < kPathLimit);
             QVERIFY(FileExistsOnDisk(path));
         }
+#ifdef Q_OS_UNIX
         removeTreeAt(AT_FDCWD, QFile::encodeName(dir.path() + u'/' + QString::fromLatin1(name)).constData());
+#endif
     }
 
     void scan_startFolderForms()
     {
         QTemporaryDir dir;
-        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "s/b.vcf", "link -> s"}));
+        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "s/b.vcf"}));
         RecordingErrorReporter reporter;
         const QStringList rows = pathsBelow(dir.path(), {"a.vcf", "s/b.vcf"});
         QCOMPARE(scanFolderTree(dir.path() + "/", vcfFilePattern(), reporter).paths, rows);
         QCOMPARE(scanFolderTree(dir.path() + "//", vcfFilePattern(), reporter).paths, rows);
-        // A chosen link is walked; only links met below it are not.
-        QCOMPARE(scanFolderTree(dir.path() + "/link", vcfFilePattern(), reporter).paths,
-                 pathsBelow(dir.path(), {"link/b.vcf"}));
+        QCOMPARE(scanFolderTree(QDir::toNativeSeparators(dir.path() + "//"), vcfFilePattern(), reporter).paths, rows);
+        if (kUnixFileTypes) {
+            // A chosen link is walked; only links met below it are not.
+            QVERIFY(makeFolderTree(dir.path(), {"link -> s"}));
+            QCOMPARE(scanFolderTree(dir.path() + "/link", vcfFilePattern(), reporter).paths,
+                     pathsBelow(dir.path(), {"link/b.vcf"}));
+        }
         QVERIFY(scanFolderTree(dir.path() + "/nowhere", vcfFilePattern(), reporter).paths.isEmpty());
         QVERIFY(scanFolderTree(dir.path() + "/a.vcf", allFilesPattern(), reporter).paths.isEmpty());
         QVERIFY(scanFolderTree(QString(), allFilesPattern(), reporter).paths.isEmpty());
@@ -258,18 +320,21 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), {"b/x/", "a/y/z/", "c/"}));
         RecordingErrorReporter reporter;
-        const QString root = dir.path() + u'/';
+        const auto below = [&dir](const QString& relative) {
+            return QDir::toNativeSeparators(dir.path() + u'/' + relative);
+        };
+        const QString root = below({});
         QStringList all{root};
         GetSubDirectories2016(all, true, reporter);
-        QCOMPARE(all, (QStringList{root, root + "a/", root + "b/", root + "c/", root + "a/y/", root + "b/x/",
-                                   root + "a/y/z/"}));
+        QCOMPARE(all, (QStringList{root, below("a/"), below("b/"), below("c/"), below("a/y/"), below("b/x/"),
+                                   below("a/y/z/")}));
         QStringList one{root};
         GetSubDirectories2016(one, false, reporter);
-        QCOMPARE(one, (QStringList{root, root + "a/", root + "b/", root + "c/"}));
+        QCOMPARE(one, (QStringList{root, below("a/"), below("b/"), below("c/")}));
         // A starting entry that is no folder stays as it is; the walk has nothing to list there.
-        QStringList missing{root + "nowhere/"};
+        QStringList missing{below("nowhere/")};
         GetSubDirectories2016(missing, true, reporter);
-        QCOMPARE(missing, QStringList{root + "nowhere/"});
+        QCOMPARE(missing, QStringList{below("nowhere/")});
         QVERIFY(reporter.reports.isEmpty());
     }
 
@@ -307,10 +372,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("exists");
         QTest::newRow("file") << "f.vcf" << true;
-        QTest::newRow("link to a file") << "link.vcf" << true;
         QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("broken link") << "broken" << false;
-        QTest::newRow("named pipe") << "pipe" << false;
+        if (kUnixFileTypes) {
+            QTest::newRow("link to a file") << "link.vcf" << true;
+            QTest::newRow("broken link") << "broken" << false;
+            QTest::newRow("named pipe") << "pipe" << false;
+        } else {
+            // Devices that every Windows folder seems to hold: opening them reads or waits forever.
+            QTest::newRow("reserved name NUL") << "NUL" << false;
+            QTest::newRow("reserved name CON") << "CON" << false;
+            QTest::newRow("reserved name in lower case") << "aux" << false;
+        }
     }
 
     void fileExistsOnDisk()
@@ -318,7 +390,9 @@ private Q_SLOTS:
         QFETCH(QString, relative);
         QFETCH(bool, exists);
         QTemporaryDir dir;
-        QVERIFY(makeFolderTree(dir.path(), {"f.vcf", "link.vcf -> f.vcf", "folder/", "broken -> gone", "pipe|"}));
+        QVERIFY(makeFolderTree(dir.path(), {"f.vcf", "folder/"}));
+        if (kUnixFileTypes)
+            QVERIFY(makeFolderTree(dir.path(), {"link.vcf -> f.vcf", "broken -> gone", "pipe|"}));
         QCOMPARE(FileExistsOnDisk(dir.path() + u'/' + relative), exists);
     }
 
