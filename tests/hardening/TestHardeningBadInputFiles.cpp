@@ -61,14 +61,22 @@ CliRun runCli(const QStringList& arguments)
     return run;
 }
 
+// cardisto-cli's messages are text, with the system's line end; its results are bytes.
+#ifdef Q_OS_WIN
+const QString kMessageLineEnd = QStringLiteral("\r\n");
+#else
+const QString kMessageLineEnd = QStringLiteral("\n");
+#endif
+
 // The error box's report as cardisto-cli writes it to standard error: one line, the procedure and
 // statement as context.
 QString cliErrorText(const QString& description, const QString& procedure)
 {
-    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3\n")
-        .arg(procedure)
-        .arg(kFirstStatement)
-        .arg(description);
+    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3")
+               .arg(procedure)
+               .arg(kFirstStatement)
+               .arg(description) +
+           kMessageLineEnd;
 }
 
 } // namespace
@@ -93,7 +101,7 @@ private:
             break;
         case InputKind::Device:
             // Windows' console: every folder seems to hold it, and reading it waits for the keyboard.
-            return QDir::toNativeSeparators(w.pathOf(QStringLiteral("CON")));
+            return w.pathOf(QStringLiteral("CON"));
         case InputKind::Bytes:
         case InputKind::Vanished:
         case InputKind::Unreadable:
@@ -153,8 +161,9 @@ private Q_SLOTS:
         if (kNamedPipesInFileSystem)
             QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << QStringList() << QStringList() << kNotAFile;
         else
+            // No file at all, as a missing one: nothing, no message, and no wait for the keyboard.
             QTest::newRow("reserved device name CON")
-                << InputKind::Device << QByteArray() << QStringList() << QStringList() << kNotAFile;
+                << InputKind::Device << QByteArray() << QStringList() << QStringList() << QString();
         QTest::newRow("file without read permission")
             << InputKind::Unreadable << kCard << QStringList() << QStringList()
             << QStringLiteral("Cannot open %1: Permission denied");
@@ -217,7 +226,8 @@ private Q_SLOTS:
         if (kNamedPipesInFileSystem)
             QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << kNotAFile;
         else
-            QTest::newRow("reserved device name CON") << InputKind::Device << QByteArray() << kNotAFile;
+            QTest::newRow("reserved device name CON")
+                << InputKind::Device << QByteArray() << QStringLiteral("cardisto-cli: %1: File not found");
         QTest::newRow("folder named like a vCard file")
             << InputKind::Folder << QByteArray() << QStringLiteral("Cannot read %1: it is a folder, not a file.");
     }
@@ -235,6 +245,12 @@ private Q_SLOTS:
 
         const CliRun convert = runCli({QStringLiteral("convert"), input});
         QVERIFY(convert.finished);
+        if (kind == InputKind::Device) {
+            // A device is no file: a missing input, which is a usage error.
+            QCOMPARE(convert.status, 2);
+            QCOMPARE(convert.err, error.arg(input) + kMessageLineEnd);
+            return;
+        }
         QCOMPARE(convert.status, 1);
         QCOMPARE(convert.out, QString());
         QCOMPARE(convert.err, cliErrorText(error.arg(input), QStringLiteral("ReadVCFAllFields")));

@@ -247,16 +247,22 @@ private Q_SLOTS:
         QStringList tree;
         QStringList rows;
         QString folder;
+        int folders = 0;
         for (int level = 0; level < 200; ++level) {
             tree.append(folder + QStringLiteral("f%1.vcf").arg(level));
-            rows.append(tree.last());
+            // On Windows the levels beyond 260 characters are left out (see scan_stopsAtThePathLimit).
+            const QStringList paths = pathsBelow(dir.path(), {folder, tree.last()});
+            if (lengthForPathLimit(paths[0]) < kPathLimit)
+                ++folders;
+            if (lengthForPathLimit(paths[1]) < kPathLimit)
+                rows.append(tree.last());
             folder += QStringLiteral("d/");
         }
         QVERIFY(makeFolderTree(dir.path(), tree));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
         QCOMPARE(result.paths, pathsBelow(dir.path(), rows));
-        QCOMPARE(result.folderCount, 200);
+        QCOMPARE(result.folderCount, folders);
     }
 
     void scan_stopsAtThePathLimit()

@@ -221,8 +221,8 @@ private Q_SLOTS:
         w.platform.haveSpreadsheetApplication(false);
         w.click("PushButton12");
         QCOMPARE(w.platform.messages().size(), 1);
-        const QString path = QDir(documents).filePath(
-            QDir(documents).entryList({"Cardisto Results *.xlsx"}, QDir::Files, QDir::Time).value(0));
+        const QString path = QDir::toNativeSeparators(QDir(documents).filePath(
+            QDir(documents).entryList({"Cardisto Results *.xlsx"}, QDir::Files, QDir::Time).value(0)));
         QVERIFY(QFileInfo(path).size() > 0);
         QCOMPARE(w.platform.messages()[0], workbookSavedMessage(path, false, 0));
         QFile::remove(path);

@@ -147,6 +147,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, raw);
         QFETCH(bool, representable);
         QFETCH(QString, shown);
+#ifdef Q_OS_WIN
+        QSKIP("Windows names are UTF-16 text, not bytes: every name is representable there");
+#endif
         QCOMPARE(isRepresentableFileName(raw), representable);
         QCOMPARE(escapedFileName(raw), shown);
         const QString name = fileNameFromBytes(raw);
