@@ -10,6 +10,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <windows.h>
 #endif
 
 namespace cardisto::test {
@@ -19,12 +21,36 @@ namespace cardisto::test {
 //   "a/x.vcf"       a small vCard file
 //   "a/up -> .."    a symbolic link to the given target
 //   "a/pipe.vcf|"   a named pipe
+//   "a/h.vcf =AH"   a file or folder given exactly these Windows attributes: A archive, H hidden,
+//                   S system, R read-only (none: normal)
 // Links and pipes are Unix file types: on Windows a tree that holds one is not made (see
-// needsUnixFileTypes). Returns false when something could not be made.
+// needsUnixFileTypes); attributes are Windows' and not made elsewhere. Returns false when
+// something could not be made.
 inline bool makeFolderTree(const QString& root, const QStringList& entries)
 {
     QDir dir(root);
-    for (const QString& entry : entries) {
+    for (QString entry : entries) {
+        if (const qsizetype equals = entry.indexOf(QStringLiteral(" =")); equals >= 0) {
+#ifdef Q_OS_WIN
+            DWORD attributes = 0;
+            for (const QChar letter : QStringView(entry).mid(equals + 2))
+                attributes |= letter == u'A' ? FILE_ATTRIBUTE_ARCHIVE
+                            : letter == u'H' ? FILE_ATTRIBUTE_HIDDEN
+                            : letter == u'S' ? FILE_ATTRIBUTE_SYSTEM
+                            : letter == u'R' ? FILE_ATTRIBUTE_READONLY
+                                             : 0;
+            entry.truncate(equals);
+            if (!makeFolderTree(root, {entry}))
+                return false;
+            const QString path = QDir::toNativeSeparators(root + u'/' + entry);
+            if (!::SetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()),
+                                      attributes ? attributes : FILE_ATTRIBUTE_NORMAL))
+                return false;
+            continue;
+#else
+            return false;
+#endif
+        }
         if (const qsizetype arrow = entry.indexOf(QStringLiteral(" -> ")); arrow >= 0) {
             const QString link = root + u'/' + entry.left(arrow);
             if (!dir.mkpath(QFileInfo(link).path()))
@@ -64,6 +90,16 @@ inline bool needsUnixFileTypes(const QStringList& entries)
 {
     for (const QString& entry : entries) {
         if (entry.contains(QStringLiteral(" -> ")) || entry.endsWith(u'|'))
+            return true;
+    }
+    return false;
+}
+
+// True when the tree gives an entry Windows attributes.
+inline bool needsWindowsAttributes(const QStringList& entries)
+{
+    for (const QString& entry : entries) {
+        if (entry.contains(QStringLiteral(" =")))
             return true;
     }
     return false;
