@@ -165,4 +165,21 @@ DirectoryListing listDirectory(const QString& folder)
     return listing;
 }
 
+bool hasRefusedFolderAttributes(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    const QString path = QDir::toNativeSeparators(folder);
+    const bool driveRoot = path.size() <= 3 && path.size() >= 2 && path.at(1) == u':' &&
+                           (path.size() == 2 || path.at(2) == u'\\');
+    if (driveRoot)
+        return false;
+    const DWORD attributes = ::GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+    return attributes == kRefusedFolderAttributes ||
+           attributes == (kRefusedFolderAttributes | FILE_ATTRIBUTE_REPARSE_POINT);
+#else
+    Q_UNUSED(folder);
+    return false;
+#endif
+}
+
 } // namespace cardisto

@@ -62,4 +62,8 @@ struct DirectoryListing {
 // entries, which become rows of the input list, and kept apart so that the scan can name them.
 DirectoryListing listDirectory(const QString& folder);
 
+// True for a folder the walk refuses by its attributes (see kRefusedFolderAttributes), unless it
+// is the root of a drive (C:\), which is walked whatever they are. Always false on other systems.
+bool hasRefusedFolderAttributes(const QString& folder);
+
 } // namespace cardisto

@@ -329,6 +329,58 @@ private Q_SLOTS:
         QVERIFY(reporter.reports.isEmpty());
     }
 
+    // A drive root, as C:\ from the browser: one backslash after the drive, and walked even when its
+    // attributes are exactly system and hidden. The same folder chosen by its path gives its own
+    // files only: its sub-folders are not walked.
+    void scan_driveRootGivesOneBackslashAndIsWalkedWhateverItsAttributes()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("drive letters are Windows'");
+#else
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "sub/b.vcf"}));
+        const QString folder = QDir::toNativeSeparators(dir.path());
+        const auto native = [](const QString& text) { return reinterpret_cast<const wchar_t*>(text.utf16()); };
+        QString root;     // with its one backslash
+        QStringList rows; // what the scan of the root must give
+        QString drive;
+        if (test::runningUnderWine()) {
+            // Wine gives a folder a drive letter (subst) but cannot list it; its C: drive is the
+            // test prefix's own small tree, walked instead. The folder below it is refused.
+            root = QStringLiteral("C:\\");
+            QVERIFY(makeFolderTree(root, {"cardisto-drive-root.vcf"}));
+            rows = QStringList{root + "cardisto-drive-root.vcf"};
+        } else {
+            // A free drive letter for the folder, as subst gives one.
+            for (char16_t letter = u'P'; letter < u'Y' && drive.isEmpty(); ++letter) {
+                if (::GetDriveTypeW(native(QString(QChar(letter)) + QStringLiteral(":\\"))) == DRIVE_NO_ROOT_DIR)
+                    drive = QString(QChar(letter)) + u':';
+            }
+            QVERIFY(!drive.isEmpty());
+            QVERIFY(::DefineDosDeviceW(0, native(drive), native(folder)));
+            root = drive + u'\\';
+            rows = QStringList{root + "a.vcf", root + "sub\\b.vcf"};
+        }
+        const DWORD rootAttributes = ::GetFileAttributesW(native(root));
+        QVERIFY(::SetFileAttributesW(native(root), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN));
+        QVERIFY(::SetFileAttributesW(native(folder), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN));
+        RecordingErrorReporter reporter;
+        const QStringList fromRoot = scanFolderTree(root, vcfFilePattern(), reporter).paths;
+        const QStringList fromPath = scanFolderTree(folder, vcfFilePattern(), reporter).paths;
+        ::SetFileAttributesW(native(folder), FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributesW(native(root), rootAttributes);
+        if (drive.isEmpty())
+            QFile::remove(root + "cardisto-drive-root.vcf");
+        else
+            ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, native(drive), nullptr);
+        for (const QString& row : rows)
+            QVERIFY2(fromRoot.contains(row), qPrintable(row));
+        QVERIFY(!fromRoot.contains(folder + "\\a.vcf"));
+        QCOMPARE(fromPath, QStringList{folder + "\\a.vcf"});
+        QVERIFY(reporter.reports.isEmpty());
+#endif
+    }
+
     void scan_listsEachFolderOnceAndYieldsPerFolder()
     {
         QTemporaryDir dir;
