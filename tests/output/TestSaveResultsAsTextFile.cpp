@@ -91,7 +91,7 @@ private Q_SLOTS:
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
             if (access(qPrintable(dir.path()), W_OK) == 0) {
                 QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                QSKIP("folder permissions do not bind this user (root)");
+                QSKIP("folder permissions do not bind this user (root), nor anyone on Windows");
             }
         } else if (how == "disk full") {
             if (!test::kFileSizeLimits)
