@@ -135,8 +135,12 @@ DirectoryListing listDirectory(const QString& folder)
     WIN32_FIND_DATAW found;
     const HANDLE find = ::FindFirstFileExW(reinterpret_cast<const wchar_t*>(pattern.utf16()), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE)
+    if (find == INVALID_HANDLE_VALUE) {
+        // An empty drive root lists not even "." and "..": it was listed all the same.
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND)
+            listing.outcome = DirectoryListing::Outcome::Listed;
         return listing;
+    }
     listing.outcome = DirectoryListing::Outcome::Listed;
     do {
         QString name = QString::fromWCharArray(found.cFileName);
