@@ -2,6 +2,7 @@
 #include "cli/CliApplication.h"
 #include "cli/CliExtractArguments.h"
 #include "support/TestFiles.h"
+#include "support/Wine.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -340,6 +341,9 @@ private Q_SLOTS:
         const CliRun run =
             runExtract({"--fields", "emails", "--source", "--all-lines", "--out", "r.xlsx", "formula.vcf"});
         QCOMPARE(run.status, int(kCliOk));
+        QVERIFY(QFileInfo("r.xlsx").size() > 0);
+        if (test::runningUnderWine())
+            QSKIP("no workbook reader under Wine: a Linux program started there cannot be waited for");
         QProcess python;
         python.start("/usr/bin/python3", {QStringLiteral(CARDISTO_XLSX_DUMP_SCRIPT), "r.xlsx"});
         if (!python.waitForStarted() || !python.waitForFinished(60000))
