@@ -14,8 +14,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #else
-#include <QDirIterator>
+#include <QDir>
 #include <QFileInfo>
+#include <windows.h>
 #endif
 
 namespace cardisto {
@@ -122,26 +123,67 @@ DirectoryListing listDirectory(const QString& folder)
     }
     ::closedir(dir);
 #else
-    QDir dir(folder);
-    if (!dir.exists() || !dir.isReadable())
+    // One pass of FindFirstFileExW gives each name with its attributes, hidden and system ones too.
+    QString prefix = QDir::toNativeSeparators(folder);
+    if (prefix.isEmpty())
         return listing;
-    listing.outcome = DirectoryListing::Outcome::Listed;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        DirectoryEntry::Kind kind = DirectoryEntry::Kind::Other;
-        if (info.isDir())
-            kind =
-                info.isSymLink() || info.isJunction() ? DirectoryEntry::Kind::FolderLink : DirectoryEntry::Kind::Folder;
-        else if (info.isFile())
-            kind = DirectoryEntry::Kind::File;
-        listing.entries.append({info.fileName(), kind});
+    if (!prefix.endsWith(u'\\'))
+        prefix += u'\\';
+    QString pattern = prefix + u'*';
+    if (pattern.size() >= MAX_PATH && QDir::isAbsolutePath(pattern) && pattern.at(1) == u':')
+        pattern.prepend(QStringLiteral("\\\\?\\")); // the pattern alone may pass the limit
+    WIN32_FIND_DATAW found;
+    const HANDLE find = ::FindFirstFileExW(reinterpret_cast<const wchar_t*>(pattern.utf16()), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) {
+        // An empty drive root lists not even "." and "..": it was listed all the same.
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND)
+            listing.outcome = DirectoryListing::Outcome::Listed;
+        return listing;
     }
+    listing.outcome = DirectoryListing::Outcome::Listed;
+    do {
+        QString name = QString::fromWCharArray(found.cFileName);
+        if (name == u"." || name == u"..")
+            continue;
+        const quint32 attributes = found.dwFileAttributes;
+        DirectoryEntry::Kind kind = DirectoryEntry::Kind::File;
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                kind = DirectoryEntry::Kind::FolderLink; // a link or junction, maybe back up the tree
+            else
+                kind = attributes == kRefusedFolderAttributes ? DirectoryEntry::Kind::Other
+                                                              : DirectoryEntry::Kind::Folder;
+        } else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            // A link to a file is taken; a broken one is not.
+            kind = QFileInfo(prefix + name).isFile() ? DirectoryEntry::Kind::File : DirectoryEntry::Kind::Other;
+        }
+        listing.entries.append({std::move(name), kind, attributes});
+    } while (::FindNextFileW(find, &found));
+    if (::GetLastError() != ERROR_NO_MORE_FILES)
+        listing.outcome = DirectoryListing::Outcome::Interrupted;
+    ::FindClose(find);
 #endif
     sortEntries(listing.entries);
     sortEntries(listing.unrepresentable);
     return listing;
+}
+
+bool hasRefusedFolderAttributes(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    const QString path = QDir::toNativeSeparators(folder);
+    const bool driveRoot = path.size() <= 3 && path.size() >= 2 && path.at(1) == u':' &&
+                           (path.size() == 2 || path.at(2) == u'\\');
+    if (driveRoot)
+        return false;
+    const DWORD attributes = ::GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+    return attributes == kRefusedFolderAttributes ||
+           attributes == (kRefusedFolderAttributes | FILE_ATTRIBUTE_REPARSE_POINT);
+#else
+    Q_UNUSED(folder);
+    return false;
+#endif
 }
 
 } // namespace cardisto

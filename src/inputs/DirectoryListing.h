@@ -17,8 +17,16 @@ struct DirectoryEntry {
     };
     QString name;
     Kind kind = Kind::Other;
+    quint32 attributes = 0; // the Windows file attributes; 0 on other systems, which have none
     bool operator==(const DirectoryEntry&) const = default;
 };
+
+// Windows attribute sets the scan refuses (other systems never match them): a folder that is
+// exactly directory, system and hidden (22), such as a drive's volume information, is not walked
+// (with a reparse point, 1046, it is a link and not walked either); a file that is exactly archive
+// and hidden (34) is not taken.
+inline constexpr quint32 kRefusedFolderAttributes = 0x16;
+inline constexpr quint32 kRefusedFileAttributes = 0x22;
 
 // Tells one folder from another whatever path leads to it (device and inode where there are any).
 struct FolderIdentity {
@@ -53,5 +61,9 @@ struct DirectoryListing {
 // Names that cannot be written back to the same bytes of the file system are left out of the
 // entries, which become rows of the input list, and kept apart so that the scan can name them.
 DirectoryListing listDirectory(const QString& folder);
+
+// True for a folder the walk refuses by its attributes (see kRefusedFolderAttributes), unless it
+// is the root of a drive (C:\), which is walked whatever they are. Always false on other systems.
+bool hasRefusedFolderAttributes(const QString& folder);
 
 } // namespace cardisto

@@ -6,7 +6,25 @@
 #include "InputFileList.h"
 #include "shell/FileHelpers.h"
 
+#include <QDir>
+#include <QSet>
+
 namespace cardisto {
+
+namespace {
+
+// The names of the folder's files that are exactly archive and hidden: the scan does not take them.
+QSet<QString> refusedFileNames(const QList<DirectoryEntry>& entries)
+{
+    QSet<QString> names;
+    for (const DirectoryEntry& entry : entries) {
+        if (entry.kind == DirectoryEntry::Kind::File && entry.attributes == kRefusedFileAttributes)
+            names.insert(entry.name);
+    }
+    return names;
+}
+
+} // namespace
 
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
                                 const YieldHook& yield, const StopCheck& stop)
@@ -15,13 +33,15 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
     if (folder.isEmpty())
         return result;
     FolderWalk walk(reporter, yield, stop);
-    const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(folder)}, true);
+    // A folder typed with / on Windows gives paths with \ throughout, as one chosen in the browser.
+    const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(QDir::toNativeSeparators(folder))}, true);
     result.folderCount = folders.size();
     for (const WalkedFolder& walked : folders) {
         const QStringList names = walked.listed ? filesInListing(walked.path, walked.entries, pattern)
                                                 : GetFilesInFolder(walked.path, pattern);
+        const QSet<QString> refused = refusedFileNames(walked.entries);
         for (const QString& name : names) {
-            if (name.startsWith(u'~'))
+            if (name.startsWith(u'~') || refused.contains(name))
                 continue;
             // Collapsing also mends a chosen folder that was typed with doubled separators.
             result.paths.append(CollapseDoubleBackslashes(walked.path + name));

@@ -49,7 +49,8 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
             guard(100, [&] {
                 // Starting folders are as the caller gave them; deeper ones come from a listing
                 // and are checked by listing them, without a separate look-up.
-                if (startLevel && (!IsFolder(folder.path).value_or(false) || !fitsPathLimit(folder.path)))
+                if (startLevel && (!IsFolder(folder.path).value_or(false) || !fitsPathLimit(folder.path) ||
+                                   hasRefusedFolderAttributes(folder.path)))
                     return;
                 if (m_yield)
                     m_yield();

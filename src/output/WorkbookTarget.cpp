@@ -4,6 +4,7 @@
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -27,10 +28,11 @@ QString workbookName(const QDateTime& now, int attempt)
 
 QString defaultWorkbookFolder()
 {
+    // Qt names these folders with /; the workbook's path is shown to the user, with \ on Windows.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
-        return documents;
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+        return QDir::toNativeSeparators(documents);
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
 }
 
 QString claimNewWorkbookFile(const QString& folder, const QDateTime& now)

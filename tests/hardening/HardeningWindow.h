@@ -29,7 +29,8 @@ public:
     HardeningWindow() { start(); }
 
     QString folder() const { return QFileInfo(settingsFile()).path(); }
-    QString pathOf(const QString& name) const { return folder() + u'/' + name; }
+    // With the system's separators, as the file dialog gives paths.
+    QString pathOf(const QString& name) const { return QDir::toNativeSeparators(folder() + u'/' + name); }
 
     // A small vCard whose e-mail addresses are taken in both field modes.
     QString writeContacts(const QString& name, const QStringList& emails)

@@ -11,12 +11,16 @@
 #include <optional>
 #include <sys/stat.h>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using namespace cardisto;
 using namespace cardisto::test;
 
 namespace {
 
-enum class InputKind { Bytes, Folder, Vanished, Pipe, Unreadable };
+enum class InputKind { Bytes, Folder, Vanished, Pipe, Device, Unreadable };
 
 const QByteArray kCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEMAIL;TYPE=INTERNET:ann@x\r\n"
                          "END:VCARD\r\n";
@@ -57,14 +61,22 @@ CliRun runCli(const QStringList& arguments)
     return run;
 }
 
+// cardisto-cli's messages are text, with the system's line end; its results are bytes.
+#ifdef Q_OS_WIN
+const QString kMessageLineEnd = QStringLiteral("\r\n");
+#else
+const QString kMessageLineEnd = QStringLiteral("\n");
+#endif
+
 // The error box's report as cardisto-cli writes it to standard error: one line, the procedure and
 // statement as context.
 QString cliErrorText(const QString& description, const QString& procedure)
 {
-    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3\n")
-        .arg(procedure)
-        .arg(kFirstStatement)
-        .arg(description);
+    return QStringLiteral("cardisto-cli: Extract1.%1 at line %2: %3")
+               .arg(procedure)
+               .arg(kFirstStatement)
+               .arg(description) +
+           kMessageLineEnd;
 }
 
 } // namespace
@@ -84,9 +96,12 @@ private:
                 qFatal("cannot make the folder");
             break;
         case InputKind::Pipe:
-            if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            if (!makeNamedPipe(path))
                 qFatal("cannot make the pipe");
             break;
+        case InputKind::Device:
+            // Windows' console: every folder seems to hold it, and reading it waits for the keyboard.
+            return w.pathOf(QStringLiteral("CON"));
         case InputKind::Bytes:
         case InputKind::Vanished:
         case InputKind::Unreadable:
@@ -143,7 +158,12 @@ private Q_SLOTS:
         // A file that is gone by the time the run reaches it contributes nothing, like an empty one.
         QTest::newRow("path that vanished after it was added")
             << InputKind::Vanished << kCard << QStringList() << QStringList() << QString();
-        QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << QStringList() << QStringList() << kNotAFile;
+        if (kNamedPipesInFileSystem)
+            QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << QStringList() << QStringList() << kNotAFile;
+        else
+            // No file at all, as a missing one: nothing, no message, and no wait for the keyboard.
+            QTest::newRow("reserved device name CON")
+                << InputKind::Device << QByteArray() << QStringList() << QStringList() << QString();
         QTest::newRow("file without read permission")
             << InputKind::Unreadable << kCard << QStringList() << QStringList()
             << QStringLiteral("Cannot open %1: Permission denied");
@@ -156,8 +176,13 @@ private Q_SLOTS:
         QFETCH(QStringList, allFieldsRows);
         QFETCH(QStringList, someFieldsRows);
         QFETCH(QString, error);
+#ifdef Q_OS_UNIX
         if (kind == InputKind::Unreadable && ::geteuid() == 0)
             QSKIP("The superuser reads every file; the named pipe and the folder take the same path.");
+#else
+        if (kind == InputKind::Unreadable)
+            QSKIP("Windows has no permission bits: taking them only sets the read-only attribute.");
+#endif
 
         HardeningWindow w;
         const QString before = w.writeContacts(QStringLiteral("a-before.vcf"), {"before@x"});
@@ -198,7 +223,11 @@ private Q_SLOTS:
 
         QTest::newRow("JPEG image") << InputKind::Bytes << jpegImage() << kNotText;
         QTest::newRow("all zero bytes") << InputKind::Bytes << QByteArray(4096, '\0') << kNotText;
-        QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << kNotAFile;
+        if (kNamedPipesInFileSystem)
+            QTest::newRow("named pipe") << InputKind::Pipe << QByteArray() << kNotAFile;
+        else
+            QTest::newRow("reserved device name CON")
+                << InputKind::Device << QByteArray() << QStringLiteral("cardisto-cli: %1: File not found");
         QTest::newRow("folder named like a vCard file")
             << InputKind::Folder << QByteArray() << QStringLiteral("Cannot read %1: it is a folder, not a file.");
     }
@@ -216,6 +245,12 @@ private Q_SLOTS:
 
         const CliRun convert = runCli({QStringLiteral("convert"), input});
         QVERIFY(convert.finished);
+        if (kind == InputKind::Device) {
+            // A device is no file: a missing input, which is a usage error.
+            QCOMPARE(convert.status, 2);
+            QCOMPARE(convert.err, error.arg(input) + kMessageLineEnd);
+            return;
+        }
         QCOMPARE(convert.status, 1);
         QCOMPARE(convert.out, QString());
         QCOMPARE(convert.err, cliErrorText(error.arg(input), QStringLiteral("ReadVCFAllFields")));

@@ -5,14 +5,19 @@
 #include "inputs/FolderScan.h"
 #include "inputs/GetFilesInFolder.h"
 #include "inputs/HasUnsafeCharacters.h"
+#include "inputs/PathLimit.h"
 #include "support/RecordingErrorReporter.h"
+#include "support/Wine.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace cardisto;
 using cardisto::test::makeFolderTree;
@@ -21,6 +26,7 @@ using cardisto::test::RecordingErrorReporter;
 
 namespace {
 
+#ifdef Q_OS_UNIX
 // Makes a chain of folders with long names, each holding one file, by working relative to the
 // previous folder: absolute paths beyond the path limit cannot be used to make them.
 bool makeChainBeyondPathLimit(const QString& root, int levels, const QByteArray& name)
@@ -63,7 +69,53 @@ void removeTreeAt(int parentFd, const char* name)
     ::unlinkat(parentFd, name, AT_REMOVEDIR);
 }
 
+// Bytes in the file-system encoding on Unix systems.
+qsizetype lengthForPathLimit(const QString& path)
+{
+    return QFile::encodeName(path).size();
+}
+#else
+// Windows makes paths beyond its limit through Qt, which gives them the \\?\ prefix.
+bool makeChainBeyondPathLimit(const QString& root, int levels, const QByteArray& name)
+{
+    QString folder = root;
+    for (int level = 0; level < levels; ++level) {
+        QFile file(folder + QStringLiteral("/f.vcf"));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.close();
+        folder += u'/' + QString::fromLatin1(name);
+        if (!QDir().mkdir(folder))
+            return false;
+    }
+    return true;
+}
+
+// Characters on Windows.
+qsizetype lengthForPathLimit(const QString& path)
+{
+    return path.size();
+}
+#endif
+
+const char* const kHiddenWithoutArchive = "a hidden file without the archive attribute taken";
+
+// The unsafe-name row of the scan, with the names each system can hold: Windows refuses "?" and
+// control characters in names, which the walk's own test refuses as well.
+QStringList unsafeNameTree()
+{
+    using cardisto::test::kUnixFileTypes;
+    QStringList tree{"Café/x.vcf", "Łódź/x.vcf", "euro€/x.vcf", "del\x7f/x.vcf", "日本/x.vcf", "Łódź.vcf"};
+    if (kUnixFileTypes)
+        tree << "what?/x.vcf" << "tab\tname/x.vcf" << "Café/ok?/x.vcf";
+    return tree;
+}
+
 } // namespace
+
+using cardisto::test::kUnixFileTypes;
+using cardisto::test::needsUnixFileTypes;
+using cardisto::test::needsWindowsAttributes;
 
 class TestFolderScan : public QObject {
     Q_OBJECT
@@ -90,9 +142,7 @@ private Q_SLOTS:
             << QStringList{"a.vcf", "B.VCF", "d.txt", "e", ".hidden", "sub/x.txt"} << allFilesPattern()
             << QStringList{".hidden", "a.vcf", "B.VCF", "d.txt", "e", "sub/x.txt"};
         QTest::newRow("folders with unsafe names skipped with their contents; file names not tested")
-            << QStringList{"Café/x.vcf",    "Łódź/x.vcf", "what?/x.vcf", "tab\tname/x.vcf", "euro€/x.vcf",
-                           "del\x7f/x.vcf", "日本/x.vcf", "Łódź.vcf",    "Café/ok?/x.vcf"}
-            << vcfFilePattern()
+            << unsafeNameTree() << vcfFilePattern()
             << (systemNameCodePage() == NameCodePage::Unicode
                     ? QStringList{"Łódź.vcf", "Café/x.vcf", "euro€/x.vcf", "Łódź/x.vcf", "日本/x.vcf"}
                     : QStringList{"Łódź.vcf", "Café/x.vcf"});
@@ -104,6 +154,18 @@ private Q_SLOTS:
                            "file-link.vcf -> real/r.vcf",
                            "broken.vcf -> nowhere.vcf"}
             << vcfFilePattern() << QStringList{"file-link.vcf", "real/r.vcf"};
+        // Windows attributes (see makeFolderTree): exactly directory, system and hidden (22) and
+        // exactly archive and hidden (34) are refused, any other set is taken.
+        QTest::newRow("folders exactly system and hidden skipped with their contents")
+            << QStringList{"System Volume Information/ =SH", "System Volume Information/x.vcf",
+                           "System Volume Information/inner/y.vcf", "hidden/ =H", "hidden/h.vcf", "sys/ =S",
+                           "sys/s.vcf", "a.vcf"}
+            << vcfFilePattern() << QStringList{"a.vcf", "hidden/h.vcf", "sys/s.vcf"};
+        QTest::newRow("files exactly archive and hidden skipped, other hidden files taken")
+            << QStringList{"ah.vcf =AH", "ahs.vcf =AHS", "a.vcf =A", "n.vcf =", "r.vcf =RAH"} << allFilesPattern()
+            << QStringList{"a.vcf", "ahs.vcf", "n.vcf", "r.vcf"};
+        QTest::newRow(kHiddenWithoutArchive) << QStringList{"h.vcf =H", "ah.vcf =AH"} << allFilesPattern()
+                                             << QStringList{"h.vcf"};
         QTest::newRow("named pipes are not files")
             << QStringList{"pipe.vcf|", "a.vcf"} << allFilesPattern() << QStringList{"a.vcf"};
         QTest::newRow("no vCard files anywhere")
@@ -115,6 +177,12 @@ private Q_SLOTS:
         QFETCH(QStringList, tree);
         QFETCH(QString, pattern);
         QFETCH(QStringList, rows);
+        if (!kUnixFileTypes && needsUnixFileTypes(tree))
+            QSKIP("symbolic links and named pipes are Unix file types; Windows has reparse points and devices");
+        if (kUnixFileTypes && needsWindowsAttributes(tree))
+            QSKIP("hidden and system attributes are Windows'; other systems have none to refuse");
+        if (test::runningUnderWine() && QLatin1String(QTest::currentDataTag()) == QLatin1String(kHiddenWithoutArchive))
+            QSKIP("Wine gives every file the archive attribute; the row before shows other hidden sets taken");
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), tree));
         RecordingErrorReporter reporter;
@@ -125,6 +193,9 @@ private Q_SLOTS:
 
     void scan_namesThatCannotBeWrittenBackAreLeftOut()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("Windows names are UTF-16 text: every listed name can be written back");
+#else
         QTemporaryDir dir;
         // Not UTF-8: the name would come back with a replacement character and open nothing.
         const QByteArray bad = QFile::encodeName(dir.path()) + "/bad\xff.vcf";
@@ -150,6 +221,7 @@ private Q_SLOTS:
         QCOMPARE(all.unrepresentable, pathsBelow(dir.path(), {"bad\\xFF.vcf", "caf\\xE9.txt", "d\\xE9j\\xE0"}));
         QCOMPARE(vcf.unrepresentable, pathsBelow(dir.path(), {"bad\\xFF.vcf", "d\\xE9j\\xE0"}));
         QVERIFY(reporter.reports.isEmpty());
+#endif
     }
 
     void scan_folderThatVanishesBeforeItIsListedIsDroppedSilently()
@@ -172,16 +244,17 @@ private Q_SLOTS:
     void scan_folderThatCannotBeListedIsDroppedSilently()
     {
         if (!test::permissionsAreEnforced())
-            QSKIP("running as the superuser, who can list every folder");
+            QSKIP("permission bits do not stop the superuser, nor anyone on Windows");
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "locked/l.vcf", "locked/sub/s.vcf", "blind/b.vcf", "z/z.vcf"}));
-        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/locked").constData(), 0) == 0);
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(dir.path() + "/locked", {}));
         // Readable but not searchable: its names can be read, its files not opened.
-        QVERIFY(::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRUSR) == 0);
+        QVERIFY(QFile::setPermissions(dir.path() + "/blind", QFile::ReadOwner));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
-        ::chmod(QFile::encodeName(dir.path() + "/locked").constData(), S_IRWXU);
-        ::chmod(QFile::encodeName(dir.path() + "/blind").constData(), S_IRWXU);
+        QFile::setPermissions(dir.path() + "/locked", all);
+        QFile::setPermissions(dir.path() + "/blind", all);
         QCOMPARE(result.paths, pathsBelow(dir.path(), {"a.vcf", "z/z.vcf"}));
         QVERIFY(reporter.reports.isEmpty());
         // No error box, but the batch front end hears of the folder it could not list.
@@ -194,51 +267,118 @@ private Q_SLOTS:
         QStringList tree;
         QStringList rows;
         QString folder;
+        int folders = 0;
         for (int level = 0; level < 200; ++level) {
             tree.append(folder + QStringLiteral("f%1.vcf").arg(level));
-            rows.append(tree.last());
+            // On Windows the levels beyond 260 characters are left out (see scan_stopsAtThePathLimit).
+            const QStringList paths = pathsBelow(dir.path(), {folder, tree.last()});
+            if (lengthForPathLimit(paths[0]) < kPathLimit)
+                ++folders;
+            if (lengthForPathLimit(paths[1]) < kPathLimit)
+                rows.append(tree.last());
             folder += QStringLiteral("d/");
         }
         QVERIFY(makeFolderTree(dir.path(), tree));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
         QCOMPARE(result.paths, pathsBelow(dir.path(), rows));
-        QCOMPARE(result.folderCount, 200);
+        QCOMPARE(result.folderCount, folders);
     }
 
     void scan_stopsAtThePathLimit()
     {
         QTemporaryDir dir;
-        const QByteArray name(200, 'n');
-        QVERIFY(makeChainBeyondPathLimit(dir.path(), 30, name)); // about 6000 bytes deep
+        // About 6000 bytes deep on Unix systems (limit 4096 bytes), 1200 characters on Windows (260).
+        const QByteArray name(kPathLimit > 1000 ? 200 : 40, 'n');
+        QVERIFY(makeChainBeyondPathLimit(dir.path(), 30, name));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
         QVERIFY(reporter.reports.isEmpty());
-        const qsizetype rootBytes = QFile::encodeName(dir.path()).size();
-        const qsizetype expected = (4096 - 1 - rootBytes - 1 - 5) / 201 + 1; // every f.vcf whose path fits
+        const qsizetype root = lengthForPathLimit(QDir::toNativeSeparators(dir.path()));
+        // Every f.vcf whose path, root + separator + levels of name and separator + "f.vcf", fits.
+        const qsizetype expected = (kPathLimit - 1 - root - 1 - 5) / (name.size() + 1) + 1;
+        QVERIFY(expected > 1);
         QCOMPARE(result.paths.size(), expected);
         for (const QString& path : result.paths) {
-            QVERIFY(QFile::encodeName(path).size() < 4096);
+            QVERIFY(lengthForPathLimit(path) < kPathLimit);
             QVERIFY(FileExistsOnDisk(path));
         }
+#ifdef Q_OS_UNIX
         removeTreeAt(AT_FDCWD, QFile::encodeName(dir.path() + u'/' + QString::fromLatin1(name)).constData());
+#endif
     }
 
     void scan_startFolderForms()
     {
         QTemporaryDir dir;
-        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "s/b.vcf", "link -> s"}));
+        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "s/b.vcf"}));
         RecordingErrorReporter reporter;
         const QStringList rows = pathsBelow(dir.path(), {"a.vcf", "s/b.vcf"});
         QCOMPARE(scanFolderTree(dir.path() + "/", vcfFilePattern(), reporter).paths, rows);
         QCOMPARE(scanFolderTree(dir.path() + "//", vcfFilePattern(), reporter).paths, rows);
-        // A chosen link is walked; only links met below it are not.
-        QCOMPARE(scanFolderTree(dir.path() + "/link", vcfFilePattern(), reporter).paths,
-                 pathsBelow(dir.path(), {"link/b.vcf"}));
+        QCOMPARE(scanFolderTree(QDir::toNativeSeparators(dir.path() + "//"), vcfFilePattern(), reporter).paths, rows);
+        if (kUnixFileTypes) {
+            // A chosen link is walked; only links met below it are not.
+            QVERIFY(makeFolderTree(dir.path(), {"link -> s"}));
+            QCOMPARE(scanFolderTree(dir.path() + "/link", vcfFilePattern(), reporter).paths,
+                     pathsBelow(dir.path(), {"link/b.vcf"}));
+        }
         QVERIFY(scanFolderTree(dir.path() + "/nowhere", vcfFilePattern(), reporter).paths.isEmpty());
         QVERIFY(scanFolderTree(dir.path() + "/a.vcf", allFilesPattern(), reporter).paths.isEmpty());
         QVERIFY(scanFolderTree(QString(), allFilesPattern(), reporter).paths.isEmpty());
         QVERIFY(reporter.reports.isEmpty());
+    }
+
+    // A drive root, as C:\ from the browser: one backslash after the drive, and walked even when its
+    // attributes are exactly system and hidden. The same folder chosen by its path gives its own
+    // files only: its sub-folders are not walked.
+    void scan_driveRootGivesOneBackslashAndIsWalkedWhateverItsAttributes()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("drive letters are Windows'");
+#else
+        QTemporaryDir dir;
+        QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "sub/b.vcf"}));
+        const QString folder = QDir::toNativeSeparators(dir.path());
+        const auto native = [](const QString& text) { return reinterpret_cast<const wchar_t*>(text.utf16()); };
+        QString root;     // with its one backslash
+        QStringList rows; // what the scan of the root must give
+        QString drive;
+        if (test::runningUnderWine()) {
+            // Wine gives a folder a drive letter (subst) but cannot list it; its C: drive is the
+            // test prefix's own small tree, walked instead. The folder below it is refused.
+            root = QStringLiteral("C:\\");
+            QVERIFY(makeFolderTree(root, {"cardisto-drive-root.vcf"}));
+            rows = QStringList{root + "cardisto-drive-root.vcf"};
+        } else {
+            // A free drive letter for the folder, as subst gives one.
+            for (char16_t letter = u'P'; letter < u'Y' && drive.isEmpty(); ++letter) {
+                if (::GetDriveTypeW(native(QString(QChar(letter)) + QStringLiteral(":\\"))) == DRIVE_NO_ROOT_DIR)
+                    drive = QString(QChar(letter)) + u':';
+            }
+            QVERIFY(!drive.isEmpty());
+            QVERIFY(::DefineDosDeviceW(0, native(drive), native(folder)));
+            root = drive + u'\\';
+            rows = QStringList{root + "a.vcf", root + "sub\\b.vcf"};
+        }
+        const DWORD rootAttributes = ::GetFileAttributesW(native(root));
+        QVERIFY(::SetFileAttributesW(native(root), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN));
+        QVERIFY(::SetFileAttributesW(native(folder), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN));
+        RecordingErrorReporter reporter;
+        const QStringList fromRoot = scanFolderTree(root, vcfFilePattern(), reporter).paths;
+        const QStringList fromPath = scanFolderTree(folder, vcfFilePattern(), reporter).paths;
+        ::SetFileAttributesW(native(folder), FILE_ATTRIBUTE_NORMAL);
+        ::SetFileAttributesW(native(root), rootAttributes);
+        if (drive.isEmpty())
+            QFile::remove(root + "cardisto-drive-root.vcf");
+        else
+            ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, native(drive), nullptr);
+        for (const QString& row : rows)
+            QVERIFY2(fromRoot.contains(row), qPrintable(row));
+        QVERIFY(!fromRoot.contains(folder + "\\a.vcf"));
+        QCOMPARE(fromPath, QStringList{folder + "\\a.vcf"});
+        QVERIFY(reporter.reports.isEmpty());
+#endif
     }
 
     void scan_listsEachFolderOnceAndYieldsPerFolder()
@@ -258,18 +398,21 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), {"b/x/", "a/y/z/", "c/"}));
         RecordingErrorReporter reporter;
-        const QString root = dir.path() + u'/';
+        const auto below = [&dir](const QString& relative) {
+            return QDir::toNativeSeparators(dir.path() + u'/' + relative);
+        };
+        const QString root = below({});
         QStringList all{root};
         GetSubDirectories2016(all, true, reporter);
-        QCOMPARE(all, (QStringList{root, root + "a/", root + "b/", root + "c/", root + "a/y/", root + "b/x/",
-                                   root + "a/y/z/"}));
+        QCOMPARE(all, (QStringList{root, below("a/"), below("b/"), below("c/"), below("a/y/"), below("b/x/"),
+                                   below("a/y/z/")}));
         QStringList one{root};
         GetSubDirectories2016(one, false, reporter);
-        QCOMPARE(one, (QStringList{root, root + "a/", root + "b/", root + "c/"}));
+        QCOMPARE(one, (QStringList{root, below("a/"), below("b/"), below("c/")}));
         // A starting entry that is no folder stays as it is; the walk has nothing to list there.
-        QStringList missing{root + "nowhere/"};
+        QStringList missing{below("nowhere/")};
         GetSubDirectories2016(missing, true, reporter);
-        QCOMPARE(missing, QStringList{root + "nowhere/"});
+        QCOMPARE(missing, QStringList{below("nowhere/")});
         QVERIFY(reporter.reports.isEmpty());
     }
 
@@ -307,10 +450,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("exists");
         QTest::newRow("file") << "f.vcf" << true;
-        QTest::newRow("link to a file") << "link.vcf" << true;
         QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("broken link") << "broken" << false;
-        QTest::newRow("named pipe") << "pipe" << false;
+        if (kUnixFileTypes) {
+            QTest::newRow("link to a file") << "link.vcf" << true;
+            QTest::newRow("broken link") << "broken" << false;
+            QTest::newRow("named pipe") << "pipe" << false;
+        } else {
+            // Devices that every Windows folder seems to hold: opening them reads or waits forever.
+            QTest::newRow("reserved name NUL") << "NUL" << false;
+            QTest::newRow("reserved name CON") << "CON" << false;
+            QTest::newRow("reserved name in lower case") << "aux" << false;
+        }
     }
 
     void fileExistsOnDisk()
@@ -318,7 +468,9 @@ private Q_SLOTS:
         QFETCH(QString, relative);
         QFETCH(bool, exists);
         QTemporaryDir dir;
-        QVERIFY(makeFolderTree(dir.path(), {"f.vcf", "link.vcf -> f.vcf", "folder/", "broken -> gone", "pipe|"}));
+        QVERIFY(makeFolderTree(dir.path(), {"f.vcf", "folder/"}));
+        if (kUnixFileTypes)
+            QVERIFY(makeFolderTree(dir.path(), {"link.vcf -> f.vcf", "broken -> gone", "pipe|"}));
         QCOMPARE(FileExistsOnDisk(dir.path() + u'/' + relative), exists);
     }
 

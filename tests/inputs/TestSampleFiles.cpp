@@ -59,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(installation.settings.read(SettingKey::Snapshot), QString());
         QVERIFY(makeFolderTree(installation.samples(), {"b.vcf", "A.vcf", "notes.txt", "sub/c.vcf"}));
         recordSampleSnapshotOnFirstStart(installation.settings, installation.programFolder);
-        const QString prefix = installation.samples() + u'/';
+        const QString prefix = QDir::toNativeSeparators(installation.samples() + u'/');
         const QStringList recorded{prefix + "A.vcf", prefix + "b.vcf", prefix + "notes.txt"};
         QCOMPARE(recordedSampleFiles(installation.settings), recorded);
         QVERIFY(installation.settings.read(SettingKey::Snapshot) != recorded.join(u'|')); // stored scrambled
@@ -74,7 +74,7 @@ private Q_SLOTS:
         Installation installation;
         QVERIFY(makeFolderTree(installation.samples(), {"a.vcf", "b.vcf", "c.vcf"}));
         RecordSampleSnapshot(installation.settings, installation.programFolder);
-        const QString prefix = installation.samples() + u'/';
+        const QString prefix = QDir::toNativeSeparators(installation.samples() + u'/');
         PressButton press(installation);
         press.list.append(prefix + "b.vcf");      // listed already: not again
         press.list.append(prefix + "A.vcf");      // differs in letter case: not the same row
@@ -95,7 +95,7 @@ private Q_SLOTS:
         installation.programFolder = ProgramFolder(installation.dir.filePath("bin"), {installed});
         QVERIFY(makeFolderTree(installed + QStringLiteral("/Samples"), {"a.vcf", "b.vcf"}));
         recordSampleSnapshotOnFirstStart(installation.settings, installation.programFolder);
-        const QString prefix = installed + QStringLiteral("/Samples/");
+        const QString prefix = QDir::toNativeSeparators(installed + QStringLiteral("/Samples/"));
         QCOMPARE(recordedSampleFiles(installation.settings), (QStringList{prefix + "a.vcf", prefix + "b.vcf"}));
         PressButton press(installation);
         press.platform.answerYes();

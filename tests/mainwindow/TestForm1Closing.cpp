@@ -22,12 +22,14 @@ using namespace cardisto::test;
 namespace {
 
 const char* const kChildMode = "--close-during";
-const char* const kClosing = "closing\n";
-const char* const kLoopReturned = "event loop returned\n";
+// Said on lines of their own; the line end is left out of the search, as Windows writes CR LF.
+const char* const kClosing = "closing";
+const char* const kLoopReturned = "event loop returned";
 
 void say(const char* text)
 {
     std::fputs(text, stdout);
+    std::fputs("\n", stdout);
     std::fflush(stdout);
 }
 

@@ -51,8 +51,12 @@ private Q_SLOTS:
     {
         Window w;
         w.start();
-        const QString tree = w.tree();
-        QVERIFY(makeFolderTree(tree, {"b.vcf", "A.VCF", "note.txt", "~lock.vcf", "s/c.vcf", "s/up -> .."}));
+        // As the folder browser gives it, with the system's separators.
+        const QString tree = QDir::toNativeSeparators(w.tree());
+        const QString sub = QDir::toNativeSeparators(tree + "/s");
+        QVERIFY(makeFolderTree(tree, {"b.vcf", "A.VCF", "note.txt", "~lock.vcf", "s/c.vcf"}));
+        if (test::kUnixFileTypes)
+            QVERIFY(makeFolderTree(tree, {"s/up -> .."}));
         w.store().save(SettingKey::LastFolder, QStringLiteral("/earlier"));
         bool busyDuringWalk = false;
         w.platform.chooseFolder(tree);
@@ -72,17 +76,20 @@ private Q_SLOTS:
         QCOMPARE(w.store().read(SettingKey::LastFolder), tree);
 
         // A folder without vCard files adds nothing, says nothing, and still becomes the last folder.
-        w.platform.chooseFolder(tree + "/s");
+        w.platform.chooseFolder(sub);
         QVERIFY(QFile::remove(tree + "/s/c.vcf"));
         w.click("PushButton5");
         QCOMPARE(w.list().count(), 3);
-        QCOMPARE(w.store().read(SettingKey::LastFolder), tree + "/s");
+        QCOMPARE(w.store().read(SettingKey::LastFolder), sub);
         QVERIFY(w.platform.boxes.isEmpty());
     }
 
     // Names that are not valid text: one message per scan names them all.
     void scans_nameWhatTheyLeaveOutInOneMessage()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows names are UTF-16 text: every listed name can be written back");
+#endif
         Window w;
         w.start();
         const QString tree = w.tree();
@@ -116,7 +123,7 @@ private Q_SLOTS:
         QVERIFY(makeFolderTree(tree, {"f/a.vcf", "f/b.txt", "f/sub/c.doc", "loose.txt"}));
         w.drop({tree + "/loose.txt", tree + "/f", "/elsewhere/z.vcf"});
         QCOMPARE(w.list().texts(), pathsBelow(tree, {"loose.txt", "f/a.vcf", "f/b.txt", "f/sub/c.doc"}) +
-                                       QStringList{"/elsewhere/z.vcf"});
+                                       QStringList{QDir::toNativeSeparators("/elsewhere/z.vcf")});
         QVERIFY(!w.form().isBusy());
     }
 
@@ -155,7 +162,7 @@ private Q_SLOTS:
         w.platform.answerYes();
         w.click("PushButton23");
         QCOMPARE(w.list().texts(), rows);
-        QCOMPARE(w.platform.openedFolders(), QStringList{samples + u'/'});
+        QCOMPARE(w.platform.openedFolders(), QStringList{QDir::toNativeSeparators(samples + u'/')});
         w.click("PushButton23"); // pressed again: nothing new, the question all the same
         QCOMPARE(w.list().texts(), rows);
         QCOMPARE(w.platform.questions().size(), 3);

@@ -111,9 +111,10 @@ private Q_SLOTS:
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(!documents.isEmpty());
         QDir(documents).removeRecursively();
-        QCOMPARE(defaultWorkbookFolder(), QStandardPaths::writableLocation(QStandardPaths::TempLocation));
+        QCOMPARE(defaultWorkbookFolder(),
+                 QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::TempLocation)));
         QVERIFY(QDir().mkpath(documents));
-        QCOMPARE(defaultWorkbookFolder(), documents);
+        QCOMPARE(defaultWorkbookFolder(), QDir::toNativeSeparators(documents));
     }
 
     // A workbook that could not be written is reported once, not opened and not left behind.

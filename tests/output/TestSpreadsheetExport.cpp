@@ -191,6 +191,9 @@ private Q_SLOTS:
 
     void savedFile_getsTheReplacedFilesPermissionsOrThoseOfANewDocument()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows keeps no permission bits: Qt shows only the read-only attribute as such");
+#endif
         QTemporaryDir dir;
         const QString kept = dir.filePath("kept.xlsx");
         test::writeFile(kept, "old");

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include "support/Wine.h"
+
 namespace cardisto::test {
 
 inline const QString kWorkbookReaderPython = QStringLiteral("/usr/bin/python3");
@@ -36,6 +38,12 @@ inline QList<SheetContents> readWorkbook(const QString& path, QString& skipReaso
 {
     skipReason.clear();
     QList<SheetContents> sheets;
+    if (runningUnderWine()) {
+        // Wine starts the Linux python3 but gives no handle to wait for it; the Linux build of
+        // these tests reads the same writer's workbooks back.
+        skipReason = QStringLiteral("no workbook reader under Wine: a Linux program started there cannot be waited for");
+        return sheets;
+    }
     if (!QFileInfo::exists(kWorkbookReaderPython)) {
         skipReason = QStringLiteral("no workbook reader: %1 is not installed").arg(kWorkbookReaderPython);
         return sheets;

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace cardisto;
 
 Q_DECLARE_METATYPE(cardisto::SettingKey)
@@ -162,6 +166,54 @@ private Q_SLOTS:
         QVERIFY(store.save(SettingKey::LastFolder, QStringLiteral("/data")));
         QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Corvane", "Cardisto");
         QCOMPARE(raw.value(QStringLiteral("Cardisto/LastFolder")).toString(), QStringLiteral("/data"));
+    }
+
+    // On Windows the store is the registry: one string value per key under
+    // HKEY_CURRENT_USER\Software\Corvane\Cardisto, in the key "Cardisto" (the section).
+    void userStore_onWindowsIsOneRegistryStringPerKey_data()
+    {
+        QTest::addColumn<SettingKey>("key");
+        QTest::addColumn<QString>("valueName");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("folder") << SettingKey::LastFolder << "LastFolder" << R"(C:\Contacts\)";
+        QTest::newRow("check state, name with blanks") << SettingKey::PhoneNumbersOnly << "Phone Numbers Only" << "1";
+        QTest::newRow("option") << SettingKey::Option1 << "Option1" << "True";
+        QTest::newRow("empty text") << SettingKey::Text2 << "Text2" << "";
+        QTest::newRow("text beyond Windows-1252") << SettingKey::Text1 << "Text1" << QStringLiteral("Zoë — 東京 — 😀");
+        QTest::newRow("item list") << SettingKey::Combo1 << "Combo1" << "a!!!QUILL!!!b c";
+    }
+    void userStore_onWindowsIsOneRegistryStringPerKey()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the registry is Windows'");
+#else
+        QFETCH(SettingKey, key);
+        QFETCH(QString, valueName);
+        QFETCH(QString, text);
+        SettingsStore store;
+        QCOMPARE(store.location(), QStringLiteral("\\HKEY_CURRENT_USER\\Software\\Corvane\\Cardisto"));
+        const bool existed = store.contains(key);
+        const QString before = store.read(key);
+        QVERIFY(store.save(key, text));
+
+        // Read back by the system's own registry call, which takes only a string value (REG_SZ).
+        wchar_t buffer[256] = {};
+        DWORD size = sizeof buffer;
+        const LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Cardisto\\Cardisto",
+                                              reinterpret_cast<const wchar_t*>(valueName.utf16()), RRF_RT_REG_SZ,
+                                              nullptr, buffer, &size);
+        QCOMPARE(status, LSTATUS(ERROR_SUCCESS));
+        QCOMPARE(QString::fromWCharArray(buffer), text);
+        // And through Qt's registry path, as a fresh store would read it.
+        QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\Software\\Corvane\\Cardisto"), QSettings::NativeFormat);
+        QCOMPARE(registry.value(QStringLiteral("Cardisto/") + valueName).toString(), text);
+
+        // The other tests share this registry: leave it as found.
+        if (existed)
+            store.save(key, before);
+        else
+            registry.remove(QStringLiteral("Cardisto/") + valueName);
+#endif
     }
 
     void toBoolean_data()

@@ -4,6 +4,10 @@
 
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace cardisto;
 
 class TestTextDecoding : public QObject {
@@ -55,6 +59,30 @@ private Q_SLOTS:
     {
         const QString text = decodeWindows1252(QByteArray("\x80\x81\x9F\xE9\x41"));
         QCOMPARE(text, QString::fromUtf16(u"\u20AC\u0081\u0178\u00E9A"));
+    }
+
+    // Files are read in the system's ANSI code page; Cardisto's users have Windows-1252 (Wine too).
+    // On such a Windows every byte must come out as the system's own conversion gives it.
+    void windows1252_isTheSystemsAnsiCodePage()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the ANSI code page is Windows'");
+#else
+        if (::GetACP() != 1252)
+            QSKIP("this Windows has another ANSI code page; Cardisto reads Windows-1252 all the same");
+        QByteArray bytes;
+        for (int byte = 1; byte < 256; ++byte)
+            bytes.append(char(byte));
+        wchar_t system[256] = {};
+        QCOMPARE(::MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()), system, 256), 255);
+        const QString expected = QString::fromWCharArray(system, 255);
+        const QString decoded = decodeWindows1252(bytes);
+        for (int i = 0; i < 255; ++i)
+            QVERIFY2(decoded[i] == expected[i], qPrintable(QStringLiteral("byte 0x%1").arg(i + 1, 2, 16, QChar(u'0'))));
+        // A text file that is not UTF-8 is read the same way.
+        QCOMPARE(decodeTextFile(QByteArray("caf\xE9 \x80")),
+                 QStringLiteral("caf") + expected[0xE9 - 1] + u' ' + expected[0x80 - 1]);
+#endif
     }
 
     void utf16_keepsBomAndDropsOddByte()

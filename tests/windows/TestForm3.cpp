@@ -129,7 +129,9 @@ private Q_SLOTS:
                 lineShapes << window.form.cursor().shape() << window.combo->cursor().shape();
         };
         window.run();
-        QCOMPARE(lineShapes, QList<Qt::CursorShape>(4, Qt::WaitCursor)); // two lines
+        // Two lines, and a turn more each time the conversion is not ready at once (a slow machine).
+        QVERIFY(lineShapes.size() >= 4);
+        QCOMPARE(lineShapes, QList<Qt::CursorShape>(lineShapes.size(), Qt::WaitCursor));
         QCOMPARE(window.add->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(context.progress.constLast(), (QPair<int, QString>{0, "Progress Bar"}));
     }

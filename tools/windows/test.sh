@@ -43,6 +43,10 @@ new_prefix() {
             mkdir "$link"
         fi
     done
+    # Wine calls a name that begins with a dot hidden, which Windows does not; the folder scan's
+    # rules for hidden files would otherwise meet attributes no Windows gives.
+    "$run" reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f > /dev/null 2>&1
+    "$wineserver" -w
 }
 
 # Wine's background services (services.exe, explorer.exe, ...) inherit the standard output of the
