@@ -61,12 +61,8 @@ CliRun runCli(const QStringList& arguments)
     return run;
 }
 
-// cardisto-cli's messages are text, with the system's line end; its results are bytes.
-#ifdef Q_OS_WIN
-const QString kMessageLineEnd = QStringLiteral("\r\n");
-#else
+// cardisto-cli ends its message lines with LF on every system, as it does its results.
 const QString kMessageLineEnd = QStringLiteral("\n");
-#endif
 
 // The error box's report as cardisto-cli writes it to standard error: one line, the procedure and
 // statement as context.
