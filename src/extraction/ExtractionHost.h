@@ -39,6 +39,8 @@ public:
 
     // Selected or all fields, read once per file.
     virtual ConversionChoice conversionChoice() const = 0;
+    // How many bytes of a file are converted at a time when a run takes its lines (tests make it small).
+    virtual qsizetype conversionPieceBytes() const;
     // "Remove duplicate results" and "Show source filename next to extracted text", read at every offer.
     virtual ExtractionOptions extractionOptions() const = 0;
     // The current content of a text box; the containing filters read it for every line.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "extraction/ExtractionHost.h"
+#include "extraction/FileConversionWorker.h"
 #include "extraction/ResultsModel.h"
 #include "support/RecordingErrorReporter.h"
 #include "support/ResultRows.h"
@@ -23,6 +24,7 @@ public:
     RecordingErrorReporter reporter;
     bool running = false;
     bool stop = false;
+    qsizetype pieceBytes = kConversionPieceBytes;
 
     QList<QPair<int, QString>> progress;
     QStringList messages;
@@ -38,6 +40,7 @@ public:
     qsizetype inputCount() const override { return inputs.size(); }
     QString inputEntry(qsizetype index) const override { return inputs.at(index); }
     ConversionChoice conversionChoice() const override { return choice; }
+    qsizetype conversionPieceBytes() const override { return pieceBytes; }
     ExtractionOptions extractionOptions() const override { return options; }
     QString extractionText(ExtractionText box) const override { return texts.value(box); }
     QStringList textSetItems() const override { return items; }

@@ -321,15 +321,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("allFields");
         QTest::addColumn<bool>("removeDuplicates");
-        QTest::newRow("some fields") << false << false;
-        QTest::newRow("all fields") << true << false;
-        QTest::newRow("all fields, duplicates removed") << true << true;
+        QTest::addColumn<bool>("decodeLines");
+        QTest::addColumn<qsizetype>("pieceBytes");
+        const qsizetype whole = kConversionPieceBytes;
+        QTest::newRow("some fields") << false << false << false << whole;
+        QTest::newRow("all fields") << true << false << false << whole;
+        QTest::newRow("all fields, duplicates removed") << true << true << false << whole;
+        // Files cut at every line where a piece may end, and in pieces of about 1 KB.
+        QTest::newRow("some fields, pieces") << false << false << false << qsizetype(1);
+        QTest::newRow("all fields, decoded, pieces") << true << false << true << qsizetype(1);
+        QTest::newRow("all fields, duplicates removed, 1 KB pieces") << true << true << false << qsizetype(1024);
+        QTest::newRow("some fields, decoded, 1 KB pieces") << false << false << true << qsizetype(1024);
     }
 
     void corpus_givesTheRowsOfTheOneThreadRun()
     {
         QFETCH(bool, allFields);
         QFETCH(bool, removeDuplicates);
+        QFETCH(bool, decodeLines);
+        QFETCH(qsizetype, pieceBytes);
         QStringList paths;
         QDirIterator files(QStringLiteral(CARDISTO_CORPUS_DIR), {QStringLiteral("*.vcf")}, QDir::Files,
                            QDirIterator::Subdirectories);
@@ -341,7 +351,9 @@ private Q_SLOTS:
         FakeExtractionHost host;
         host.inputs = paths;
         host.choice = allFields ? ConversionChoice::allFields() : ConversionChoice::someFields({true, true, true, true});
+        host.choice.decodeLines = decodeLines;
         host.options = {removeDuplicates, true};
+        host.pieceBytes = pieceBytes;
         test::RecordingErrorReporter oneThreadReporter;
         const QStringList expected = oneThreadRows(paths, host.choice, host.options, oneThreadReporter);
         ExtractAllLines(host);
@@ -437,6 +449,15 @@ private Q_SLOTS:
         QFETCH(QString, list);
         QFETCH(QStringList, rows);
         QFETCH(QStringList, errors);
+        // Line numbers run on across the pieces of a file: a piece per line gives the same rows.
+        for (const qsizetype pieceBytes : {kConversionPieceBytes, qsizetype(1)}) {
+            FakeExtractionHost pieces;
+            pieces.inputs = {m_letters, m_letters};
+            pieces.pieceBytes = pieceBytes;
+            pieces.texts[ExtractionText::LineNumbers] = list;
+            ExtractLinesByNumber(pieces);
+            QCOMPARE(pieces.rows(), rows + rows);
+        }
         FakeExtractionHost host;
         host.inputs = {m_letters};
         host.texts[ExtractionText::LineNumbers] = list;
