@@ -62,6 +62,9 @@ public:
     // Lets pending user-interface events run. Called for every line: the host decides by elapsed
     // time whether to actually process events.
     virtual void yieldToUserInterface() = 0;
+    // The yield before each line of a line command. A window may look at its clock only every few
+    // lines: a yield that is due comes a few lines late, which the user cannot tell.
+    virtual void yieldBeforeLine() { yieldToUserInterface(); }
     // The same while the run waits for the worker to finish converting the file of the turn.
     virtual void yieldWhileWaiting() { yieldToUserInterface(); }
     // True once the run should end after the line it is at: the user pressed Esc, or the main

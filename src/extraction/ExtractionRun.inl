@@ -52,7 +52,7 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
         for (qsizetype j = 0; j < lines.size(); ++j) {
             bool stop = false;
             guard(handleLine, [&] {
-                host.yieldToUserInterface();
+                host.yieldBeforeLine();
                 stop = host.stopRequested();
                 if (stop)
                     return;
