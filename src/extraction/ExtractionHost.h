@@ -65,6 +65,10 @@ public:
     // The yield before each line of a line command. A window may look at its clock only every few
     // lines: a yield that is due comes a few lines late, which the user cannot tell.
     virtual void yieldBeforeLine() { yieldToUserInterface(); }
+    // Where the run must not yield (between the stretches of one file), lets the window repaint and
+    // answer the desktop without running user input: clicks and keys wait for the next yield.
+    // The host decides by elapsed time whether to do it at all.
+    virtual void refreshWithoutUserInput() {}
     // The same while the run waits for the worker to finish converting the file of the turn.
     virtual void yieldWhileWaiting() { yieldToUserInterface(); }
     // True once the run should end after the line it is at: the user pressed Esc, or the main

@@ -31,6 +31,7 @@ public:
     QList<bool> busyPointer;
     int hides = 0;
     int yields = 0;
+    int refreshes = 0;
     int assemblySteps = 0;
     QPair<qsizetype, qsizetype> lastAssembly{-1, -1};
     std::function<void()> onYield;
@@ -57,6 +58,7 @@ public:
         if (onYield)
             onYield();
     }
+    void refreshWithoutUserInput() override { ++refreshes; }
     // Waiting for the worker is left out of the count: how often it happens depends on the machine.
     void yieldWhileWaiting() override {}
     bool stopRequested() const override { return stop; }

@@ -487,6 +487,7 @@ private Q_SLOTS:
         QCOMPARE(host.progressValues(), (QList<int>{50, 0, 100, 0}));
         QCOMPARE(host.busyPointer, (QList<bool>{true, false, true, false}));
         QCOMPARE(host.yields, 2); // once per file, none between stretches
+        QCOMPARE(host.refreshes, 2 * 3); // after every stretch, and after the end of the stretches
     }
 
     void between_stretchSpansLines_andMarkersAreReadPerFile()

@@ -41,6 +41,8 @@ public:
     virtual void yieldToUserInterface() = 0;
     // Whether yieldToUserInterface() would let events run now (it reads a clock).
     virtual bool yieldIsDue() const { return true; }
+    // The same turn without user input (see ExtractionHost::refreshWithoutUserInput).
+    virtual void refreshWithoutUserInput() {}
 
     // Set once the main window is asked to close: from then on the tool windows really close.
     virtual bool isClosing() const = 0;

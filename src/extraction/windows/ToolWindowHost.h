@@ -48,6 +48,13 @@ public:
         if (m_linePacing.yieldNow([this] { return m_context.yieldIsDue(); }))
             yieldToUserInterface();
     }
+    void refreshWithoutUserInput() override
+    {
+        if (m_refreshPacing.yieldNow([this] { return m_context.yieldIsDue(); })) {
+            m_context.refreshWithoutUserInput();
+            m_options.forget(); // a timer may have run
+        }
+    }
     void setBusyPointer(bool busy) override;
     void showMessage(const QString& text) override;
     ErrorReporter& errorReporter() override { return m_options.reporter(m_context.errorReporter()); }
@@ -61,6 +68,7 @@ private:
     quint64 m_mainPressesAtStart = 0;
     OptionsBetweenTurns m_options;
     LineYieldPacing m_linePacing;
+    LineYieldPacing m_refreshPacing;
 };
 
 } // namespace cardisto

@@ -265,6 +265,14 @@ void Form1::yieldToUserInterface()
     m_yield.yieldNow();
 }
 
+void Form1::refreshWithoutUserInput()
+{
+    if (!m_yield.isDue())
+        return;
+    m_results.commitPendingRows();
+    m_yield.yieldNow(QEventLoop::ExcludeUserInputEvents);
+}
+
 void Form1::setBusy(bool busy)
 {
     setBusyPointer(this, busy);

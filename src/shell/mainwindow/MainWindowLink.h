@@ -47,6 +47,8 @@ public:
     virtual void yieldToUserInterface() = 0;
     // Whether yieldToUserInterface() would let events run now (it reads a clock).
     virtual bool yieldIsDue() const { return true; }
+    // The same turn, once due, without user input: the windows repaint, clicks and keys wait.
+    virtual void refreshWithoutUserInput() {}
 
     // The busy state: the main window's pointer is the hourglass. Some list handlers do nothing
     // while it shows.
