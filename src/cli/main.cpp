@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliApplication.h"
+#include "shell/LargeBlocks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[])
 {
+    cardisto::giveLargeBlocksBackWhenFreed();
 #ifdef Q_OS_UNIX
     // A reader that goes away (| head) shows as a failed write, which ends the output quietly.
     std::signal(SIGPIPE, SIG_IGN);

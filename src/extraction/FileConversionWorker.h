@@ -26,7 +26,7 @@ struct ConvertedFile {
 
 // How many bytes of a file the worker converts at a time when the run takes lines: the lines of one
 // piece are offered while the next converts, and a huge file is never held converted whole.
-inline constexpr qsizetype kConversionPieceBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kConversionPieceBytes = 1024 * 1024;
 
 // Where an All Fields conversion has got to in assembling its values (position from 0 to last);
 // no position while it has not started assembling.
