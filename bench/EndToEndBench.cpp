@@ -14,7 +14,6 @@
 
 #include "BenchSupport.h"
 #include "extraction/windows/Form2.h"
-#include "shell/LargeBlocks.h"
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
 #include "support/FakePlatform.h"
@@ -83,7 +82,6 @@ double timedSeconds(Step&& step)
 
 int main(int argc, char* argv[])
 {
-    giveLargeBlocksBackWhenFreed(); // as the program does
     QApplication application(argc, argv);
     const bool between = argc == 6 && QByteArray(argv[3]) == "--between";
     if (argc != 3 && !between) {

@@ -5,7 +5,6 @@
 
 #include "DesktopArguments.h"
 #include "shell/AppInfo.h"
-#include "shell/LargeBlocks.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SettingsStore.h"
 #include "shell/mainwindow/Form1.h"
@@ -45,7 +44,6 @@ QStringList argumentsAfterName(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    cardisto::giveLargeBlocksBackWhenFreed();
     using cardisto::DesktopArguments;
     // Help and version come before Qt looks for a display.
     switch (cardisto::parseDesktopArguments(argumentsAfterName(argc, argv)).action) {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliApplication.h"
-#include "shell/LargeBlocks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,7 +12,6 @@
 
 int main(int argc, char* argv[])
 {
-    cardisto::giveLargeBlocksBackWhenFreed();
 #ifdef Q_OS_UNIX
     // A reader that goes away (| head) shows as a failed write, which ends the output quietly.
     std::signal(SIGPIPE, SIG_IGN);

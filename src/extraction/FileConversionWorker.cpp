@@ -95,10 +95,12 @@ using detail::WorkerQueue;
 
 namespace {
 
-// Pieces that may wait, converted, for the run to take them.
+// Pieces that may wait, converted, for the run to take them: two of the file being offered, and
+// up to 16 of a file ahead, so that a file of ordinary size is converted whole ahead of its turn
+// (its contents freed) while a huge one waits for its turn holding little.
 qsizetype piecesAllowedAhead(const FileConversionJob& job)
 {
-    return job.isTurn ? 2 : 1;
+    return job.isTurn ? 2 : 16;
 }
 
 void convert(WorkerQueue& queue, FileConversionJob& job)
