@@ -311,6 +311,18 @@ private Q_SLOTS:
                                                      ExtractBetweenMarkers};
         commands[command](host);
         QCOMPARE(host.rows(), rows);
+        // The same with every line a piece of its own: a stop between pieces ends the run there.
+        FakeExtractionHost pieces;
+        pieces.inputs = host.inputs;
+        pieces.texts = host.texts;
+        pieces.items = host.items;
+        pieces.pieceBytes = 1;
+        pieces.onYield = [&] {
+            if (pieces.yields == stopAtYield)
+                pieces.stop = true;
+        };
+        commands[command](pieces);
+        QCOMPARE(pieces.rows(), rows);
         QCOMPARE(host.progress.last(), (QPair<int, QString>{0, "Progress Bar"}));
         QCOMPARE(host.busyPointer.last(), false);
         QVERIFY(!host.running);
@@ -360,6 +372,29 @@ private Q_SLOTS:
         QCOMPARE(host.rows(), expected);
         QCOMPARE(host.reporter.reports.size(), oneThreadReporter.reports.size());
         QVERIFY(!expected.isEmpty());
+    }
+
+    // A file in many pieces: its first lines are offered while the worker is still converting it
+    // (two pieces ahead at most), so the assembly, which ends the conversion, comes later.
+    void largeFile_firstLinesComeBeforeItsConversionEnds()
+    {
+        QStringList names;
+        for (int i = 0; i < 2000; ++i)
+            names.append(QStringLiteral("FN:Name %1").arg(i));
+        FakeExtractionHost host;
+        host.inputs = {writeFile(m_dir.filePath("many.vcf"), names.join("\r\n").toUtf8())};
+        host.choice = ConversionChoice::allFields();
+        host.pieceBytes = 64;
+        int stepsAtFirstLine = -1;
+        host.onYield = [&] {
+            if (stepsAtFirstLine < 0 && host.yields == 2) // before the first line
+                stepsAtFirstLine = host.assemblySteps;
+        };
+        ExtractAllLines(host);
+        QCOMPARE(stepsAtFirstLine, 0);
+        QCOMPARE(host.lastAssembly, (QPair<qsizetype, qsizetype>{1999, 1999}));
+        QCOMPARE(host.rows().size(), 2000);
+        QCOMPARE(host.rows().last(), QStringLiteral("Name 1999"));
     }
 
     void allFields_passesAssemblyProgressToTheHost()
