@@ -36,7 +36,7 @@ inline bool inputRowExists(const ExtractionHost& host, qsizetype index)
 void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style);
 
 // How many files the worker reads and converts ahead of the file whose lines are offered.
-inline constexpr qsizetype kFilesConvertedAhead = 2;
+inline constexpr qsizetype kFilesConvertedAhead = 1;
 
 // The converted text of input file `index` at its turn, with the field choice read now: the
 // worker's conversion made ahead, or made now while the user interface gets its turns. The

@@ -66,11 +66,9 @@ struct FileConversionJob {
     // Written by the worker while it assembles; read by the run's thread while it waits.
     std::atomic<qsizetype> assemblyPosition{-1};
     std::atomic<qsizetype> assemblyLast{-1};
-    // Under the queue's lock: the pieces converted and not yet taken, whether the last has come,
-    // and whether the run is offering this file (only then may more than one piece wait).
+    // Under the queue's lock: the pieces converted and not yet taken, and whether the last has come.
     std::deque<ConvertedFile> pieces;
     bool done = false;
-    bool isTurn = false;
     RecordedFailures failures;
     // Written by the worker before `done` is set under the queue's lock, read after.
     std::exception_ptr uncaught;
@@ -95,13 +93,9 @@ using detail::WorkerQueue;
 
 namespace {
 
-// Pieces that may wait, converted, for the run to take them: two of the file being offered, and
-// up to 16 of a file ahead, so that a file of ordinary size is converted whole ahead of its turn
-// (its contents freed) while a huge one waits for its turn holding little.
-qsizetype piecesAllowedAhead(const FileConversionJob& job)
-{
-    return job.isTurn ? 2 : 16;
-}
+// Pieces that may wait, converted, for the run to take them: a file of ordinary size is converted
+// whole ahead (its contents freed at once), a huge one never more than this far ahead.
+constexpr qsizetype kPiecesAhead = 16;
 
 void convert(WorkerQueue& queue, FileConversionJob& job)
 {
@@ -124,7 +118,7 @@ void convert(WorkerQueue& queue, FileConversionJob& job)
                 return true;
             // The next piece waits until the run has taken enough of these, or has gone.
             queue.wake.wait(lock, [&] {
-                return queue.abandoned || job.dropped || qsizetype(job.pieces.size()) < piecesAllowedAhead(job);
+                return queue.abandoned || job.dropped || qsizetype(job.pieces.size()) < kPiecesAhead;
             });
             return !queue.abandoned && !job.dropped;
         };
@@ -234,7 +228,6 @@ void FileConversionWorker::startTurn(qsizetype index, const QString& path, const
         m_turn = std::make_shared<FileConversionJob>(path, choice);
         m_queue->jobs.push_front(m_turn);
     }
-    m_turn->isTurn = true;
     m_queue->wake.notify_all();
 }
 

@@ -54,8 +54,8 @@ struct FileConversionJob;
 // file at its turn.
 //
 // A file whose lines the run takes comes in pieces (see convertVcfBytesInPieces): the worker
-// converts at most two pieces ahead of the one being offered, and at most 16 of a file whose turn
-// has not come, so memory stays bounded however large the file.
+// converts at most 16 pieces ahead of the one being offered, so memory stays bounded however
+// large the file.
 //
 // Used from one thread (the run's). Destroying the worker abandons it: queued files are dropped, and
 // a conversion under way finishes on its thread unseen, so that a stopped run never waits for it.

@@ -375,7 +375,7 @@ private Q_SLOTS:
     }
 
     // A file in many pieces: its first lines are offered while the worker is still converting it
-    // (two pieces ahead at most), so the assembly, which ends the conversion, comes later.
+    // (sixteen pieces ahead at most), so the assembly, which ends the conversion, comes later.
     void largeFile_firstLinesComeBeforeItsConversionEnds()
     {
         QStringList names;
