@@ -5,8 +5,11 @@
 #include "VcfTextForm.h"
 #include "shell/TextDecoding.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cardisto {
 
@@ -24,9 +27,10 @@ public:
 
     explicit Conversion(const ConversionChoice& choice) : m_choice(choice) {}
 
-    void run(View text)
+    // Converts the lines of a stretch of the file that begins a logical line and ends just after
+    // one (or at the end of the file), adding its values to the output, each followed by CR LF.
+    void convertLines(View text)
     {
-        m_output.reserve(text.size() / 4);
         if (m_choice.decodeLines) {
             LogicalLines<Ch> logical;
             logical.run(text, [this](View line, size_t colon, bool hadEncodingParameters) {
@@ -44,11 +48,11 @@ public:
                 start = end + 1;
             }
         }
-        if (!m_output.empty())
-            m_output.resize(m_output.size() - 2); // the final CR LF
     }
 
-    const Text& output() const { return m_output; }
+    // The values added since the last call, each followed by CR LF; the output starts empty again.
+    Text takeOutput() { return std::exchange(m_output, Text()); }
+    void reserve(size_t units) { m_output.reserve(units); }
     qsizetype valueCount() const { return m_valueCount; }
 
 private:
@@ -317,9 +321,77 @@ void reportAssembly(qsizetype valueCount, const AssemblyProgress& progress)
         progress(position, valueCount - 1);
 }
 
+// Whether a piece may end with the line that ends at the line feed `newline`: the next line
+// starts a logical line of its own however the lines are decoded. It is not a folded continuation
+// (blank or tab first), and the line before it (without one CR) cannot end a joined line in a
+// quoted-printable soft break: it is not empty, not a lone blank or tab (a continuation that adds
+// nothing), and does not end in "=".
+template <typename Ch>
+bool piecesMayMeetAfter(std::basic_string_view<Ch> text, size_t lineStart, size_t newline)
+{
+    const Ch next = text[newline + 1];
+    if (next == Ch(' ') || next == Ch('\t'))
+        return false;
+    size_t end = newline;
+    if (end > lineStart && text[end - 1] == Ch('\r'))
+        --end;
+    if (end == lineStart || text[end - 1] == Ch('='))
+        return false;
+    return !(end - lineStart == 1 && (text[lineStart] == Ch(' ') || text[lineStart] == Ch('\t')));
+}
+
+// Where the piece that begins at `from` ends: just after the first line feed at least `units` code
+// units on where the next piece may begin (see piecesMayMeetAfter), or at the end of the text.
+template <typename Ch>
+size_t pieceEnd(std::basic_string_view<Ch> text, size_t from, size_t units)
+{
+    if (units >= text.size() - from)
+        return text.size();
+    size_t lineStart = from;
+    size_t newline = text.find(Ch('\n'), from);
+    while (newline != std::basic_string_view<Ch>::npos && newline + 1 < text.size()) {
+        if (newline + 1 - from >= units && piecesMayMeetAfter(text, lineStart, newline))
+            return newline + 1;
+        lineStart = newline + 1;
+        newline = text.find(Ch('\n'), lineStart);
+    }
+    return text.size();
+}
+
+// Converts a text piece by piece: decode(units) turns the output of one piece into text.
+template <typename Ch, typename Decode>
+void convertPieces(std::basic_string_view<Ch> text, const ConversionChoice& choice, qsizetype pieceUnits,
+                   const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, Decode&& decode)
+{
+    Conversion<Ch> conversion(choice);
+    const size_t units = size_t(std::max<qsizetype>(pieceUnits, 1));
+    conversion.reserve(std::min(units, text.size()) / 4);
+    size_t from = 0;
+    for (;;) {
+        const size_t end = pieceEnd(text, from, units);
+        conversion.convertLines(text.substr(from, end - from));
+        const auto output = conversion.takeOutput();
+        const bool last = end == text.size();
+        QString piece;
+        if (last) {
+            // The final CR LF goes before decoding, as the whole text loses it.
+            const size_t kept = output.empty() ? 0 : output.size() - 2;
+            piece = decode(std::basic_string_view<Ch>(output.data(), kept));
+            reportAssembly(conversion.valueCount(), progress);
+        } else {
+            piece = decode(std::basic_string_view<Ch>(output));
+            piece.chop(piece.isEmpty() ? 0 : 2);
+        }
+        if (!takePiece(std::move(piece), last) || last)
+            return;
+        from = end;
+    }
+}
+
 } // namespace
 
-QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice, const AssemblyProgress& progress)
+void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
+                             const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)
 {
     const TextEncoding encoding = detectVcfEncoding(fileBytes);
     // Decoded values are written back into the text being converted: a Windows-1252 file is then
@@ -328,18 +400,32 @@ QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice
                             (choice.decodeLines && encoding == TextEncoding::Windows1252);
     if (sixteenBit) {
         const QString text = decodeText(fileBytes, encoding);
-        Conversion<char16_t> conversion(choice);
-        conversion.run(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
-        reportAssembly(conversion.valueCount(), progress);
-        const std::u16string& out = conversion.output();
-        return QString(reinterpret_cast<const QChar*>(out.data()), qsizetype(out.size()));
+        const qsizetype pieceUnits = encoding == TextEncoding::Windows1252 ? pieceBytes : pieceBytes / 2;
+        convertPieces(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())),
+                      choice, pieceUnits, takePiece, progress, [](std::u16string_view out) {
+                          return QString(reinterpret_cast<const QChar*>(out.data()), qsizetype(out.size()));
+                      });
+        return;
     }
-    Conversion<char> conversion(choice);
-    conversion.run(std::string_view(fileBytes.data(), size_t(fileBytes.size())));
-    reportAssembly(conversion.valueCount(), progress);
-    const std::string& out = conversion.output();
-    const QByteArrayView converted(out.data(), qsizetype(out.size()));
-    return encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom(converted) : decodeWindows1252(converted);
+    convertPieces(std::string_view(fileBytes.data(), size_t(fileBytes.size())), choice, pieceBytes, takePiece,
+                  progress, [encoding](std::string_view out) {
+                      const QByteArrayView converted(out.data(), qsizetype(out.size()));
+                      return encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom(converted)
+                                                            : decodeWindows1252(converted);
+                  });
+}
+
+QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice, const AssemblyProgress& progress)
+{
+    QString converted;
+    convertVcfBytesInPieces(
+        fileBytes, choice, std::numeric_limits<qsizetype>::max(),
+        [&converted](QString piece, bool) {
+            converted = std::move(piece);
+            return true;
+        },
+        progress);
+    return converted;
 }
 
 } // namespace cardisto

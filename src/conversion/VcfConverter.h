@@ -6,11 +6,26 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 namespace cardisto {
 
 // Turns the bytes of one vCard file into converted text: the kept values, one per line, joined by
 // CR LF, in file order, with no labels. Works on bytes in memory; never fails.
 QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice,
                         const AssemblyProgress& progress = {});
+
+// Hears one piece of a converted text (see convertVcfBytesInPieces); false ends the conversion.
+using ConvertedPieceSink = std::function<bool(QString piece, bool last)>;
+
+// The same in pieces, so that the lines of a large file can be used while the rest converts: the
+// file is cut after about pieceBytes bytes, at the start of a line that starts a logical line of
+// its own (a cut never falls inside a folded line or after a soft line break), and each piece
+// converted on its own. takePiece hears each piece's converted text, the last one flagged; it may
+// return false to end the conversion there. The pieces that are not empty, joined by CR LF, are
+// exactly the text convertVcfBytes returns, so their lines are its lines. The assembly progress
+// comes once, before the last piece, over the values of the whole file.
+void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
+                             const ConvertedPieceSink& takePiece, const AssemblyProgress& progress = {});
 
 } // namespace cardisto

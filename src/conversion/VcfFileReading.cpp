@@ -8,19 +8,31 @@
 
 #include <QFileInfo>
 
+#include <limits>
+
 namespace cardisto {
 
 namespace {
 
 // The two conversion procedures of module Extract1: the file read at statement 100, converted at 102.
-QString readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice,
-                       const AssemblyProgress& progress, ErrorReporter& reporter)
+void readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice, qsizetype pieceBytes,
+                    const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, ErrorReporter& reporter)
 {
     Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), procedure));
     QByteArray bytes;
-    QString converted;
     guard(100, [&] { bytes = ReadFileToString(path); });
-    guard(102, [&] { converted = convertVcfBytes(bytes, choice, progress); });
+    guard(102, [&] { convertVcfBytesInPieces(bytes, choice, pieceBytes, takePiece, progress); });
+}
+
+QString readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice,
+                       const AssemblyProgress& progress, ErrorReporter& reporter)
+{
+    QString converted;
+    const auto keep = [&converted](QString piece, bool) {
+        converted = std::move(piece);
+        return true;
+    };
+    readAndConvert(path, procedure, choice, std::numeric_limits<qsizetype>::max(), keep, progress, reporter);
     return converted;
 }
 
@@ -50,17 +62,28 @@ QString ReadVCFAllFields(const QString& path, const AssemblyProgress& progress, 
     return readAndConvert(path, QStringLiteral("ReadVCFAllFields"), ConversionChoice::allFields(), progress, reporter);
 }
 
+void ReadVCFFileInPieces(const QString& path, const ConversionChoice& choice, qsizetype pieceBytes,
+                         const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, ErrorReporter& reporter)
+{
+    Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), QStringLiteral("ReadVCFFileToString")));
+    // The whole choice goes on, so that the decoding flag reaches the conversion.
+    guard(100, [&] {
+        if (choice.mode == FieldMode::AllFields)
+            readAndConvert(path, QStringLiteral("ReadVCFAllFields"), choice, pieceBytes, takePiece, progress, reporter);
+        else
+            readAndConvert(path, QStringLiteral("ReadVCFSomeFields"), choice, pieceBytes, takePiece, {}, reporter);
+    });
+}
+
 QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice, const AssemblyProgress& progress,
                             ErrorReporter& reporter)
 {
-    Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), QStringLiteral("ReadVCFFileToString")));
     QString converted;
-    // The whole choice goes on, so that the decoding flag reaches the conversion.
-    guard(100, [&] {
-        converted = choice.mode == FieldMode::AllFields
-                        ? readAndConvert(path, QStringLiteral("ReadVCFAllFields"), choice, progress, reporter)
-                        : readAndConvert(path, QStringLiteral("ReadVCFSomeFields"), choice, {}, reporter);
-    });
+    const auto keep = [&converted](QString piece, bool) {
+        converted = std::move(piece);
+        return true;
+    };
+    ReadVCFFileInPieces(path, choice, std::numeric_limits<qsizetype>::max(), keep, progress, reporter);
     return converted;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ConversionChoice.h"
+#include "VcfConverter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,5 +27,11 @@ QString ReadVCFAllFields(const QString& path, const AssemblyProgress& progress, 
 // encoded lines. Safe to call from any thread: nothing is shared between calls.
 QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice, const AssemblyProgress& progress,
                             ErrorReporter& reporter);
+
+// The same, with the converted text handed over in pieces as convertVcfBytesInPieces makes them.
+// The failures are reported as ReadVCFFileToString reports them; a failure while converting ends
+// the pieces early, without a last one.
+void ReadVCFFileInPieces(const QString& path, const ConversionChoice& choice, qsizetype pieceBytes,
+                         const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, ErrorReporter& reporter);
 
 } // namespace cardisto

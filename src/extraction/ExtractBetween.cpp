@@ -3,22 +3,31 @@
 
 namespace cardisto {
 
+bool BetweenStretches::next(QStringView& stretch)
+{
+    if (m_endMarker.isEmpty())
+        return false;
+    for (;;) {
+        const qsizetype end = m_text.indexOf(m_endMarker, m_pieceStart, Qt::CaseSensitive);
+        if (end < 0)
+            return false; // the piece after the last end marker never yields a stretch
+        const QStringView piece = m_text.mid(m_pieceStart, end - m_pieceStart);
+        m_pieceStart = end + m_endMarker.size();
+        const qsizetype start = piece.indexOf(m_startMarker, 0, Qt::CaseInsensitive);
+        if (start >= 0 && start < piece.size()) {
+            stretch = piece.mid(start);
+            return true;
+        }
+    }
+}
+
 QStringList ExtractBetween(QStringView text, QStringView startMarker, QStringView endMarker)
 {
     QStringList stretches;
-    if (endMarker.isEmpty())
-        return stretches;
-    qsizetype pieceStart = 0;
-    for (;;) {
-        const qsizetype end = text.indexOf(endMarker, pieceStart, Qt::CaseSensitive);
-        if (end < 0)
-            return stretches; // the piece after the last end marker never yields a stretch
-        const QStringView piece = text.mid(pieceStart, end - pieceStart);
-        const qsizetype start = piece.indexOf(startMarker, 0, Qt::CaseInsensitive);
-        if (start >= 0 && start < piece.size())
-            stretches.append(piece.mid(start).toString());
-        pieceStart = end + endMarker.size();
-    }
+    BetweenStretches search(text, startMarker, endMarker);
+    for (QStringView stretch; search.next(stretch);)
+        stretches.append(stretch.toString());
+    return stretches;
 }
 
 } // namespace cardisto

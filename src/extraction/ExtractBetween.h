@@ -13,4 +13,21 @@ namespace cardisto {
 // marker gives no stretches.
 QStringList ExtractBetween(QStringView text, QStringView startMarker, QStringView endMarker);
 
+// The same stretches one at a time, as views into the text, so that each can be used as it is
+// found: a huge text is never searched or copied in one go. The text and markers must outlive it.
+class BetweenStretches {
+public:
+    BetweenStretches(QStringView text, QStringView startMarker, QStringView endMarker)
+        : m_text(text), m_startMarker(startMarker), m_endMarker(endMarker)
+    {}
+    // The next stretch; false when there is none.
+    bool next(QStringView& stretch);
+
+private:
+    QStringView m_text;
+    QStringView m_startMarker;
+    QStringView m_endMarker;
+    qsizetype m_pieceStart = 0;
+};
+
 } // namespace cardisto

@@ -21,18 +21,24 @@ void ExtractBetweenMarkers(ExtractionHost& host)
     });
     if (!startRunOverFiles(host, guard, noMarkers, fillOutMarkersMessage()))
         return;
-    // The markers are read afresh for every file.
+    // The markers are read afresh for every file. The stretches are offered as they are found,
+    // with no yield between them; a file with very many lets the window repaint meanwhile.
     const auto offerStretches = [&](const QString& path, const ConvertedFile& file) {
-        const QString& text = file.text;
-        QStringList stretches;
+        QString startMarker;
+        QString endMarker;
         guard(120, [&] {
-            stretches = ExtractBetween(text, host.extractionText(ExtractionText::StartMarker),
-                                       host.extractionText(ExtractionText::EndMarker));
+            startMarker = host.extractionText(ExtractionText::StartMarker);
+            endMarker = host.extractionText(ExtractionText::EndMarker);
         });
-        for (const QString& stretch : std::as_const(stretches)) {
+        BetweenStretches stretches(file.text, startMarker, endMarker);
+        for (bool more = true; more;) {
             guard(122, [&] {
-                if (!stretch.isEmpty())
+                more = false; // a failure ends the file's stretches
+                QStringView stretch;
+                more = stretches.next(stretch);
+                if (more && !stretch.isEmpty())
                     offerResult(host, path, stretch);
+                host.refreshWithoutUserInput();
             });
         }
         guard(124, [&] { resetProgress(host); });

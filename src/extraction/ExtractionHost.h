@@ -39,6 +39,8 @@ public:
 
     // Selected or all fields, read once per file.
     virtual ConversionChoice conversionChoice() const = 0;
+    // How many bytes of a file are converted at a time when a run takes its lines (tests make it small).
+    virtual qsizetype conversionPieceBytes() const;
     // "Remove duplicate results" and "Show source filename next to extracted text", read at every offer.
     virtual ExtractionOptions extractionOptions() const = 0;
     // The current content of a text box; the containing filters read it for every line.
@@ -60,6 +62,13 @@ public:
     // Lets pending user-interface events run. Called for every line: the host decides by elapsed
     // time whether to actually process events.
     virtual void yieldToUserInterface() = 0;
+    // The yield before each line of a line command. A window may look at its clock only every few
+    // lines: a yield that is due comes a few lines late, which the user cannot tell.
+    virtual void yieldBeforeLine() { yieldToUserInterface(); }
+    // Where the run must not yield (between the stretches of one file), lets the window repaint and
+    // answer the desktop without running user input: clicks and keys wait for the next yield.
+    // The host decides by elapsed time whether to do it at all.
+    virtual void refreshWithoutUserInput() {}
     // The same while the run waits for the worker to finish converting the file of the turn.
     virtual void yieldWhileWaiting() { yieldToUserInterface(); }
     // True once the run should end after the line it is at: the user pressed Esc, or the main

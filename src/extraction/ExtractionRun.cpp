@@ -48,6 +48,40 @@ void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString&
     host.setBusyPointer(true);
 }
 
+namespace {
+
+void showAssembly(ExtractionHost& host, FileConversionWorker& worker)
+{
+    if (const std::optional<AssemblyPosition> reached = worker.assemblyToShow())
+        host.showAssemblyProgress(reached->position, reached->last);
+}
+
+// Waits for the next piece of the file of the turn, or its end. Short waits, so that the window
+// gets its turns and shows the assembly while a large file converts. False when the host asked the
+// run to stop meanwhile.
+bool waitForPiece(ExtractionHost& host, FileConversionWorker& worker)
+{
+    constexpr std::chrono::milliseconds kWaitSlice{4};
+    while (!worker.waitForPiece(kWaitSlice)) {
+        if (host.stopRequested())
+            return false;
+        showAssembly(host, worker);
+        host.yieldWhileWaiting();
+    }
+    return true;
+}
+
+// The next piece, after the failures the conversion reported before it. The conversion ends its
+// assembly on the last value before the last piece; the host sees that value in any case.
+std::optional<ConvertedFile> takePiece(ExtractionHost& host, FileConversionWorker& worker)
+{
+    std::optional<ConvertedFile> piece = worker.takePiece(host.errorReporter());
+    showAssembly(host, worker);
+    return piece;
+}
+
+} // namespace
+
 bool readConvertedFile(ExtractionHost& host, FileConversionWorker& worker, qsizetype index, qsizetype fileCount,
                        const QString& path, ConvertedFile& file)
 {
@@ -60,25 +94,21 @@ bool readConvertedFile(ExtractionHost& host, FileConversionWorker& worker, qsize
             break;
         worker.prefetch(ahead, host.inputEntry(ahead), choice);
     }
-    // Short waits, so that the window gets its turns and shows the assembly while a large file converts.
-    constexpr std::chrono::milliseconds kWaitSlice{4};
-    AssemblyPosition shown;
-    while (!worker.waitForTurn(kWaitSlice)) {
-        if (host.stopRequested())
-            return false;
-        const AssemblyPosition reached = worker.turnAssembly();
-        if (reached.started() && reached != shown) {
-            host.showAssemblyProgress(reached.position, reached.last);
-            shown = reached;
-        }
-        host.yieldWhileWaiting();
-    }
-    // The conversion ends its assembly on the last value; the host sees that value in any case,
-    // after the failures the reading reported.
-    const AssemblyPosition reached = worker.turnAssembly();
-    file = worker.finishTurn(host.errorReporter());
-    if (reached.started() && reached != shown)
-        host.showAssemblyProgress(reached.position, reached.last);
+    if (!waitForPiece(host, worker))
+        return false;
+    // A file whose conversion failed outright has no piece: it is read as empty.
+    file = takePiece(host, worker).value_or(ConvertedFile());
+    return true;
+}
+
+bool readNextPiece(ExtractionHost& host, FileConversionWorker& worker, ConvertedFile& piece)
+{
+    if (!waitForPiece(host, worker))
+        return false;
+    std::optional<ConvertedFile> next = takePiece(host, worker);
+    if (!next)
+        return false;
+    piece = std::move(*next);
     return true;
 }
 
@@ -124,6 +154,11 @@ void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView r
 } // namespace cardisto::extraction
 
 namespace cardisto {
+
+qsizetype ExtractionHost::conversionPieceBytes() const
+{
+    return kConversionPieceBytes;
+}
 
 void ExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText)
 {

@@ -36,15 +36,19 @@ inline bool inputRowExists(const ExtractionHost& host, qsizetype index)
 void showFileProgress(ExtractionHost& host, qsizetype fileNumber, const QString& path, PercentStyle style);
 
 // How many files the worker reads and converts ahead of the file whose lines are offered.
-inline constexpr qsizetype kFilesConvertedAhead = 2;
+inline constexpr qsizetype kFilesConvertedAhead = 1;
 
 // The converted text of input file `index` at its turn, with the field choice read now: the
 // worker's conversion made ahead, or made now while the user interface gets its turns. The
 // failures and assembly progress of the conversion reach the host here, as if it had run on this
 // thread. Queues the next files. False, with nothing read, when the host asked the run to stop
-// meanwhile.
+// meanwhile. A file whose lines the run takes may come in pieces: this gives the first.
 bool readConvertedFile(ExtractionHost& host, FileConversionWorker& worker, qsizetype index, qsizetype fileCount,
                        const QString& path, ConvertedFile& file);
+
+// The next piece of the file of the turn, waited for as readConvertedFile waits. False at the end
+// of the file, or when the host asked the run to stop meanwhile.
+bool readNextPiece(ExtractionHost& host, FileConversionWorker& worker, ConvertedFile& piece);
 
 // Removes the column headers and adds the layout for the current source-column option.
 void rebuildResultHeaders(ExtractionHost& host);
@@ -101,7 +105,8 @@ enum class FileParts { Text, TextAndLines };
 
 // The file loop of every command: n taken once; for every input row still there, progress, yield
 // and hourglass, then withFile(path, convertedFile). The files are read and converted on a worker
-// (readConvertedFile). The loop ends before the next file once the host asks the run to stop.
+// (readConvertedFile); with FileParts::TextAndLines a large file comes in pieces, and withFile is
+// called for each. The loop ends before the next file or piece once the host asks the run to stop.
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
                        PercentStyle percentStyle, FileParts parts, WithFile&& withFile);

@@ -14,7 +14,7 @@ void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStateme
 {
     qsizetype fileCount = 0;
     guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
-    FileConversionWorker worker(parts == FileParts::TextAndLines);
+    FileConversionWorker worker(parts == FileParts::TextAndLines, host.conversionPieceBytes());
     for (qsizetype i = 0; i < fileCount && !host.stopRequested(); ++i) {
         // The user may remove input rows while the run yields; rows past the end are not there to read.
         if (!inputRowExists(host, i))
@@ -30,6 +30,16 @@ void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStateme
         if (stopped)
             break;
         withFile(path, std::as_const(file));
+        // The lines of a piece are offered while the worker converts the next.
+        bool more = parts == FileParts::TextAndLines;
+        while (more && !host.stopRequested()) {
+            guard(statements.readFile, [&] {
+                more = false; // a failure ends the file
+                more = readNextPiece(host, worker, file);
+            });
+            if (more)
+                withFile(path, std::as_const(file));
+        }
     }
 }
 
@@ -42,13 +52,13 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
         for (qsizetype j = 0; j < lines.size(); ++j) {
             bool stop = false;
             guard(handleLine, [&] {
-                host.yieldToUserInterface();
+                host.yieldBeforeLine();
                 stop = host.stopRequested();
                 if (stop)
                     return;
                 if (j + kPrefetchDistance < lines.size())
                     hintUpcomingOffer(host, lines[j + kPrefetchDistance]);
-                const qsizetype offers = offersFor(j + 1, lines[j]);
+                const qsizetype offers = offersFor(file.linesBefore + j + 1, lines[j]);
                 if (offers > 0)
                     offerResult(host, path, lines[j], offers);
             });

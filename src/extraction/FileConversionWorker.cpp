@@ -9,8 +9,10 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <limits>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace cardisto {
 
@@ -28,16 +30,27 @@ public:
     };
     void reportApplicationError(const ErrorLocation& location, int line, const QString& description) override
     {
+        std::lock_guard lock(m_mutex);
         m_failures.append({location, line, description});
     }
-    void replay(ErrorReporter& reporter) const
+    // Hands on the failures recorded since the last call (from the run's thread only).
+    void replayNew(ErrorReporter& reporter)
     {
-        for (const Failure& failure : m_failures)
+        QList<Failure> fresh;
+        {
+            std::lock_guard lock(m_mutex);
+            fresh = m_failures.mid(m_replayed);
+            m_replayed = m_failures.size();
+        }
+        // Without the lock: the reporter may show an error box.
+        for (const Failure& failure : std::as_const(fresh))
             reporter.reportApplicationError(failure.location, failure.line, failure.description);
     }
 
 private:
+    std::mutex m_mutex;
     QList<Failure> m_failures;
+    qsizetype m_replayed = 0;
 };
 
 } // namespace
@@ -53,10 +66,11 @@ struct FileConversionJob {
     // Written by the worker while it assembles; read by the run's thread while it waits.
     std::atomic<qsizetype> assemblyPosition{-1};
     std::atomic<qsizetype> assemblyLast{-1};
-    // Written by the worker before `done` is set under the queue's lock, read after.
+    // Under the queue's lock: the pieces converted and not yet taken, and whether the last has come.
+    std::deque<ConvertedFile> pieces;
     bool done = false;
-    ConvertedFile converted;
     RecordedFailures failures;
+    // Written by the worker before `done` is set under the queue's lock, read after.
     std::exception_ptr uncaught;
 };
 
@@ -69,6 +83,7 @@ struct WorkerQueue {
     bool converting = false;
     bool countedAbandoned = false; // in g_abandonedThreads until the thread ends
     bool cutLines = false;
+    qsizetype pieceBytes = 0;
 };
 
 } // namespace detail
@@ -78,16 +93,36 @@ using detail::WorkerQueue;
 
 namespace {
 
-void convert(FileConversionJob& job, bool cutLines)
+// Pieces that may wait, converted, for the run to take them: a file of ordinary size is converted
+// whole ahead (its contents freed at once), a huge one never more than this far ahead.
+constexpr qsizetype kPiecesAhead = 16;
+
+void convert(WorkerQueue& queue, FileConversionJob& job)
 {
     try {
         const AssemblyProgress progress = [&job](qsizetype position, qsizetype last) {
             job.assemblyLast.store(last, std::memory_order_relaxed);
             job.assemblyPosition.store(position, std::memory_order_release);
         };
-        job.converted.text = ReadVCFFileToString(job.path, job.choice, progress, job.failures);
-        if (cutLines)
-            job.converted.lines = ConvertedLines(job.converted.text);
+        qsizetype linesBefore = 0;
+        const auto takePiece = [&](QString text, bool last) {
+            ConvertedFile piece{std::move(text), {}, linesBefore};
+            if (queue.cutLines)
+                piece.lines = ConvertedLines(piece.text);
+            linesBefore += piece.lines.size();
+            std::unique_lock lock(queue.mutex);
+            job.pieces.push_back(std::move(piece));
+            job.done = last;
+            queue.finished.notify_all();
+            if (last)
+                return true;
+            // The next piece waits until the run has taken enough of these, or has gone.
+            queue.wake.wait(lock, [&] {
+                return queue.abandoned || job.dropped || qsizetype(job.pieces.size()) < kPiecesAhead;
+            });
+            return !queue.abandoned && !job.dropped;
+        };
+        ReadVCFFileInPieces(job.path, job.choice, queue.pieceBytes, takePiece, progress, job.failures);
     } catch (...) {
         job.uncaught = std::current_exception();
     }
@@ -105,7 +140,7 @@ void work(const std::shared_ptr<WorkerQueue>& queue)
         queue->converting = true;
         lock.unlock();
         if (!job->dropped.load())
-            convert(*job, queue->cutLines);
+            convert(*queue, *job);
         lock.lock();
         queue->converting = false;
         job->done = true;
@@ -120,9 +155,11 @@ bool sameConversionChoice(const ConversionChoice& a, const ConversionChoice& b)
     return a.mode == b.mode && a.groups == b.groups && a.decodeLines == b.decodeLines;
 }
 
-FileConversionWorker::FileConversionWorker(bool cutLines) : m_queue(std::make_shared<WorkerQueue>())
+FileConversionWorker::FileConversionWorker(bool cutLines, qsizetype pieceBytes)
+    : m_queue(std::make_shared<WorkerQueue>())
 {
     m_queue->cutLines = cutLines;
+    m_queue->pieceBytes = cutLines ? pieceBytes : std::numeric_limits<qsizetype>::max();
     std::thread([queue = m_queue] {
         work(queue);
         std::lock_guard lock(queue->mutex);
@@ -170,44 +207,61 @@ void FileConversionWorker::startTurn(qsizetype index, const QString& path, const
         job->dropped = true;
         std::erase(m_queue->jobs, job);
     };
+    // The file before may have been left part way (a failure while offering it).
+    if (m_turn)
+        drop(m_turn);
+    m_shownAssembly = {};
     while (!m_jobs.empty() && m_jobs.begin()->first < index) {
         drop(m_jobs.begin()->second);
         m_jobs.erase(m_jobs.begin());
     }
     const auto ahead = m_jobs.find(index);
-    if (ahead != m_jobs.end()) {
-        const std::shared_ptr<FileConversionJob> job = ahead->second;
+    if (ahead != m_jobs.end() && ahead->second->path == path && sameConversionChoice(ahead->second->choice, choice)) {
+        m_turn = ahead->second;
         m_jobs.erase(ahead);
-        if (job->path == path && sameConversionChoice(job->choice, choice)) {
-            m_turn = job;
-            return;
-        }
-        drop(job);
+    } else {
+        // Made again at the front. The worker may be waiting inside a file ahead for its turn:
+        // those are dropped too, and queued again by the next prefetch.
+        for (const auto& later : m_jobs)
+            drop(later.second);
+        m_jobs.clear();
+        m_turn = std::make_shared<FileConversionJob>(path, choice);
+        m_queue->jobs.push_front(m_turn);
     }
-    m_turn = std::make_shared<FileConversionJob>(path, choice);
-    m_queue->jobs.push_front(m_turn);
     m_queue->wake.notify_all();
 }
 
-bool FileConversionWorker::waitForTurn(std::chrono::milliseconds timeout)
+bool FileConversionWorker::waitForPiece(std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(m_queue->mutex);
-    return m_queue->finished.wait_for(lock, timeout, [&] { return m_turn->done; });
+    return m_queue->finished.wait_for(lock, timeout, [&] { return !m_turn->pieces.empty() || m_turn->done; });
 }
 
-AssemblyPosition FileConversionWorker::turnAssembly() const
+std::optional<AssemblyPosition> FileConversionWorker::assemblyToShow()
 {
     const qsizetype position = m_turn->assemblyPosition.load(std::memory_order_acquire);
-    return {position, position < 0 ? -1 : m_turn->assemblyLast.load(std::memory_order_relaxed)};
+    const AssemblyPosition reached{position, position < 0 ? -1 : m_turn->assemblyLast.load(std::memory_order_relaxed)};
+    if (!reached.started() || reached == m_shownAssembly)
+        return std::nullopt;
+    m_shownAssembly = reached;
+    return reached;
 }
 
-ConvertedFile FileConversionWorker::finishTurn(ErrorReporter& reporter)
+std::optional<ConvertedFile> FileConversionWorker::takePiece(ErrorReporter& reporter)
 {
-    const std::shared_ptr<FileConversionJob> job = std::move(m_turn);
-    job->failures.replay(reporter);
-    if (job->uncaught)
-        std::rethrow_exception(job->uncaught);
-    return std::move(job->converted);
+    m_turn->failures.replayNew(reporter);
+    {
+        std::lock_guard lock(m_queue->mutex);
+        if (!m_turn->pieces.empty()) {
+            ConvertedFile piece = std::move(m_turn->pieces.front());
+            m_turn->pieces.pop_front();
+            m_queue->wake.notify_all();
+            return piece;
+        }
+    }
+    if (const std::exception_ptr uncaught = std::exchange(m_turn->uncaught, nullptr))
+        std::rethrow_exception(uncaught);
+    return std::nullopt;
 }
 
 } // namespace cardisto

@@ -10,16 +10,23 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace cardisto {
 
 class ErrorReporter;
 
-// The converted text of one input file, and its lines when the run asked for them.
+// The converted text of one input file, or of one piece of a large one, and its lines when the
+// run asked for them.
 struct ConvertedFile {
     QString text;
     QList<QStringView> lines; // views into text
+    qsizetype linesBefore = 0; // lines of the file's pieces before this one
 };
+
+// How many bytes of a file the worker converts at a time when the run takes lines: the lines of one
+// piece are offered while the next converts, and a huge file is never held converted whole.
+inline constexpr qsizetype kConversionPieceBytes = 1024 * 1024;
 
 // Where an All Fields conversion has got to in assembling its values (position from 0 to last);
 // no position while it has not started assembling.
@@ -46,12 +53,17 @@ struct FileConversionJob;
 // or the option meanwhile) is thrown away and made again, so results equal a run that reads every
 // file at its turn.
 //
+// A file whose lines the run takes comes in pieces (see convertVcfBytesInPieces): the worker
+// converts at most 16 pieces ahead of the one being offered, so memory stays bounded however
+// large the file.
+//
 // Used from one thread (the run's). Destroying the worker abandons it: queued files are dropped, and
 // a conversion under way finishes on its thread unseen, so that a stopped run never waits for it.
 class FileConversionWorker {
 public:
-    // cutLines: also cut every converted text into lines on the worker.
-    explicit FileConversionWorker(bool cutLines);
+    // cutLines: also cut every converted text into lines on the worker, and hand the files over in
+    // pieces of about pieceBytes file bytes; otherwise every file comes whole, in one piece.
+    explicit FileConversionWorker(bool cutLines, qsizetype pieceBytes = kConversionPieceBytes);
     ~FileConversionWorker();
     FileConversionWorker(const FileConversionWorker&) = delete;
     FileConversionWorker& operator=(const FileConversionWorker&) = delete;
@@ -65,13 +77,15 @@ public:
     // files are dropped.
     void startTurn(qsizetype index, const QString& path, const ConversionChoice& choice);
 
-    // Waits at most `timeout` for the file of the turn; true once it is converted.
-    bool waitForTurn(std::chrono::milliseconds timeout);
-    // Where the assembly of the file of the turn has got to.
-    AssemblyPosition turnAssembly() const;
-    // Once converted: hands the failures the conversion reported to `reporter`, in order, then
-    // rethrows a failure the conversion did not catch, or returns the converted file.
-    ConvertedFile finishTurn(ErrorReporter& reporter);
+    // Waits at most `timeout` for the next piece of the file of the turn, or for its end; true once
+    // there.
+    bool waitForPiece(std::chrono::milliseconds timeout);
+    // Where the assembly of the file of the turn has got to, when it moved on since the last call.
+    std::optional<AssemblyPosition> assemblyToShow();
+    // Once waitForPiece said so: hands the failures the conversion reported since the last call to
+    // `reporter`, in order, and returns the next piece. At the end of the file: rethrows (once) a
+    // failure the conversion did not catch, or returns nothing.
+    std::optional<ConvertedFile> takePiece(ErrorReporter& reporter);
 
     // Worker threads of abandoned workers that are still converting, in the whole process.
     static int abandonedThreadsRunning();
@@ -80,6 +94,7 @@ private:
     std::shared_ptr<detail::WorkerQueue> m_queue;
     std::map<qsizetype, std::shared_ptr<detail::FileConversionJob>> m_jobs;
     std::shared_ptr<detail::FileConversionJob> m_turn;
+    AssemblyPosition m_shownAssembly;
 };
 
 // True when two choices convert a file alike.

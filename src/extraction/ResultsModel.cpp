@@ -2,6 +2,7 @@
 #include "ResultsModel.h"
 
 #include <QMetaObject>
+#include <QTimer>
 #include <utility>
 
 namespace cardisto {
@@ -52,7 +53,11 @@ void ResultsModel::scheduleCommit()
     if (m_commitQueued)
         return;
     m_commitQueued = true;
-    QMetaObject::invokeMethod(this, &ResultsModel::commitPendingRows, Qt::QueuedConnection);
+    const qint64 waitMs = m_sinceCommit.isValid() ? m_commitInterval.count() - m_sinceCommit.elapsed() : 0;
+    if (waitMs <= 0)
+        QMetaObject::invokeMethod(this, &ResultsModel::commitPendingRows, Qt::QueuedConnection);
+    else
+        QTimer::singleShot(std::chrono::milliseconds(waitMs), this, &ResultsModel::commitPendingRows);
 }
 
 void ResultsModel::commitPendingRows()
@@ -63,6 +68,13 @@ void ResultsModel::commitPendingRows()
     beginInsertRows({}, int(m_committedRows), int(m_texts.size() - 1));
     m_committedRows = m_texts.size();
     endInsertRows();
+    m_sinceCommit.start();
+}
+
+void ResultsModel::commitPendingRowsIfDue()
+{
+    if (!m_sinceCommit.isValid() || m_sinceCommit.elapsed() >= m_commitInterval.count())
+        commitPendingRows();
 }
 
 bool ResultsModel::appendRowUnlessListed(QStringView text)

@@ -5,8 +5,11 @@
 #include "ResultsColumns.h"
 
 #include <QAbstractTableModel>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
+
+#include <chrono>
 
 namespace cardisto {
 
@@ -17,7 +20,8 @@ namespace cardisto {
 // class (duplicate test, ItemExists, row access), but views learn of it only when the pending rows
 // are committed, in one insertion per batch. A commit is queued for the next turn of the event loop
 // after the first pending append, so a run that yields to the user interface shows its rows as it
-// goes; commitPendingRows() does it at once. Every removal commits first.
+// goes; commitPendingRows() does it at once. Every removal commits first. With a commit interval,
+// views learn of new rows at most that often: each commit makes the views lay out and repaint.
 class ResultsModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -40,6 +44,10 @@ public:
     void removeRowAt(qsizetype row);
     void removeAllRows();
     void commitPendingRows();
+    // Pending rows reach the views at most once per interval (zero: at the next turn of events).
+    void setCommitInterval(std::chrono::milliseconds interval) { m_commitInterval = interval; }
+    // Commits when the interval has passed since the last commit.
+    void commitPendingRowsIfDue();
 
     // Rows including those not yet committed to views.
     qsizetype totalRowCount() const { return m_texts.size(); }
@@ -80,6 +88,8 @@ private:
     QList<quint8> m_flags;
     qsizetype m_committedRows = 0;
     bool m_commitQueued = false;
+    std::chrono::milliseconds m_commitInterval{0};
+    QElapsedTimer m_sinceCommit; // invalid until the first commit
     // The lookups index rows only when first asked, up to the rows present then: a run that never
     // tests for duplicates pays nothing for them. Rows before m_indexedRows are in both indexes.
     mutable ResultTextIndex m_rowTexts;

@@ -25,11 +25,11 @@ std::chrono::milliseconds EventLoopYield::interval() const
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::nanoseconds(m_intervalNs));
 }
 
-void EventLoopYield::turn(qint64 now)
+void EventLoopYield::turn(qint64 now, QEventLoop::ProcessEventsFlags flags)
 {
     m_longestGapNs = std::max(m_longestGapNs, now - m_lastTurnEnd);
     ++m_turns;
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(flags);
     // The time the events took is not part of a gap: the window was responsive meanwhile.
     m_lastTurnEnd = nowNanoseconds();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <chrono>
 #include <functional>
 
@@ -34,8 +35,9 @@ public:
     // run events; lets a caller finish its own work (commit rows, say) just before the turn.
     bool isDue() const { return nowNanoseconds() - m_lastTurnEnd >= m_intervalNs; }
 
-    // Runs pending events now, due or not (at the start and end of a command).
-    void yieldNow() { turn(nowNanoseconds()); }
+    // Runs pending events now, due or not (at the start and end of a command); with
+    // ExcludeUserInputEvents, clicks and keys stay queued for the next turn.
+    void yieldNow(QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents) { turn(nowNanoseconds(), flags); }
 
     // Starts measuring afresh, as if a turn had just ended.
     void restart();
@@ -47,7 +49,7 @@ public:
 
 private:
     qint64 nowNanoseconds() const { return m_clock ? m_clock() : m_timer.nsecsElapsed(); }
-    void turn(qint64 now);
+    void turn(qint64 now, QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents);
 
     qint64 m_intervalNs;
     Clock m_clock;

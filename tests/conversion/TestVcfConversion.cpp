@@ -17,6 +17,24 @@ QString values(const QStringList& list)
     return list.join(QStringLiteral("\r\n"));
 }
 
+// The conversion cut at every line where a piece may end: the pieces that are not empty, joined.
+QString convertedInPieces(const QByteArray& bytes, const ConversionChoice& choice)
+{
+    QStringList pieces;
+    bool lastSeen = false;
+    convertVcfBytesInPieces(bytes, choice, 1, [&](QString piece, bool last) {
+        if (lastSeen)
+            QTest::qFail("a piece after the last", __FILE__, __LINE__);
+        lastSeen = last;
+        if (!piece.isEmpty())
+            pieces.append(piece);
+        return true;
+    });
+    if (!lastSeen)
+        QTest::qFail("no last piece", __FILE__, __LINE__);
+    return values(pieces);
+}
+
 QByteArray utf16(const QString& text, bool bigEndian)
 {
     QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
@@ -120,7 +138,9 @@ private Q_SLOTS:
         QFETCH(int, groups);
         QFETCH(QString, expected);
         const FieldGroups chosen{bool(groups & 1), bool(groups & 2), bool(groups & 4), bool(groups & 8)};
-        QCOMPARE(convertVcfBytes(joinLines(lines, qPrintable(lineEnd)), ConversionChoice::someFields(chosen)), expected);
+        const QByteArray bytes = joinLines(lines, qPrintable(lineEnd));
+        QCOMPARE(convertVcfBytes(bytes, ConversionChoice::someFields(chosen)), expected);
+        QCOMPARE(convertedInPieces(bytes, ConversionChoice::someFields(chosen)), expected);
     }
 
     void allFields_data()
@@ -168,6 +188,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QByteArray bytes = joinLines(lines, qPrintable(lineEnd));
         QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
+        QCOMPARE(convertedInPieces(bytes, ConversionChoice::allFields()), expected);
         // The field groups have no effect in this mode.
         ConversionChoice withGroups = ConversionChoice::allFields();
         withGroups.groups = FieldGroups::all();
@@ -214,6 +235,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
         QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
+        QCOMPARE(convertedInPieces(bytes, ConversionChoice::allFields()), expected);
     }
 
     // "Decode folded and encoded lines", each rule on and off: off keeps the line rules' result.
@@ -286,6 +308,16 @@ private Q_SLOTS:
             << values({"SGVsbG8=", "SGk=", "n"});
         QTest::newRow("utf-16 file") << utf16("BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:a@exa\r\n mple.com\r\nitem1.TEL:5", false) << 3
                                      << values({"a@example.com", "5"}) << "a@exa";
+        // Lines after which a piece must not end: the logical line goes on past them.
+        QTest::newRow("soft break, then a lone blank")
+            << crlf({"FN;QUOTED-PRINTABLE:Ann=", " ", "Lee", "TEL;X:1"}) << -1 << "Ann \r\n1" << "1";
+        QTest::newRow("soft break, then an empty line, then a soft break's equals sign")
+            << joinLines({"FN;QUOTED-PRINTABLE:A==", "", "B", "TEL;X:1"}, "\n") << -1 << values({"AB", "1"}) << "1";
+        QTest::newRow("soft break, then a lone tab")
+            << joinLines({"NOTE;QUOTED-PRINTABLE;X:a=", "\t", "b=", "c", "EMAIL;X:e"}, "\n") << -1
+            << values({"a\t", "e"}) << values({"a=", "e"});
+        QTest::newRow("equals sign before two carriage returns is no soft break")
+            << QByteArray("FN;QUOTED-PRINTABLE:A=\r\r\nB\r\nTEL;X:1\r\n") << -1 << "A=\r\n1" << "1";
         QTest::newRow("plain lines alike") << crlf(kWorkedExample) << 7
                                            << values({"Doe", "John", "john.doe@example.com", "555 0100"})
                                            << values({"Doe", "John", "john.doe@example.com", "555 0100"});
@@ -301,8 +333,10 @@ private Q_SLOTS:
                                              : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
                                                                              bool(groups & 4), bool(groups & 8)});
         QCOMPARE(convertVcfBytes(bytes, choice), plain);
+        QCOMPARE(convertedInPieces(bytes, choice), plain);
         choice.decodeLines = true;
         QCOMPARE(convertVcfBytes(bytes, choice), decoded);
+        QCOMPARE(convertedInPieces(bytes, choice), decoded);
     }
 
     void allFields_reportsEveryValueBeforeAssembly()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "extraction/ExtractionHost.h"
+#include "extraction/FileConversionWorker.h"
 #include "extraction/ResultsModel.h"
 #include "support/RecordingErrorReporter.h"
 #include "support/ResultRows.h"
@@ -23,12 +24,14 @@ public:
     RecordingErrorReporter reporter;
     bool running = false;
     bool stop = false;
+    qsizetype pieceBytes = kConversionPieceBytes;
 
     QList<QPair<int, QString>> progress;
     QStringList messages;
     QList<bool> busyPointer;
     int hides = 0;
     int yields = 0;
+    int refreshes = 0;
     int assemblySteps = 0;
     QPair<qsizetype, qsizetype> lastAssembly{-1, -1};
     std::function<void()> onYield;
@@ -38,6 +41,7 @@ public:
     qsizetype inputCount() const override { return inputs.size(); }
     QString inputEntry(qsizetype index) const override { return inputs.at(index); }
     ConversionChoice conversionChoice() const override { return choice; }
+    qsizetype conversionPieceBytes() const override { return pieceBytes; }
     ExtractionOptions extractionOptions() const override { return options; }
     QString extractionText(ExtractionText box) const override { return texts.value(box); }
     QStringList textSetItems() const override { return items; }
@@ -54,6 +58,7 @@ public:
         if (onYield)
             onYield();
     }
+    void refreshWithoutUserInput() override { ++refreshes; }
     // Waiting for the worker is left out of the count: how often it happens depends on the machine.
     void yieldWhileWaiting() override {}
     bool stopRequested() const override { return stop; }

@@ -311,6 +311,18 @@ private Q_SLOTS:
                                                      ExtractBetweenMarkers};
         commands[command](host);
         QCOMPARE(host.rows(), rows);
+        // The same with every line a piece of its own: a stop between pieces ends the run there.
+        FakeExtractionHost pieces;
+        pieces.inputs = host.inputs;
+        pieces.texts = host.texts;
+        pieces.items = host.items;
+        pieces.pieceBytes = 1;
+        pieces.onYield = [&] {
+            if (pieces.yields == stopAtYield)
+                pieces.stop = true;
+        };
+        commands[command](pieces);
+        QCOMPARE(pieces.rows(), rows);
         QCOMPARE(host.progress.last(), (QPair<int, QString>{0, "Progress Bar"}));
         QCOMPARE(host.busyPointer.last(), false);
         QVERIFY(!host.running);
@@ -321,15 +333,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("allFields");
         QTest::addColumn<bool>("removeDuplicates");
-        QTest::newRow("some fields") << false << false;
-        QTest::newRow("all fields") << true << false;
-        QTest::newRow("all fields, duplicates removed") << true << true;
+        QTest::addColumn<bool>("decodeLines");
+        QTest::addColumn<qsizetype>("pieceBytes");
+        const qsizetype whole = kConversionPieceBytes;
+        QTest::newRow("some fields") << false << false << false << whole;
+        QTest::newRow("all fields") << true << false << false << whole;
+        QTest::newRow("all fields, duplicates removed") << true << true << false << whole;
+        // Files cut at every line where a piece may end, and in pieces of about 1 KB.
+        QTest::newRow("some fields, pieces") << false << false << false << qsizetype(1);
+        QTest::newRow("all fields, decoded, pieces") << true << false << true << qsizetype(1);
+        QTest::newRow("all fields, duplicates removed, 1 KB pieces") << true << true << false << qsizetype(1024);
+        QTest::newRow("some fields, decoded, 1 KB pieces") << false << false << true << qsizetype(1024);
     }
 
     void corpus_givesTheRowsOfTheOneThreadRun()
     {
         QFETCH(bool, allFields);
         QFETCH(bool, removeDuplicates);
+        QFETCH(bool, decodeLines);
+        QFETCH(qsizetype, pieceBytes);
         QStringList paths;
         QDirIterator files(QStringLiteral(CARDISTO_CORPUS_DIR), {QStringLiteral("*.vcf")}, QDir::Files,
                            QDirIterator::Subdirectories);
@@ -341,13 +363,38 @@ private Q_SLOTS:
         FakeExtractionHost host;
         host.inputs = paths;
         host.choice = allFields ? ConversionChoice::allFields() : ConversionChoice::someFields({true, true, true, true});
+        host.choice.decodeLines = decodeLines;
         host.options = {removeDuplicates, true};
+        host.pieceBytes = pieceBytes;
         test::RecordingErrorReporter oneThreadReporter;
         const QStringList expected = oneThreadRows(paths, host.choice, host.options, oneThreadReporter);
         ExtractAllLines(host);
         QCOMPARE(host.rows(), expected);
         QCOMPARE(host.reporter.reports.size(), oneThreadReporter.reports.size());
         QVERIFY(!expected.isEmpty());
+    }
+
+    // A file in many pieces: its first lines are offered while the worker is still converting it
+    // (sixteen pieces ahead at most), so the assembly, which ends the conversion, comes later.
+    void largeFile_firstLinesComeBeforeItsConversionEnds()
+    {
+        QStringList names;
+        for (int i = 0; i < 2000; ++i)
+            names.append(QStringLiteral("FN:Name %1").arg(i));
+        FakeExtractionHost host;
+        host.inputs = {writeFile(m_dir.filePath("many.vcf"), names.join("\r\n").toUtf8())};
+        host.choice = ConversionChoice::allFields();
+        host.pieceBytes = 64;
+        int stepsAtFirstLine = -1;
+        host.onYield = [&] {
+            if (stepsAtFirstLine < 0 && host.yields == 2) // before the first line
+                stepsAtFirstLine = host.assemblySteps;
+        };
+        ExtractAllLines(host);
+        QCOMPARE(stepsAtFirstLine, 0);
+        QCOMPARE(host.lastAssembly, (QPair<qsizetype, qsizetype>{1999, 1999}));
+        QCOMPARE(host.rows().size(), 2000);
+        QCOMPARE(host.rows().last(), QStringLiteral("Name 1999"));
     }
 
     void allFields_passesAssemblyProgressToTheHost()
@@ -437,6 +484,15 @@ private Q_SLOTS:
         QFETCH(QString, list);
         QFETCH(QStringList, rows);
         QFETCH(QStringList, errors);
+        // Line numbers run on across the pieces of a file: a piece per line gives the same rows.
+        for (const qsizetype pieceBytes : {kConversionPieceBytes, qsizetype(1)}) {
+            FakeExtractionHost pieces;
+            pieces.inputs = {m_letters, m_letters};
+            pieces.pieceBytes = pieceBytes;
+            pieces.texts[ExtractionText::LineNumbers] = list;
+            ExtractLinesByNumber(pieces);
+            QCOMPARE(pieces.rows(), rows + rows);
+        }
         FakeExtractionHost host;
         host.inputs = {m_letters};
         host.texts[ExtractionText::LineNumbers] = list;
@@ -466,6 +522,7 @@ private Q_SLOTS:
         QCOMPARE(host.progressValues(), (QList<int>{50, 0, 100, 0}));
         QCOMPARE(host.busyPointer, (QList<bool>{true, false, true, false}));
         QCOMPARE(host.yields, 2); // once per file, none between stretches
+        QCOMPARE(host.refreshes, 2 * 3); // after every stretch, and after the end of the stretches
     }
 
     void between_stretchSpansLines_andMarkersAreReadPerFile()

@@ -4,6 +4,7 @@
 #include "extraction/LineFilter.h"
 #include "extraction/LineNumberList.h"
 #include "extraction/NumberText.h"
+#include "extraction/OptionsBetweenTurns.h"
 #include "extraction/TextSetMatching.h"
 
 #include <QTest>
@@ -237,6 +238,40 @@ private Q_SLOTS:
         QFETCH(QString, end);
         QFETCH(QStringList, stretches);
         QCOMPARE(ExtractBetween(text, start, end), stretches);
+    }
+
+    // Which lines yield, and at which lines the clock is read, for the clock's answers in turn.
+    void lineYieldPacing_data()
+    {
+        QTest::addColumn<QList<bool>>("clockSays");
+        QTest::addColumn<QList<int>>("yieldingLines");
+        QTest::addColumn<QList<int>>("clockReadAt");
+        QTest::newRow("always due: every line yields") << QList<bool>(4, true) << QList<int>{0, 1, 2, 3}
+                                                      << QList<int>{0, 1, 2, 3};
+        QTest::newRow("not due: the next 15 lines do not look")
+            << QList<bool>{false, false, true} << QList<int>{32} << QList<int>{0, 16, 32};
+        QTest::newRow("after a yield the next line looks")
+            << QList<bool>{false, true, false} << QList<int>{16} << QList<int>{0, 16, 17};
+    }
+
+    void lineYieldPacing()
+    {
+        QFETCH(QList<bool>, clockSays);
+        QFETCH(QList<int>, yieldingLines);
+        QFETCH(QList<int>, clockReadAt);
+        LineYieldPacing pacing;
+        QList<int> yielding;
+        QList<int> reads;
+        for (int line = 0; reads.size() < clockSays.size(); ++line) {
+            const bool yields = pacing.yieldNow([&] {
+                reads.append(line);
+                return clockSays.at(reads.size() - 1);
+            });
+            if (yields)
+                yielding.append(line);
+        }
+        QCOMPARE(yielding, yieldingLines);
+        QCOMPARE(reads, clockReadAt);
     }
 
     void textSetMatching_data()

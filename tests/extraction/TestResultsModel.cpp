@@ -83,6 +83,27 @@ private Q_SLOTS:
         QCOMPARE(inserted[1][1].toInt(), 2);
     }
 
+    // With a commit interval, the rows appended after a commit wait for the interval to pass,
+    // whatever turns of events come meanwhile; an explicit commit or a removal still commits.
+    void commitInterval_holdsRowsBackUntilItHasPassed()
+    {
+        ResultsModel model;
+        model.setCommitInterval(std::chrono::hours(1));
+        model.appendRow("a");
+        QCoreApplication::processEvents();
+        QCOMPARE(model.rowCount(), 1); // the first commit is not held back
+        model.appendRow("b");
+        QCoreApplication::processEvents();
+        model.commitPendingRowsIfDue();
+        QCOMPARE(model.rowCount(), 1);
+        model.removeRowAt(0);
+        QCOMPARE(columnTexts(model, 0), QStringList{"b"});
+        model.setCommitInterval(std::chrono::milliseconds(0));
+        model.appendRow("c");
+        model.commitPendingRowsIfDue();
+        QCOMPARE(model.rowCount(), 2);
+    }
+
     void removals_commitPendingRowsFirst()
     {
         ResultsModel model;

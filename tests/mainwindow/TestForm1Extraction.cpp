@@ -275,6 +275,26 @@ private Q_SLOTS:
         QVERIFY(!w.form().isBusy());
     }
 
+    // The options are read once per turn of events, not once per run: a box ticked during the run
+    // counts from the next offer on.
+    void optionsTickedDuringARun_countFromTheNextOffer()
+    {
+        ExtractionWindow w;
+        w.listFiles({{"1@x", "2@x"}, {"2@x", "3@x"}});
+        w.duringRun([&] { return w.form().results().totalRowCount() == 1; },
+                    [&] {
+                        w.control<QCheckBox>("Check14")->setChecked(true);
+                        w.control<QCheckBox>("Check1")->setChecked(true);
+                    });
+        w.click("PushButton13");
+
+        const ResultsModel& results = w.form().results();
+        QCOMPARE(results.totalRowCount(), 3); // the second file's 2@x is a duplicate
+        QCOMPARE(results.hasSubItem(0), false);
+        QCOMPARE(results.subItemText(1), QStringLiteral("2@x"));
+        QCOMPARE(results.subItemText(2), QStringLiteral("3@x"));
+    }
+
     void runFlag_refusesASecondClickFromInsideTheRun()
     {
         ExtractionWindow w;

@@ -39,6 +39,10 @@ public:
     virtual void showAssemblyProgress(qsizetype position, qsizetype last) = 0;
     // Lets pending events run when enough time has passed since the last turn; cheap to call often.
     virtual void yieldToUserInterface() = 0;
+    // Whether yieldToUserInterface() would let events run now (it reads a clock).
+    virtual bool yieldIsDue() const { return true; }
+    // The same turn without user input (see ExtractionHost::refreshWithoutUserInput).
+    virtual void refreshWithoutUserInput() {}
 
     // Set once the main window is asked to close: from then on the tool windows really close.
     virtual bool isClosing() const = 0;

@@ -12,6 +12,7 @@ void ToolWindowHost::setExtractionRunning(bool running)
     m_running = running;
     m_ownPressesAtStart = m_stopKey.presses();
     m_mainPressesAtStart = m_context.mainStopKeyPresses();
+    m_options.forget();
 }
 
 bool ToolWindowHost::stopRequested() const
@@ -28,6 +29,7 @@ void ToolWindowHost::setBusyPointer(bool busy)
 void ToolWindowHost::showMessage(const QString& text)
 {
     m_context.platform().showMessage(text);
+    m_options.forget();
 }
 
 } // namespace cardisto

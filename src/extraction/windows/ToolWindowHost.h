@@ -3,6 +3,7 @@
 
 #include "ToolWindowContext.h"
 #include "extraction/ExtractionHost.h"
+#include "extraction/OptionsBetweenTurns.h"
 
 namespace cardisto {
 
@@ -24,18 +25,39 @@ public:
     qsizetype inputCount() const override { return m_context.inputCount(); }
     QString inputEntry(qsizetype index) const override { return m_context.inputEntry(index); }
     ConversionChoice conversionChoice() const override { return m_context.conversionChoice(); }
-    ExtractionOptions extractionOptions() const override { return m_context.extractionOptions(); }
+    // Read again after every turn of events (see OptionsBetweenTurns).
+    ExtractionOptions extractionOptions() const override
+    {
+        return m_options.read([this] { return m_context.extractionOptions(); });
+    }
     QString extractionText(ExtractionText) const override { return {}; }
     ResultsModel& results() override { return m_context.results(); }
     void setProgress(int value, const QString& caption) override { m_context.setProgress(value, caption); }
     void showAssemblyProgress(qsizetype position, qsizetype last) override
     {
         m_context.showAssemblyProgress(position, last);
+        m_options.forget();
     }
-    void yieldToUserInterface() override { m_context.yieldToUserInterface(); }
+    void yieldToUserInterface() override
+    {
+        m_context.yieldToUserInterface();
+        m_options.forget();
+    }
+    void yieldBeforeLine() override
+    {
+        if (m_linePacing.yieldNow([this] { return m_context.yieldIsDue(); }))
+            yieldToUserInterface();
+    }
+    void refreshWithoutUserInput() override
+    {
+        if (m_refreshPacing.yieldNow([this] { return m_context.yieldIsDue(); })) {
+            m_context.refreshWithoutUserInput();
+            m_options.forget(); // a timer may have run
+        }
+    }
     void setBusyPointer(bool busy) override;
     void showMessage(const QString& text) override;
-    ErrorReporter& errorReporter() override { return m_context.errorReporter(); }
+    ErrorReporter& errorReporter() override { return m_options.reporter(m_context.errorReporter()); }
 
 private:
     ToolWindowContext& m_context;
@@ -44,6 +66,9 @@ private:
     bool m_running = false;
     quint64 m_ownPressesAtStart = 0;
     quint64 m_mainPressesAtStart = 0;
+    OptionsBetweenTurns m_options;
+    LineYieldPacing m_linePacing;
+    LineYieldPacing m_refreshPacing;
 };
 
 } // namespace cardisto

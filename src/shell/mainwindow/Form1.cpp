@@ -98,6 +98,10 @@ void Form1::setUpLists()
     m_inputSources = new InputSourceCommands(*this, this); // also takes the folders dropped on ListView1
 
     c.ListView2->setModel(&m_results);
+    // Every commit makes the list lay out and repaint: during a run the rows show ten times a
+    // second, not at every turn of events (tests, with no yield interval, see them at every turn).
+    if (m_services.yieldInterval.count() > 0)
+        m_results.setCommitInterval(kResultsShownInterval);
     makeReportView(c.ListView2);
     c.ListView2->setToolTip(resultsToolTip());
     m_resultsCommands = std::make_unique<ResultsListCommands>(*this, c.ListView2);
@@ -261,8 +265,16 @@ void Form1::yieldToUserInterface()
 {
     if (!m_yield.isDue())
         return;
-    m_results.commitPendingRows();
+    m_results.commitPendingRowsIfDue();
     m_yield.yieldNow();
+}
+
+void Form1::refreshWithoutUserInput()
+{
+    if (!m_yield.isDue())
+        return;
+    m_results.commitPendingRowsIfDue();
+    m_yield.yieldNow(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Form1::setBusy(bool busy)

@@ -50,6 +50,8 @@ public:
     void setProgressCaption(const QString& caption) override;
     void showAssemblyProgress(qsizetype position, qsizetype last) override;
     void yieldToUserInterface() override;
+    bool yieldIsDue() const override { return m_yield.isDue(); }
+    void refreshWithoutUserInput() override;
     void setBusy(bool busy) override;
     bool isBusy() const override;
     bool isClosing() const override { return m_closing; }

@@ -13,6 +13,7 @@ void MainExtractionHost::setExtractionRunning(bool running)
 {
     m_running = running;
     m_pressesAtStart = m_link.stopKeyPresses();
+    m_options.forget();
 }
 
 bool MainExtractionHost::stopRequested() const
@@ -37,7 +38,7 @@ ConversionChoice MainExtractionHost::conversionChoice() const
 
 ExtractionOptions MainExtractionHost::extractionOptions() const
 {
-    return m_link.extractionOptions();
+    return m_options.read([this] { return m_link.extractionOptions(); });
 }
 
 QString MainExtractionHost::extractionText(ExtractionText box) const
@@ -69,11 +70,19 @@ void MainExtractionHost::setProgress(int value, const QString& caption)
 void MainExtractionHost::showAssemblyProgress(qsizetype position, qsizetype last)
 {
     m_link.showAssemblyProgress(position, last);
+    m_options.forget();
 }
 
 void MainExtractionHost::yieldToUserInterface()
 {
     m_link.yieldToUserInterface();
+    m_options.forget();
+}
+
+void MainExtractionHost::yieldBeforeLine()
+{
+    if (m_linePacing.yieldNow([this] { return m_link.yieldIsDue(); }))
+        yieldToUserInterface();
 }
 
 void MainExtractionHost::setBusyPointer(bool busy)
@@ -84,11 +93,12 @@ void MainExtractionHost::setBusyPointer(bool busy)
 void MainExtractionHost::showMessage(const QString& text)
 {
     m_link.platform().showMessage(text);
+    m_options.forget();
 }
 
 ErrorReporter& MainExtractionHost::errorReporter()
 {
-    return m_link.errorReporter();
+    return m_options.reporter(m_link.errorReporter());
 }
 
 } // namespace cardisto

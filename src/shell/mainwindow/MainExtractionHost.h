@@ -2,6 +2,7 @@
 #pragma once
 
 #include "extraction/ExtractionHost.h"
+#include "extraction/OptionsBetweenTurns.h"
 
 class QLineEdit;
 
@@ -17,7 +18,8 @@ struct FilterTextBoxes {
 };
 
 // What the four extraction commands of the main window work with: the window's own run flag, and
-// its lists, options, text boxes, progress bar, pointer and boxes, all read live.
+// its lists, options, text boxes, progress bar, pointer and boxes, all read live (the options
+// again after every turn of events, see OptionsBetweenTurns).
 class MainExtractionHost final : public ExtractionHost {
 public:
     MainExtractionHost(MainWindowLink& link, const FilterTextBoxes& texts) : m_link(link), m_texts(texts) {}
@@ -40,6 +42,7 @@ public:
     void setProgress(int value, const QString& caption) override;
     void showAssemblyProgress(qsizetype position, qsizetype last) override;
     void yieldToUserInterface() override;
+    void yieldBeforeLine() override;
     void setBusyPointer(bool busy) override;
     void showMessage(const QString& text) override;
     ErrorReporter& errorReporter() override;
@@ -49,6 +52,8 @@ private:
     FilterTextBoxes m_texts;
     bool m_running = false;
     quint64 m_pressesAtStart = 0;
+    OptionsBetweenTurns m_options;
+    LineYieldPacing m_linePacing;
 };
 
 } // namespace cardisto

@@ -45,6 +45,10 @@ public:
     // Lets pending window events run once the yield interval has passed since the last turn; cheap
     // enough to call for every line. Rows added to the results list reach the view at each turn.
     virtual void yieldToUserInterface() = 0;
+    // Whether yieldToUserInterface() would let events run now (it reads a clock).
+    virtual bool yieldIsDue() const { return true; }
+    // The same turn, once due, without user input: the windows repaint, clicks and keys wait.
+    virtual void refreshWithoutUserInput() {}
 
     // The busy state: the main window's pointer is the hourglass. Some list handlers do nothing
     // while it shows.

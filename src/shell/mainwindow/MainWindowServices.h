@@ -15,6 +15,8 @@ class Platform;
 // about 2 ms once it holds a million rows; at 16 ms the turns add a tenth to a quarter to a run of a
 // million lines, and no event waits much longer than 30 ms (bench/MainWindowBench).
 inline constexpr std::chrono::milliseconds kMainWindowYieldInterval{16};
+// How often the rows a run finds reach the results list's view.
+inline constexpr std::chrono::milliseconds kResultsShownInterval{100};
 class SettingsStore;
 
 // What the main window is handed at construction. The program passes the real boxes and dialogs,

@@ -24,6 +24,8 @@ public:
         m_link.showAssemblyProgress(position, last);
     }
     void yieldToUserInterface() override { m_link.yieldToUserInterface(); }
+    bool yieldIsDue() const override { return m_link.yieldIsDue(); }
+    void refreshWithoutUserInput() override { m_link.refreshWithoutUserInput(); }
     bool isClosing() const override { return m_link.isClosing(); }
     quint64 mainStopKeyPresses() const override { return m_link.stopKeyPresses(); }
     Platform& platform() override { return m_link.platform(); }
