@@ -67,20 +67,26 @@ bool isPlainCommand(const QString& command)
     return command.startsWith(QStringLiteral("$CLI ")) && !command.mid(5).contains(shellSyntax);
 }
 
+// Feeds a started process its standard input and collects what it wrote and how it ended.
+CliRun finishRun(QProcess& process, const QByteArray& input)
+{
+    process.write(input);
+    process.closeWriteChannel();
+    CliRun run;
+    if (!process.waitForFinished(60000))
+        process.kill();
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
 CliRun runPlainCommand(const QString& command, const QByteArray& input)
 {
     QProcess cli;
     cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/cardisto-cli"),
               command.mid(5).split(u' ', Qt::SkipEmptyParts));
-    cli.write(input);
-    cli.closeWriteChannel();
-    CliRun run;
-    if (!cli.waitForFinished(60000))
-        cli.kill();
-    run.status = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = QString::fromUtf8(cli.readAllStandardOutput());
-    run.err = QString::fromUtf8(cli.readAllStandardError());
-    return run;
+    return finishRun(cli, input);
 }
 
 // A file of the source tree. Its path has no drive letter in the Windows build made on Linux:
@@ -108,15 +114,7 @@ CliRun runShell(const QString& command, const QByteArray& input = {})
     environment.insert("CLI", QStringLiteral(CARDISTO_BINARY_DIR "/cardisto-cli"));
     shell.setProcessEnvironment(environment);
     shell.start("/bin/bash", {"-c", command});
-    shell.write(input);
-    shell.closeWriteChannel();
-    CliRun run;
-    if (!shell.waitForFinished(60000))
-        shell.kill();
-    run.status = shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1;
-    run.out = QString::fromUtf8(shell.readAllStandardOutput());
-    run.err = QString::fromUtf8(shell.readAllStandardError());
-    return run;
+    return finishRun(shell, input);
 }
 
 // The text between the two lines that mark a block of a document, such as "<!-- extract --help -->"
