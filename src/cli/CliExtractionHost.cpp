@@ -40,20 +40,20 @@ QString CliExtractionHost::extractionText(ExtractionText box) const
     return {};
 }
 
-void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText)
+void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, HashedText hashedText)
 {
+    const QStringView resultText = hashedText.text;
     if (!m_stream) {
-        ExtractionHost::takeOffer(options, shown(sourceEntry), resultText);
+        ExtractionHost::takeOffer(options, shown(sourceEntry), hashedText);
         return;
     }
     if (!m_stream->isOpen())
         return;
     // The add rule of the results list, without the list: a result already written is dropped.
     if (options.removeDuplicates) {
-        const quint64 hash = ResultTextIndex::hashOf(resultText);
-        if (m_written.contains(resultText, hash))
+        if (m_written.contains(resultText, hashedText.hash))
             return;
-        m_written.addAbsent(resultText.toString(), hash);
+        m_written.addAbsent(resultText.toString(), hashedText.hash);
     }
     if (options.showSourceFilename)
         m_stream->writeLine(shown(sourceEntry), resultText, true);
@@ -61,12 +61,14 @@ void CliExtractionHost::takeOffer(const ExtractionOptions& options, const QStrin
         m_stream->writeLine(resultText);
 }
 
-void CliExtractionHost::expectOffer(const ExtractionOptions& options, QStringView resultText)
+void CliExtractionHost::expectOffer(const ExtractionOptions& options, HashedText resultText, LookupDistance distance)
 {
     if (!m_stream)
-        ExtractionHost::expectOffer(options, resultText);
+        ExtractionHost::expectOffer(options, resultText, distance);
+    else if (options.removeDuplicates && distance == LookupDistance::Far)
+        m_written.prefetch(resultText.hash);
     else if (options.removeDuplicates)
-        m_written.prefetch(ResultTextIndex::hashOf(resultText));
+        m_written.prefetchText(resultText.hash);
 }
 
 void CliExtractionHost::setProgress(int, const QString&)

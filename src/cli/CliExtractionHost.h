@@ -37,8 +37,8 @@ public:
     QString extractionText(ExtractionText box) const override;
     QStringList textSetItems() const override { return m_items; }
     ResultsModel& results() override { return m_results; }
-    void takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText) override;
-    void expectOffer(const ExtractionOptions& options, QStringView resultText) override;
+    void takeOffer(const ExtractionOptions& options, const QString& sourceEntry, HashedText resultText) override;
+    void expectOffer(const ExtractionOptions& options, HashedText resultText, LookupDistance distance) override;
     void setProgress(int, const QString&) override;
     void showAssemblyProgress(qsizetype, qsizetype) override {}
     void yieldToUserInterface() override {}

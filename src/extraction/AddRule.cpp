@@ -6,7 +6,7 @@
 namespace cardisto {
 
 bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
-                 QStringView resultText)
+                 HashedText resultText)
 {
     // The duplicate test and the append share one lookup; a duplicate is never copied.
     if (options.removeDuplicates) {
@@ -14,10 +14,18 @@ bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const 
                                           : results.appendRowUnlessListed(resultText);
     }
     if (options.showSourceFilename)
-        results.appendRow(sourceEntry, resultText.toString());
+        results.appendRow(sourceEntry, resultText.text.toString());
     else
-        results.appendRow(resultText.toString());
+        results.appendRow(resultText.text.toString());
     return true;
+}
+
+bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
+                 QStringView resultText)
+{
+    // Without duplicate removal the hash is never asked for.
+    return OfferResult(results, options, sourceEntry,
+                       options.removeDuplicates ? ResultTextIndex::hashed(resultText) : HashedText{resultText});
 }
 
 } // namespace cardisto

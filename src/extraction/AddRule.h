@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ResultTextIndex.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -22,6 +24,8 @@ struct ExtractionOptions {
 // equals it, whatever file that row came from. A kept result becomes a row of its own text, or,
 // with the source column, a row of the source entry with the result as its sub-item.
 // The result may still lie inside its file's text: it is copied only when it becomes a row.
+bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
+                 HashedText resultText);
 bool OfferResult(ResultsModel& results, const ExtractionOptions& options, const QString& sourceEntry,
                  QStringView resultText);
 

@@ -51,9 +51,9 @@ public:
     virtual ResultsModel& results() = 0;
     // Takes one offered result. The windows list it in results() under the add rule; the batch
     // front end may write it out at once instead of keeping it.
-    virtual void takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText);
+    virtual void takeOffer(const ExtractionOptions& options, const QString& sourceEntry, HashedText resultText);
     // A hint that takeOffer(resultText) follows after a few other offers (see ResultsModel::prefetchLookup).
-    virtual void expectOffer(const ExtractionOptions& options, QStringView resultText);
+    virtual void expectOffer(const ExtractionOptions& options, HashedText resultText, LookupDistance distance);
 
     // The progress display: a value from 0 to 100 and a caption.
     virtual void setProgress(int value, const QString& caption) = 0;

@@ -140,15 +140,20 @@ bool startRunOverFiles(ExtractionHost& host, Guard& guard, bool textMissing, con
     return true;
 }
 
-void hintUpcomingOffer(ExtractionHost& host, QStringView resultText)
+void hintUpcomingOffer(ExtractionHost& host, HashedText resultText, LookupDistance distance)
 {
-    host.expectOffer(host.extractionOptions(), resultText);
+    host.expectOffer(host.extractionOptions(), resultText, distance);
 }
 
-void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count)
+void offerResult(ExtractionHost& host, const QString& sourceEntry, HashedText resultText, qsizetype count)
 {
     for (qsizetype k = 0; k < count; ++k)
         host.takeOffer(host.extractionOptions(), sourceEntry, resultText);
+}
+
+void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText)
+{
+    offerResult(host, sourceEntry, ResultTextIndex::hashed(resultText), 1);
 }
 
 } // namespace cardisto::extraction
@@ -160,15 +165,15 @@ qsizetype ExtractionHost::conversionPieceBytes() const
     return kConversionPieceBytes;
 }
 
-void ExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, QStringView resultText)
+void ExtractionHost::takeOffer(const ExtractionOptions& options, const QString& sourceEntry, HashedText resultText)
 {
     OfferResult(results(), options, sourceEntry, resultText);
 }
 
-void ExtractionHost::expectOffer(const ExtractionOptions& options, QStringView resultText)
+void ExtractionHost::expectOffer(const ExtractionOptions& options, HashedText resultText, LookupDistance distance)
 {
     if (options.removeDuplicates)
-        results().prefetchLookup(resultText, options.showSourceFilename ? 1 : 0);
+        results().prefetchLookup(resultText.hash, options.showSourceFilename ? 1 : 0, distance);
 }
 
 } // namespace cardisto

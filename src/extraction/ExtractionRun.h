@@ -57,11 +57,13 @@ void rebuildResultHeaders(ExtractionHost& host);
 void resetProgress(ExtractionHost& host);
 
 // Offers a result `count` times under the add rule, reading the options at every offer.
-void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText, qsizetype count = 1);
+void offerResult(ExtractionHost& host, const QString& sourceEntry, HashedText resultText, qsizetype count);
+// Offers a result once; its hash is worked out here.
+void offerResult(ExtractionHost& host, const QString& sourceEntry, QStringView resultText);
 
 // Lets the duplicate lookup of a result offered a few offers from now start loading its memory, so
 // that the memory waits of several lookups overlap.
-void hintUpcomingOffer(ExtractionHost& host, QStringView resultText);
+void hintUpcomingOffer(ExtractionHost& host, HashedText resultText, LookupDistance distance);
 
 // Holds the host's run flag for one run. A run of a host whose flag is set does not start; one
 // that starts clears the flag again when it ends.

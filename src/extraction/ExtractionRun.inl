@@ -6,7 +6,10 @@
 
 namespace cardisto::extraction {
 
+// How many lines ahead the duplicate lookup of a line is hinted: its table slot at the far
+// distance, the text in that slot at the near one.
 inline constexpr qsizetype kPrefetchDistance = 8;
+inline constexpr qsizetype kNearPrefetchDistance = 4;
 
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
@@ -49,6 +52,7 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
 {
     const auto offerLines = [&](const QString& path, const ConvertedFile& file) {
         const QList<QStringView>& lines = file.lines;
+        const auto hashedLine = [&file](qsizetype j) { return HashedText{file.lines[j], file.lineHashes[j]}; };
         for (qsizetype j = 0; j < lines.size(); ++j) {
             bool stop = false;
             guard(handleLine, [&] {
@@ -57,10 +61,12 @@ void extractLinesOfEveryFile(ExtractionHost& host, Guard& guard, const FileLoopS
                 if (stop)
                     return;
                 if (j + kPrefetchDistance < lines.size())
-                    hintUpcomingOffer(host, lines[j + kPrefetchDistance]);
+                    hintUpcomingOffer(host, hashedLine(j + kPrefetchDistance), LookupDistance::Far);
+                if (j + kNearPrefetchDistance < lines.size())
+                    hintUpcomingOffer(host, hashedLine(j + kNearPrefetchDistance), LookupDistance::Near);
                 const qsizetype offers = offersFor(file.linesBefore + j + 1, lines[j]);
                 if (offers > 0)
-                    offerResult(host, path, lines[j], offers);
+                    offerResult(host, path, hashedLine(j), offers);
             });
             if (stop)
                 return;

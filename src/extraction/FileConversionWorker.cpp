@@ -2,6 +2,7 @@
 #include "FileConversionWorker.h"
 
 #include "ConvertedLines.h"
+#include "ResultTextIndex.h"
 #include "conversion/VcfFileReading.h"
 #include "shell/ErrorReport.h"
 
@@ -97,6 +98,16 @@ namespace {
 // whole ahead (its contents freed at once), a huge one never more than this far ahead.
 constexpr qsizetype kPiecesAhead = 16;
 
+// The duplicate lookups' hashes of the lines, so that the run's thread does not work them out.
+QList<quint64> lineHashesOf(const QList<QStringView>& lines)
+{
+    QList<quint64> hashes;
+    hashes.reserve(lines.size());
+    for (const QStringView line : lines)
+        hashes.append(ResultTextIndex::hashOf(line));
+    return hashes;
+}
+
 void convert(WorkerQueue& queue, FileConversionJob& job)
 {
     try {
@@ -106,9 +117,11 @@ void convert(WorkerQueue& queue, FileConversionJob& job)
         };
         qsizetype linesBefore = 0;
         const auto takePiece = [&](QString text, bool last) {
-            ConvertedFile piece{std::move(text), {}, linesBefore};
-            if (queue.cutLines)
+            ConvertedFile piece{std::move(text), {}, {}, linesBefore};
+            if (queue.cutLines) {
                 piece.lines = ConvertedLines(piece.text);
+                piece.lineHashes = lineHashesOf(piece.lines);
+            }
             linesBefore += piece.lines.size();
             std::unique_lock lock(queue.mutex);
             job.pieces.push_back(std::move(piece));

@@ -21,6 +21,7 @@ class ErrorReporter;
 struct ConvertedFile {
     QString text;
     QList<QStringView> lines; // views into text
+    QList<quint64> lineHashes; // ResultTextIndex::hashOf of each line, worked out beside the conversion
     qsizetype linesBefore = 0; // lines of the file's pieces before this one
 };
 

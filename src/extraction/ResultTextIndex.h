@@ -7,6 +7,17 @@
 
 namespace cardisto {
 
+// A text with its hash for ResultTextIndex: a text looked up more than once is hashed once, and
+// the lines of a file are hashed on the thread that converts them (see ConvertedFile).
+struct HashedText {
+    QStringView text;
+    quint64 hash = 0;
+};
+
+// How far ahead of a lookup its hint comes: the table slot starts loading several lookups before,
+// the text that slot holds a few lookups before, once the slot is there.
+enum class LookupDistance { Far, Near };
+
 // Counts the texts of one column of the results list so that "is this exact text listed?" costs
 // the same for the millionth row as for the first. Exact comparison: case-sensitive, untrimmed.
 //
@@ -18,6 +29,7 @@ namespace cardisto {
 class ResultTextIndex {
 public:
     static quint64 hashOf(QStringView text);
+    static HashedText hashed(QStringView text) { return {text, hashOf(text)}; }
 
     bool contains(QStringView text) const { return contains(text, hashOf(text)); }
     bool contains(QStringView text, quint64 hash) const;
@@ -37,6 +49,21 @@ public:
             __builtin_prefetch(&m_table.slot(size_t(hash & m_table.mask())));
 #else
         (void)hash; // a compiler without the builtin goes without the hint
+#endif
+    }
+    // The second step of the hint, nearer to the lookup, once the slot has loaded: when the slot
+    // where the lookup begins holds a text of this hash (the text is most likely listed), its
+    // characters start loading too, for the comparison.
+    void prefetchText(quint64 hash) const
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        if (m_table.empty())
+            return;
+        const Slot& slot = m_table.slot(size_t(hash & m_table.mask()));
+        if (slot.hash == hash)
+            __builtin_prefetch(slot.text().constData());
+#else
+        (void)hash;
 #endif
     }
 

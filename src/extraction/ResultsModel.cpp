@@ -77,27 +77,25 @@ void ResultsModel::commitPendingRowsIfDue()
         commitPendingRows();
 }
 
-bool ResultsModel::appendRowUnlessListed(QStringView text)
+bool ResultsModel::appendRowUnlessListed(HashedText text)
 {
     catchUpIndexes();
-    const quint64 hash = ResultTextIndex::hashOf(text);
-    if (m_rowTexts.contains(text, hash))
+    if (m_rowTexts.contains(text.text, text.hash))
         return false;
-    appendRow(text.toString());
-    m_rowTexts.addAbsent(m_texts.constLast(), hash);
+    appendRow(text.text.toString());
+    m_rowTexts.addAbsent(m_texts.constLast(), text.hash);
     ++m_indexedRows;
     return true;
 }
 
-bool ResultsModel::appendRowUnlessListed(const QString& text, QStringView subItem)
+bool ResultsModel::appendRowUnlessListed(const QString& text, HashedText subItem)
 {
     catchUpIndexes();
-    const quint64 hash = ResultTextIndex::hashOf(subItem);
-    if (m_subItemTexts.contains(subItem, hash))
+    if (m_subItemTexts.contains(subItem.text, subItem.hash))
         return false;
-    appendRow(text, subItem.toString());
+    appendRow(text, subItem.text.toString());
     m_rowTexts.add(text);
-    m_subItemTexts.addAbsent(m_subItems.constLast(), hash);
+    m_subItemTexts.addAbsent(m_subItems.constLast(), subItem.hash);
     ++m_indexedRows;
     return true;
 }
@@ -151,9 +149,13 @@ bool ResultsModel::containsSubItemText(QStringView text) const
     return m_subItemTexts.contains(text);
 }
 
-void ResultsModel::prefetchLookup(QStringView text, int column) const
+void ResultsModel::prefetchLookup(quint64 hash, int column, LookupDistance distance) const
 {
-    (column == 0 ? m_rowTexts : m_subItemTexts).prefetch(ResultTextIndex::hashOf(text));
+    const ResultTextIndex& index = column == 0 ? m_rowTexts : m_subItemTexts;
+    if (distance == LookupDistance::Far)
+        index.prefetch(hash);
+    else
+        index.prefetchText(hash);
 }
 
 void ResultsModel::catchUpIndexes() const

@@ -38,9 +38,14 @@ public:
     void appendRow(const QString& text);
     void appendRow(const QString& text, const QString& subItem);
     // Appends unless a row already holds the text in column 1; returns whether it did.
-    bool appendRowUnlessListed(QStringView text);
+    bool appendRowUnlessListed(HashedText text);
+    bool appendRowUnlessListed(QStringView text) { return appendRowUnlessListed(ResultTextIndex::hashed(text)); }
     // Appends unless a row already holds the sub-item in column 2; returns whether it did.
-    bool appendRowUnlessListed(const QString& text, QStringView subItem);
+    bool appendRowUnlessListed(const QString& text, HashedText subItem);
+    bool appendRowUnlessListed(const QString& text, QStringView subItem)
+    {
+        return appendRowUnlessListed(text, ResultTextIndex::hashed(subItem));
+    }
     void removeRowAt(qsizetype row);
     void removeAllRows();
     void commitPendingRows();
@@ -62,9 +67,9 @@ public:
     // Exact (case-sensitive, untrimmed) lookups over every row, answered without a scan.
     bool containsRowText(QStringView text) const;
     bool containsSubItemText(QStringView text) const;
-    // A hint that a lookup of this text in the given column (0 or 1) follows after a few others,
-    // so that the memory fetches of several lookups overlap.
-    void prefetchLookup(QStringView text, int column) const;
+    // A hint that a lookup of this text (by its hash) in the given column (0 or 1) follows after a
+    // few others, so that the memory fetches of several lookups overlap.
+    void prefetchLookup(quint64 hash, int column, LookupDistance distance = LookupDistance::Far) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
