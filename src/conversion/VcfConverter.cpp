@@ -390,8 +390,11 @@ void convertPieces(std::basic_string_view<Ch> text, const ConversionChoice& choi
 
 } // namespace
 
-void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
-                             const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)
+namespace {
+
+// owned: the bytes behind fileBytes when nothing else needs them, emptied once decoded to 16-bit text.
+void convertBytesInPieces(QByteArrayView fileBytes, QByteArray* owned, const ConversionChoice& choice,
+                          qsizetype pieceBytes, const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)
 {
     const TextEncoding encoding = detectVcfEncoding(fileBytes);
     // Decoded values are written back into the text being converted: a Windows-1252 file is then
@@ -400,6 +403,8 @@ void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& c
                             (choice.decodeLines && encoding == TextEncoding::Windows1252);
     if (sixteenBit) {
         const QString text = decodeText(fileBytes, encoding);
+        if (owned)
+            *owned = QByteArray(); // fileBytes is not read again
         const qsizetype pieceUnits = encoding == TextEncoding::Windows1252 ? pieceBytes : pieceBytes / 2;
         convertPieces(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())),
                       choice, pieceUnits, takePiece, progress, [](std::u16string_view out) {
@@ -413,6 +418,21 @@ void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& c
                       return encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom(converted)
                                                             : decodeWindows1252(converted);
                   });
+}
+
+} // namespace
+
+void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
+                             const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)
+{
+    convertBytesInPieces(fileBytes, nullptr, choice, pieceBytes, takePiece, progress);
+}
+
+void convertVcfBytesInPieces(QByteArray&& fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
+                             const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)
+{
+    QByteArray owned = std::move(fileBytes);
+    convertBytesInPieces(owned, &owned, choice, pieceBytes, takePiece, progress);
 }
 
 QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice, const AssemblyProgress& progress)

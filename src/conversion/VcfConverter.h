@@ -27,5 +27,9 @@ using ConvertedPieceSink = std::function<bool(QString piece, bool last)>;
 // comes once, before the last piece, over the values of the whole file.
 void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
                              const ConvertedPieceSink& takePiece, const AssemblyProgress& progress = {});
+// The same for bytes read for this conversion alone: a file converted as 16-bit text gives its bytes
+// back once decoded, so that a large one is not held twice.
+void convertVcfBytesInPieces(QByteArray&& fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
+                             const ConvertedPieceSink& takePiece, const AssemblyProgress& progress = {});
 
 } // namespace cardisto

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <limits>
+#include <utility>
 
 namespace cardisto {
 
@@ -21,7 +22,7 @@ void readAndConvert(const QString& path, const QString& procedure, const Convers
     Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), procedure));
     QByteArray bytes;
     guard(100, [&] { bytes = ReadFileToString(path); });
-    guard(102, [&] { convertVcfBytesInPieces(bytes, choice, pieceBytes, takePiece, progress); });
+    guard(102, [&] { convertVcfBytesInPieces(std::move(bytes), choice, pieceBytes, takePiece, progress); });
 }
 
 QString readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice,
