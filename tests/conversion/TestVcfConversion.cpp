@@ -18,11 +18,13 @@ QString values(const QStringList& list)
 }
 
 // The conversion cut at every line where a piece may end: the pieces that are not empty, joined.
+// It is given bytes of its own, as a file read for it, which it may free once decoded.
 QString convertedInPieces(const QByteArray& bytes, const ConversionChoice& choice)
 {
     QStringList pieces;
     bool lastSeen = false;
-    convertVcfBytesInPieces(bytes, choice, 1, [&](QString piece, bool last) {
+    QByteArray owned(bytes.constData(), bytes.size());
+    convertVcfBytesInPieces(std::move(owned), choice, 1, [&](QString piece, bool last) {
         if (lastSeen)
             QTest::qFail("a piece after the last", __FILE__, __LINE__);
         lastSeen = last;
