@@ -89,5 +89,9 @@ int main(int argc, char* argv[])
     const cardisto::ProgramEnd end(&window);
     window.show();
     cardisto::addCommandLinePaths(window.inputFiles(), arguments.paths);
+    // Closed while the files named on the command line were being added (a large folder): the
+    // event loop has not started, so the close's request to end it went unheard.
+    if (window.isClosing())
+        return cardisto::ProgramEnd::finish(0);
     return cardisto::ProgramEnd::finish(QApplication::exec());
 }

@@ -36,6 +36,11 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
     // A folder typed with / on Windows gives paths with \ throughout, as one chosen in the browser.
     const QList<WalkedFolder> folders = walk.walk({withTrailingSeparator(QDir::toNativeSeparators(folder))}, true);
     result.folderCount = folders.size();
+    result.listingCount = walk.listingCount();
+    // A stopped scan ends the program: the files found so far would only be added to a list that
+    // is about to go, which on a large tree takes longer than the walk's own stop.
+    if (stop && stop())
+        return result;
     for (const WalkedFolder& walked : folders) {
         const QStringList names = walked.listed ? filesInListing(walked.path, walked.entries, pattern)
                                                 : GetFilesInFolder(walked.path, pattern);
@@ -51,7 +56,6 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
                 result.unrepresentable.append(CollapseDoubleBackslashes(walked.path + entry.name));
         }
     }
-    result.listingCount = walk.listingCount();
     return result;
 }
 

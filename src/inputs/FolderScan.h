@@ -23,7 +23,8 @@ struct FolderScanResult {
 // The files of a whole folder tree that match the pattern: the folder's own files first, then
 // those of its sub-folders level by level (see FolderWalk), each folder's files in listing order.
 // Names beginning with "~" (office lock and backup files) are skipped. Paths are the folder joined
-// with the name, doubled separators collapsed, so a root folder gives one separator.
+// with the name, doubled separators collapsed, so a root folder gives one separator. A scan told to
+// stop (the program is closing) gives no files.
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
                                 const YieldHook& yield = {}, const StopCheck& stop = {});
 

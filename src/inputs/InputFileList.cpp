@@ -75,7 +75,7 @@ bool InputFileList::removeRows(int row, int count, const QModelIndex& parent)
     if (parent.isValid() || row < 0 || count <= 0 || row + count > this->count())
         return false;
     beginRemoveRows(QModelIndex(), row, row + count - 1);
-    for (int i = row; i < row + count; ++i)
+    for (int i = row; i < row + count && m_indexBuilt; ++i)
         m_index.remove(m_texts.at(i));
     m_texts.remove(row, count);
     endRemoveRows();
@@ -145,11 +145,24 @@ void InputFileList::append(const QStringList& texts)
         return;
     beginInsertRows(QModelIndex(), count(), count() + static_cast<int>(texts.size()) - 1);
     m_texts.append(texts);
-    if (texts.size() >= kLargeBatch) // reserving rehashes the index, worth it only for many rows
-        m_index.reserve(m_index.distinctCount() + texts.size());
-    for (const QString& text : texts)
-        m_index.add(text);
+    if (m_indexBuilt) {
+        if (texts.size() >= kLargeBatch) // reserving rehashes the index, worth it only for many rows
+            m_index.reserve(m_index.distinctCount() + texts.size());
+        for (const QString& text : texts)
+            m_index.add(text);
+    }
     endInsertRows();
+}
+
+bool InputFileList::ItemExists(const QString& text) const
+{
+    if (!m_indexBuilt) {
+        m_index.reserve(m_texts.size());
+        for (const QString& listed : m_texts)
+            m_index.add(listed);
+        m_indexBuilt = true;
+    }
+    return m_index.contains(text);
 }
 
 bool InputFileList::removeAt(int row)
@@ -164,6 +177,7 @@ void InputFileList::clear()
     beginRemoveRows(QModelIndex(), 0, count() - 1);
     m_texts.clear();
     m_index.clear();
+    m_indexBuilt = false;
     endRemoveRows();
 }
 
@@ -223,7 +237,7 @@ void InputFileList::removeRanges(const QList<std::pair<int, int>>& ranges)
         m_gapStart = write;
         if (!resetViews)
             beginRemoveRows(QModelIndex(), write, write + (last - first));
-        for (int row = first; row <= last; ++row)
+        for (int row = first; row <= last && m_indexBuilt; ++row)
             m_index.remove(m_texts.at(row));
         m_gapSize += last - first + 1;
         read = last + 1;

@@ -65,7 +65,7 @@ public:
     int removeByFilter(const QString& filter, FilterSense sense);
 
     // True when some row's text equals the text exactly (case-sensitive, untrimmed).
-    bool ItemExists(const QString& text) const { return m_index.contains(text); }
+    bool ItemExists(const QString& text) const;
 
 private:
     void removeRanges(const QList<std::pair<int, int>>& ranges);
@@ -75,7 +75,10 @@ private:
     QStringList m_texts;
     int m_gapStart = 0;
     int m_gapSize = 0;
-    TextIndex m_index;
+    // Built when first asked (only loading the samples asks), then kept up to date: adding the
+    // hundreds of thousands of files of a large folder does not wait for it.
+    mutable TextIndex m_index;
+    mutable bool m_indexBuilt = false;
     std::function<void(const QString&)> m_folderDropHandler;
 };
 

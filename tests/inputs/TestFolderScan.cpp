@@ -391,6 +391,13 @@ private Q_SLOTS:
         QCOMPARE(result.folderCount, 6);
         QCOMPARE(result.listingCount, 6);
         QCOMPARE(yields, 6 + 5); // each folder, and each sub-folder as it is examined
+
+        // Stopped part-way (the program closing), the scan ends at once with no files to add.
+        yields = 0;
+        const FolderScanResult stopped =
+            scanFolderTree(dir.path(), vcfFilePattern(), reporter, [&] { ++yields; }, [&] { return yields >= 7; });
+        QVERIFY(stopped.paths.isEmpty());
+        QVERIFY(stopped.listingCount < 6);
     }
 
     void walk_breadthFirstWithSeparatorsAndOneLevelOnly()

@@ -79,8 +79,12 @@ private Q_SLOTS:
         QVERIFY(list.removeAt(0));
         QVERIFY(!list.removeAt(1));
         QVERIFY(!list.ItemExists("/in/a.vcf"));
+        list.append(QStringList{"/in/c.vcf"}); // added after the first question
+        QVERIFY(list.ItemExists("/in/c.vcf"));
         list.clear();
         QVERIFY(!list.ItemExists("/in/B.vcf"));
+        list.append(QStringList{"/in/B.vcf"});
+        QVERIFY(list.ItemExists("/in/B.vcf"));
         QVERIFY(!InputFileList().ItemExists(QString()));
     }
 
@@ -177,6 +181,7 @@ private Q_SLOTS:
         InputFileList list;
         const auto tester = attachTester(list);
         list.append(rows);
+        QVERIFY(rows.isEmpty() || list.ItemExists(rows.first())); // asked before: the removal keeps it up to date
         QSignalSpy removed(&list, &QAbstractItemModel::rowsRemoved);
         QCOMPARE(list.removeByFilter(filter, sense), rows.size() - expected.size());
         QCOMPARE(list.texts(), expected);
