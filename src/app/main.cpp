@@ -92,6 +92,6 @@ int main(int argc, char* argv[])
     // Closed while the files named on the command line were being added (a large folder): the
     // event loop has not started, so the close's request to end it went unheard.
     if (window.isClosing())
-        return cardisto::ProgramEnd::finish(0);
-    return cardisto::ProgramEnd::finish(QApplication::exec());
+        return cardisto::ProgramEnd::finish(0, window.results());
+    return cardisto::ProgramEnd::finish(QApplication::exec(), window.results());
 }

@@ -137,6 +137,25 @@ void ResultsModel::removeAllRows()
     endRemoveRows();
 }
 
+void ResultsModel::leaveRowsToProgramEnd()
+{
+    struct LeftRows {
+        QList<QString> texts;
+        QList<QString> subItems;
+        QList<quint8> flags;
+        ResultTextIndex rowTexts;
+        ResultTextIndex subItemTexts;
+    };
+    // Still reachable from here, so leak checkers do not count it.
+    static auto* const left = new QList<LeftRows*>();
+    beginResetModel();
+    left->append(new LeftRows{std::exchange(m_texts, {}), std::exchange(m_subItems, {}), std::exchange(m_flags, {}),
+                              std::exchange(m_rowTexts, {}), std::exchange(m_subItemTexts, {})});
+    m_indexedRows = 0;
+    m_committedRows = 0;
+    endResetModel();
+}
+
 bool ResultsModel::containsRowText(QStringView text) const
 {
     catchUpIndexes();

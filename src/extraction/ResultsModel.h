@@ -48,6 +48,10 @@ public:
     }
     void removeRowAt(qsizetype row);
     void removeAllRows();
+    // The program is ending: the rows leave the list (views are reset) but their memory is kept
+    // for the system to take back with the process, since freeing millions of texts one by one
+    // would keep a closed program running for most of a second.
+    void leaveRowsToProgramEnd();
     void commitPendingRows();
     // Pending rows reach the views at most once per interval (zero: at the next turn of events).
     void setCommitInterval(std::chrono::milliseconds interval) { m_commitInterval = interval; }

@@ -136,6 +136,21 @@ private Q_SLOTS:
         model.removeAllRows();
         QVERIFY(!model.containsSubItemText(u"r"));
         QVERIFY(!ItemExists(model, u"/f.vcf"));
+
+        // Rows left to the program's end are gone from the list, its views and its lookups alike.
+        model.appendRow("a");
+        model.appendRow("/f.vcf", "r");
+        QVERIFY(ItemExists(model, u"a"));
+        model.commitPendingRows();
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        model.leaveRowsToProgramEnd();
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.totalRowCount(), 0);
+        QVERIFY(!ItemExists(model, u"a"));
+        QVERIFY(!model.containsSubItemText(u"r"));
+        QVERIFY(model.appendRowUnlessListed("/f.vcf", u"r"));
+        QCOMPARE(model.subItemText(0), QStringLiteral("r"));
     }
 
     void lookups_coverRowsAddedWithoutThem()

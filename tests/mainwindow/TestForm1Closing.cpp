@@ -73,7 +73,7 @@ int closeDuring(const QString& work, const QString& folder)
     });
     const int code = QApplication::exec();
     say(kLoopReturned);
-    return ProgramEnd::finish(code);
+    return ProgramEnd::finish(code, form.results());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ProgramEnd.h"
 
 #include "extraction/FileConversionWorker.h"
+#include "extraction/ResultsModel.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -26,8 +27,9 @@ ProgramEnd::ProgramEnd(QWidget* mainWindow, std::chrono::milliseconds grace) : Q
     mainWindow->installEventFilter(this);
 }
 
-int ProgramEnd::finish(int exitCode)
+int ProgramEnd::finish(int exitCode, ResultsModel& results)
 {
+    results.leaveRowsToProgramEnd();
     if (FileConversionWorker::abandonedThreadsRunning() > 0)
         endProcessNow(exitCode);
     return exitCode;

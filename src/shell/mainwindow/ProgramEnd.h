@@ -8,6 +8,8 @@ class QWidget;
 
 namespace cardisto {
 
+class ResultsModel;
+
 // How long what still runs when the main window closes may take to notice and unwind.
 inline constexpr std::chrono::milliseconds kClosingGrace{300};
 
@@ -20,9 +22,10 @@ class ProgramEnd final : public QObject {
 public:
     explicit ProgramEnd(QWidget* mainWindow, std::chrono::milliseconds grace = kClosingGrace);
 
-    // What main() returns once the event loop has ended. A conversion that a stopped run left to
-    // finish on its own is not waited for: the process ends here.
-    static int finish(int exitCode);
+    // What main() returns once the event loop has ended. The main window's results are left for
+    // the system to take back (see ResultsModel::leaveRowsToProgramEnd). A conversion that a
+    // stopped run left to finish on its own is not waited for: the process ends here.
+    static int finish(int exitCode, ResultsModel& results);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
