@@ -36,7 +36,7 @@ constexpr qint64 kLargestReadableFile = qint64(2) * 1024 * 1024 * 1024 - 1;
 #ifdef Q_OS_UNIX
 // A name that is not valid UTF-8 (see FileNameBytes.h) cannot go through QFileInfo or QFile by
 // name, which would spell it differently: it is looked up and opened by its bytes.
-QByteArray readWholeFileByBytes(const QString& path)
+std::unique_ptr<QFile> openFileByBytes(const QString& path)
 {
     const QByteArray bytes = fileNameBytes(path);
     struct stat info;
@@ -53,15 +53,12 @@ QByteArray readWholeFileByBytes(const QString& path)
     const int fd = ::open(bytes.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, file->errorString()));
     }
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ProcedureFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    return content;
+    return file;
 }
 #endif
 
@@ -141,11 +138,11 @@ QString joinFolderAndName(const QString& folder, const QString& name)
     return joinFolderAndName(folder, name, nativeSeparator(), kWindowsPaths);
 }
 
-QByteArray readWholeFile(const QString& path)
+std::unique_ptr<QFile> openFileToRead(const QString& path)
 {
 #ifdef Q_OS_UNIX
     if (holdsUndecodedBytes(path))
-        return readWholeFileByBytes(path);
+        return openFileByBytes(path);
 #endif
     const QFileInfo info(path);
     if (info.isDir())
@@ -157,13 +154,24 @@ QByteArray readWholeFile(const QString& path)
         throw ProcedureFailure(QStringLiteral("Cannot read %1: the file is too large (%2 MB).")
                                    .arg(path)
                                    .arg(info.size() / (1024 * 1024)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        throw ProcedureFailure(QStringLiteral("Cannot open %1: %2").arg(path, file->errorString()));
+    return file;
+}
+
+QByteArray readFromFile(QFile& file, const QString& path, qint64 maxBytes)
+{
+    QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
     if (file.error() != QFileDevice::NoError)
         throw ProcedureFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     return bytes;
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    const std::unique_ptr<QFile> file = openFileToRead(path);
+    return readFromFile(*file, path, -1);
 }
 
 QByteArray readWholeTextFile(const QString& path)

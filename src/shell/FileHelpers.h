@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QChar>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace cardisto {
@@ -37,6 +39,10 @@ QString joinFolderAndName(const QString& folder, const QString& name);
 // The whole file as bytes; throws ProcedureFailure with a readable description when it cannot, and
 // for anything that is not a plain file (a folder, a named pipe, a device).
 QByteArray readWholeFile(const QString& path);
+// The two steps of readWholeFile, for a file read a part at a time: opening, with its checks and
+// messages, and reading up to maxBytes more (all that is left when negative).
+std::unique_ptr<QFile> openFileToRead(const QString& path);
+QByteArray readFromFile(QFile& file, const QString& path, qint64 maxBytes);
 
 // As readWholeFile, and refuses a file that is plainly no text (looksLikeBinaryData).
 QByteArray readWholeTextFile(const QString& path);

@@ -92,6 +92,53 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
+namespace {
+
+// The bytes of a character that begins with this byte: 1 for ASCII and for bytes that cannot
+// begin one (the check then finds them wrong).
+qsizetype utf8SequenceLength(unsigned char lead)
+{
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
+    return 1;
+}
+
+} // namespace
+
+void Utf8Check::add(QByteArrayView bytes)
+{
+    if (!m_valid)
+        return;
+    if (!m_cut.isEmpty()) {
+        const qsizetype missing = utf8SequenceLength(static_cast<unsigned char>(m_cut.front())) - m_cut.size();
+        const qsizetype taken = std::min(missing, bytes.size());
+        m_cut.append(bytes.first(taken));
+        bytes = bytes.sliced(taken);
+        if (taken < missing)
+            return;
+        m_valid = isValidUtf8(m_cut);
+        m_cut.clear();
+        if (!m_valid)
+            return;
+    }
+    // A character the part ends in is kept to be checked with the next part's first bytes.
+    qsizetype end = bytes.size();
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, bytes.size()); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: the character began further back
+        if (utf8SequenceLength(byte) > back)
+            end = bytes.size() - back;
+        break;
+    }
+    m_valid = isValidUtf8(bytes.first(end));
+    m_cut = bytes.sliced(end).toByteArray();
+}
+
 TextEncoding detectTextEncoding(QByteArrayView bytes)
 {
     if (startsWith(bytes, 0xFF, 0xFE))

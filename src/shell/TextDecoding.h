@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -14,6 +15,21 @@ TextEncoding detectTextEncoding(QByteArrayView bytes);
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(QByteArrayView bytes);
+
+// isValidUtf8 over bytes that come a part at a time (a file read in parts): a character cut
+// between two parts is checked whole.
+class Utf8Check {
+public:
+    void add(QByteArrayView bytes);
+    // The answer isValidUtf8 gives for all the parts joined.
+    bool valid() const { return m_valid && m_cut.isEmpty(); }
+    // Whatever comes next, the parts are not UTF-8.
+    bool failed() const { return !m_valid; }
+
+private:
+    bool m_valid = true;
+    QByteArray m_cut; // the start of a character the last part ended in
+};
 
 QString decodeWindows1252(QByteArrayView bytes);
 

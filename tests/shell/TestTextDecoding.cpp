@@ -30,12 +30,25 @@ private Q_SLOTS:
         QTest::newRow("truncated at end") << QByteArray("ab\xE2\x82") << false;
         QTest::newRow("lone continuation") << QByteArray("\x80") << false;
         QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("characters of every length in a row") << QByteArray("a\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80z")
+                                                            << true;
+        QTest::newRow("lead byte not followed") << QByteArray("\xE2\x82z\xAC") << false;
+        QTest::newRow("byte that cannot begin a character") << QByteArray("ab\xF8\x80\x80") << false;
     }
     void utf8Validity()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, valid);
         QCOMPARE(isValidUtf8(bytes), valid);
+        // The same answer for the bytes in parts, cut anywhere, characters included.
+        for (qsizetype part = 1; part <= bytes.size(); ++part) {
+            Utf8Check check;
+            for (qsizetype at = 0; at < bytes.size(); at += part) {
+                check.add(QByteArrayView(bytes).sliced(at, std::min(part, bytes.size() - at)));
+                QVERIFY(!check.failed() || !valid);
+            }
+            QVERIFY2(check.valid() == valid, qPrintable(QStringLiteral("parts of %1").arg(part)));
+        }
     }
 
     void detection_data()
