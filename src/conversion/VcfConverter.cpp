@@ -358,6 +358,23 @@ size_t pieceEnd(std::basic_string_view<Ch> text, size_t from, size_t units)
     return text.size();
 }
 
+// One converted piece as text: the last loses the final CR LF before decoding, the others after,
+// as the whole text loses only its last.
+template <typename Ch, typename Decode>
+QString pieceText(Conversion<Ch>& conversion, bool last, const AssemblyProgress& progress, Decode&& decode)
+{
+    const auto output = conversion.takeOutput();
+    if (last) {
+        const size_t kept = output.empty() ? 0 : output.size() - 2;
+        QString piece = decode(std::basic_string_view<Ch>(output.data(), kept));
+        reportAssembly(conversion.valueCount(), progress);
+        return piece;
+    }
+    QString piece = decode(std::basic_string_view<Ch>(output));
+    piece.chop(piece.isEmpty() ? 0 : 2);
+    return piece;
+}
+
 // Converts a text piece by piece: decode(units) turns the output of one piece into text.
 template <typename Ch, typename Decode>
 void convertPieces(std::basic_string_view<Ch> text, const ConversionChoice& choice, qsizetype pieceUnits,
@@ -370,27 +387,12 @@ void convertPieces(std::basic_string_view<Ch> text, const ConversionChoice& choi
     for (;;) {
         const size_t end = pieceEnd(text, from, units);
         conversion.convertLines(text.substr(from, end - from));
-        const auto output = conversion.takeOutput();
         const bool last = end == text.size();
-        QString piece;
-        if (last) {
-            // The final CR LF goes before decoding, as the whole text loses it.
-            const size_t kept = output.empty() ? 0 : output.size() - 2;
-            piece = decode(std::basic_string_view<Ch>(output.data(), kept));
-            reportAssembly(conversion.valueCount(), progress);
-        } else {
-            piece = decode(std::basic_string_view<Ch>(output));
-            piece.chop(piece.isEmpty() ? 0 : 2);
-        }
-        if (!takePiece(std::move(piece), last) || last)
+        if (!takePiece(pieceText(conversion, last, progress, decode), last) || last)
             return;
         from = end;
     }
 }
-
-} // namespace
-
-namespace {
 
 // owned: the bytes behind fileBytes when nothing else needs them, emptied once decoded to 16-bit text.
 void convertBytesInPieces(QByteArrayView fileBytes, QByteArray* owned, const ConversionChoice& choice,
@@ -421,6 +423,41 @@ void convertBytesInPieces(QByteArrayView fileBytes, QByteArray* owned, const Con
 }
 
 } // namespace
+
+void convertVcfStreamInPieces(TextEncoding encoding, const MoreFileBytes& more, const ConversionChoice& choice,
+                              qsizetype pieceBytes, const ConvertedPieceSink& takePiece,
+                              const AssemblyProgress& progress)
+{
+    Conversion<char> conversion(choice);
+    const size_t units = size_t(std::max<qsizetype>(pieceBytes, 1));
+    conversion.reserve(units / 4);
+    const auto decode = [encoding](std::string_view out) {
+        const QByteArrayView converted(out.data(), qsizetype(out.size()));
+        return encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom(converted) : decodeWindows1252(converted);
+    };
+    QByteArray buffer;
+    size_t from = 0; // where the next piece begins in buffer
+    bool atEnd = false;
+    for (;;) {
+        size_t end = 0;
+        for (;;) {
+            end = pieceEnd(std::string_view(buffer.constData(), size_t(buffer.size())), from, units);
+            // Short of the end of what has been read, the cut is the one the whole file would give;
+            // at it, more of the file may hold an earlier one.
+            if (end < size_t(buffer.size()) || atEnd)
+                break;
+            buffer.remove(0, qsizetype(from));
+            end -= from;
+            from = 0;
+            atEnd = !more(buffer);
+        }
+        conversion.convertLines(std::string_view(buffer.constData() + from, end - from));
+        const bool last = end == size_t(buffer.size());
+        if (!takePiece(pieceText(conversion, last, progress, decode), last) || last)
+            return;
+        from = end;
+    }
+}
 
 void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
                              const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ConversionChoice.h"
+#include "shell/TextDecoding.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -27,6 +28,17 @@ using ConvertedPieceSink = std::function<bool(QString piece, bool last)>;
 // comes once, before the last piece, over the values of the whole file.
 void convertVcfBytesInPieces(QByteArrayView fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,
                              const ConvertedPieceSink& takePiece, const AssemblyProgress& progress = {});
+// Hands the conversion the next bytes of a file read a part at a time: appends them to `to` and
+// returns true, or returns false at the end of the file.
+using MoreFileBytes = std::function<bool(QByteArray& to)>;
+
+// The same for an 8-bit file read a part at a time, its encoding (UTF-8 or Windows-1252, not the
+// latter with decoding) found beforehand: the pieces are exactly those convertVcfBytesInPieces
+// makes of the whole file, and no more of the file is held than a piece and the read after it.
+void convertVcfStreamInPieces(TextEncoding encoding, const MoreFileBytes& more, const ConversionChoice& choice,
+                              qsizetype pieceBytes, const ConvertedPieceSink& takePiece,
+                              const AssemblyProgress& progress = {});
+
 // The same for bytes read for this conversion alone: a file converted as 16-bit text gives its bytes
 // back once decoded, so that a large one is not held twice.
 void convertVcfBytesInPieces(QByteArray&& fileBytes, const ConversionChoice& choice, qsizetype pieceBytes,

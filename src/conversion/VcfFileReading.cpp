@@ -6,23 +6,85 @@
 #include "shell/ErrorReport.h"
 #include "shell/FileHelpers.h"
 
+#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <limits>
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace cardisto {
 
 namespace {
 
+// How much of a file read a part at a time is read at once.
+constexpr qsizetype kReadBytes = 1024 * 1024;
+
+// A file converted in pieces is read a part at a time when it is larger than a few pieces (and
+// than the start that tells its kind), so that a huge one is never held whole.
+qint64 readInPartsAbove(qsizetype pieceBytes)
+{
+    return std::max<qint64>(qint64(pieceBytes) * 4, kVcfInspectedBytes * 2);
+}
+
+// The encoding of a file to be read a part at a time, found by reading it once: its start tells
+// a file that is no text, or UTF-16 (read whole instead: no answer), all of it whether it is UTF-8.
+// Windows-1252 with decoding is converted as 16-bit text, so it is read whole as well.
+std::optional<TextEncoding> encodingForReadingInParts(QFile& file, const QString& path, bool decodeLines)
+{
+    const QByteArray start = readFromFile(file, path, kVcfInspectedBytes);
+    if (looksLikeBinaryVcfData(start))
+        throw notATextFile(path);
+    const TextEncoding startEncoding = detectVcfEncoding(start);
+    if (startEncoding == TextEncoding::Utf16LE || startEncoding == TextEncoding::Utf16BE)
+        return std::nullopt;
+    Utf8Check check;
+    check.add(start);
+    for (QByteArray part = readFromFile(file, path, kReadBytes); !part.isEmpty() && !check.failed();
+         part = readFromFile(file, path, kReadBytes))
+        check.add(part);
+    if (!check.valid() && decodeLines)
+        return std::nullopt;
+    if (!file.seek(0))
+        return std::nullopt;
+    return check.valid() ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
 // The two conversion procedures of module Extract1: the file read at statement 100, converted at 102.
+// A large file taken in pieces is read once at 100 to learn its encoding, then again part by part
+// as it converts.
 void readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice, qsizetype pieceBytes,
                     const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, ErrorReporter& reporter)
 {
     Guard guard(reporter, ErrorLocation::velmora(QStringLiteral("Extract1"), procedure));
     QByteArray bytes;
-    guard(100, [&] { bytes = ReadFileToString(path); });
-    guard(102, [&] { convertVcfBytesInPieces(std::move(bytes), choice, pieceBytes, takePiece, progress); });
+    std::unique_ptr<QFile> file;
+    std::optional<TextEncoding> encoding;
+    guard(100, [&] {
+        if (pieceBytes < std::numeric_limits<qsizetype>::max() && FileIsPresent(path)) {
+            file = openFileToRead(path);
+            if (file->size() > readInPartsAbove(pieceBytes))
+                encoding = encodingForReadingInParts(*file, path, choice.decodeLines);
+            if (encoding)
+                return;
+            file.reset();
+        }
+        bytes = ReadFileToString(path);
+    });
+    guard(102, [&] {
+        if (!encoding) {
+            convertVcfBytesInPieces(std::move(bytes), choice, pieceBytes, takePiece, progress);
+            return;
+        }
+        const auto more = [&](QByteArray& to) {
+            const QByteArray part = readFromFile(*file, path, kReadBytes);
+            to.append(part);
+            return !part.isEmpty();
+        };
+        convertVcfStreamInPieces(*encoding, more, choice, pieceBytes, takePiece, progress);
+    });
 }
 
 QString readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice,

@@ -8,11 +8,9 @@ namespace cardisto {
 
 namespace {
 
-constexpr qsizetype kInspectedBytes = 8192;
-
 QByteArrayView inspectedStart(QByteArrayView bytes)
 {
-    return bytes.first(std::min(bytes.size(), kInspectedBytes));
+    return bytes.first(std::min(bytes.size(), kVcfInspectedBytes));
 }
 
 bool hasByteOrderMark(QByteArrayView bytes)

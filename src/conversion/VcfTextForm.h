@@ -13,6 +13,9 @@ namespace cardisto {
 // UTF-16BE at even ones. Everything else is UTF-8 when valid, otherwise Windows-1252.
 TextEncoding detectVcfEncoding(QByteArrayView bytes);
 
+// How much of the start of a file the two tests here look at.
+inline constexpr qsizetype kVcfInspectedBytes = 8192;
+
 // True for bytes that are plainly no vCard: NUL bytes in the first 8 KiB and no "BEGIN:VCARD"
 // there (any letter case) read as 8-bit text, as UTF-16LE or as UTF-16BE. A readable export with
 // a stray NUL still converts; images, archives and random bytes do not.

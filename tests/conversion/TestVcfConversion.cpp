@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/VcfConverter.h"
+#include "conversion/VcfTextForm.h"
 
 #include <QTest>
 
@@ -34,6 +35,24 @@ QString convertedInPieces(const QByteArray& bytes, const ConversionChoice& choic
     });
     if (!lastSeen)
         QTest::qFail("no last piece", __FILE__, __LINE__);
+    // An 8-bit file read a few bytes at a time gives the very same pieces.
+    const TextEncoding encoding = detectVcfEncoding(bytes);
+    if (encoding == TextEncoding::Utf8 || (encoding == TextEncoding::Windows1252 && !choice.decodeLines)) {
+        QStringList streamed;
+        qsizetype read = 0;
+        const auto more = [&](QByteArray& to) {
+            to.append(bytes.mid(read, 7));
+            read += 7;
+            return read - 7 < bytes.size();
+        };
+        convertVcfStreamInPieces(encoding, more, choice, 1, [&](QString piece, bool) {
+            if (!piece.isEmpty())
+                streamed.append(piece);
+            return true;
+        });
+        if (streamed != pieces)
+            QTest::qFail("the file read a part at a time gave other pieces", __FILE__, __LINE__);
+    }
     return values(pieces);
 }
 

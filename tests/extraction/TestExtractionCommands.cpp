@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeExtractionHost.h"
 #include "conversion/VcfFileReading.h"
+#include "conversion/VcfTextForm.h"
 #include "extraction/ConvertedLines.h"
 #include "extraction/ExtractionCommands.h"
 #include "support/TestFiles.h"
@@ -360,6 +361,21 @@ private Q_SLOTS:
         if (paths.isEmpty())
             QSKIP("the shared corpus is not here");
         paths.sort();
+        // Large files with letters beyond ASCII, read a part at a time when taken in pieces: UTF-8
+        // throughout, and UTF-8 but for one byte near the end, which makes all of it Windows-1252.
+        QByteArray utf8;
+        for (int i = 0; i < 400; ++i) {
+            utf8 += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Müller;Zoë %1;;;\r\nEMAIL;TYPE=INTERNET:zoë%1@example.com\r\n"
+                                   "NOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9 %1=\r\n more\r\nEND:VCARD\r\n")
+                        .arg(i)
+                        .toUtf8();
+        }
+        // The start read to tell the file's kind ends inside a letter.
+        const qsizetype letter = utf8.indexOf("\xC3\xBC", kVcfInspectedBytes - 400);
+        utf8.prepend("NOTE:" + QByteArray(kVcfInspectedBytes - 8 - letter, 'x') + "\r\n");
+        QCOMPARE(utf8.mid(kVcfInspectedBytes - 1, 2), QByteArray("\xC3\xBC"));
+        paths.append(writeFile(m_dir.filePath("large-utf8.vcf"), utf8));
+        paths.append(writeFile(m_dir.filePath("large-late-1252.vcf"), utf8 + "NOTE:caf\xE9\r\n"));
         FakeExtractionHost host;
         host.inputs = paths;
         host.choice = allFields ? ConversionChoice::allFields() : ConversionChoice::someFields({true, true, true, true});
