@@ -22,11 +22,13 @@ namespace {
 // How much of a file read a part at a time is read at once.
 constexpr qsizetype kReadBytes = 1024 * 1024;
 
-// A file converted in pieces is read a part at a time when it is larger than a few pieces (and
-// than the start that tells its kind), so that a huge one is never held whole.
+// A file converted in pieces is read a part at a time, so that a huge one is never held whole,
+// when it is larger than the sixteen pieces the worker may hold converted ahead anyway (and than
+// the start that tells its kind). A smaller one is read in one go: reading a file twice, once
+// for its encoding, costs more time than holding it costs memory.
 qint64 readInPartsAbove(qsizetype pieceBytes)
 {
-    return std::max<qint64>(qint64(pieceBytes) * 4, kVcfInspectedBytes * 2);
+    return std::max<qint64>(qint64(pieceBytes) * 16, kVcfInspectedBytes * 2);
 }
 
 // The encoding of a file to be read a part at a time, found by reading it once: its start tells
@@ -42,9 +44,13 @@ std::optional<TextEncoding> encodingForReadingInParts(QFile& file, const QString
         return std::nullopt;
     Utf8Check check;
     check.add(start);
-    for (QByteArray part = readFromFile(file, path, kReadBytes); !part.isEmpty() && !check.failed();
-         part = readFromFile(file, path, kReadBytes))
+    QByteArray part;
+    while (!check.failed()) {
+        part.resize(0); // keeps its room for the next part
+        if (appendFromFile(file, path, part, kReadBytes) == 0)
+            break;
         check.add(part);
+    }
     if (!check.valid() && decodeLines)
         return std::nullopt;
     if (!file.seek(0))
@@ -78,11 +84,7 @@ void readAndConvert(const QString& path, const QString& procedure, const Convers
             convertVcfBytesInPieces(std::move(bytes), choice, pieceBytes, takePiece, progress);
             return;
         }
-        const auto more = [&](QByteArray& to) {
-            const QByteArray part = readFromFile(*file, path, kReadBytes);
-            to.append(part);
-            return !part.isEmpty();
-        };
+        const auto more = [&](QByteArray& to) { return appendFromFile(*file, path, to, kReadBytes) > 0; };
         convertVcfStreamInPieces(*encoding, more, choice, pieceBytes, takePiece, progress);
     });
 }

@@ -168,6 +168,17 @@ QByteArray readFromFile(QFile& file, const QString& path, qint64 maxBytes)
     return bytes;
 }
 
+qint64 appendFromFile(QFile& file, const QString& path, QByteArray& to, qint64 maxBytes)
+{
+    const qsizetype had = to.size();
+    to.resize(had + qsizetype(maxBytes));
+    const qint64 read = file.read(to.data() + had, maxBytes);
+    to.resize(had + qsizetype(std::max<qint64>(read, 0)));
+    if (read < 0 || file.error() != QFileDevice::NoError)
+        throw ProcedureFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    return read;
+}
+
 QByteArray readWholeFile(const QString& path)
 {
     const std::unique_ptr<QFile> file = openFileToRead(path);

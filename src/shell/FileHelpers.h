@@ -43,6 +43,8 @@ QByteArray readWholeFile(const QString& path);
 // messages, and reading up to maxBytes more (all that is left when negative).
 std::unique_ptr<QFile> openFileToRead(const QString& path);
 QByteArray readFromFile(QFile& file, const QString& path, qint64 maxBytes);
+// Reads up to maxBytes more onto the end of `to`, without a copy; returns how many came (0 at the end).
+qint64 appendFromFile(QFile& file, const QString& path, QByteArray& to, qint64 maxBytes);
 
 // As readWholeFile, and refuses a file that is plainly no text (looksLikeBinaryData).
 QByteArray readWholeTextFile(const QString& path);
