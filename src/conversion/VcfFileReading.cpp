@@ -7,7 +7,6 @@
 #include "shell/FileHelpers.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -18,6 +17,17 @@
 namespace cardisto {
 
 namespace {
+
+// The rest of ReadFileToString, on the file it opened.
+QByteArray vcfFileBytes(QFile& file, const QString& path)
+{
+    if (file.size() <= 0)
+        return QByteArrayLiteral("empty file");
+    QByteArray bytes = readFromFile(file, path, -1);
+    if (looksLikeBinaryVcfData(bytes))
+        throw notATextFile(path);
+    return bytes;
+}
 
 // How much of a file read a part at a time is read at once.
 constexpr qsizetype kReadBytes = 1024 * 1024;
@@ -69,15 +79,18 @@ void readAndConvert(const QString& path, const QString& procedure, const Convers
     std::unique_ptr<QFile> file;
     std::optional<TextEncoding> encoding;
     guard(100, [&] {
-        if (pieceBytes < std::numeric_limits<qsizetype>::max() && FileIsPresent(path)) {
-            file = openFileToRead(path);
-            if (file->size() > readInPartsAbove(pieceBytes))
-                encoding = encodingForReadingInParts(*file, path, choice.decodeLines);
+        if (!FileIsPresent(path))
+            return;
+        file = openFileToRead(path);
+        if (pieceBytes < std::numeric_limits<qsizetype>::max() && file->size() > readInPartsAbove(pieceBytes)) {
+            encoding = encodingForReadingInParts(*file, path, choice.decodeLines);
             if (encoding)
                 return;
-            file.reset();
+            if (!file->seek(0))
+                throw ProcedureFailure(QStringLiteral("Cannot read %1: %2").arg(path, file->errorString()));
         }
-        bytes = ReadFileToString(path);
+        bytes = vcfFileBytes(*file, path);
+        file.reset();
     });
     guard(102, [&] {
         if (!encoding) {
@@ -107,13 +120,8 @@ QByteArray ReadFileToString(const QString& path)
 {
     if (!FileIsPresent(path))
         return {};
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() <= 0)
-        return QByteArrayLiteral("empty file");
-    QByteArray bytes = readWholeFile(path);
-    if (looksLikeBinaryVcfData(bytes))
-        throw notATextFile(path);
-    return bytes;
+    const std::unique_ptr<QFile> file = openFileToRead(path);
+    return vcfFileBytes(*file, path);
 }
 
 QString ReadVCFSomeFields(const QString& path, const FieldGroups& groups, ErrorReporter& reporter)
