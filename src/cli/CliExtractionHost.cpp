@@ -65,10 +65,8 @@ void CliExtractionHost::expectOffer(const ExtractionOptions& options, HashedText
 {
     if (!m_stream)
         ExtractionHost::expectOffer(options, resultText, distance);
-    else if (options.removeDuplicates && distance == LookupDistance::Far)
-        m_written.prefetch(resultText.hash);
     else if (options.removeDuplicates)
-        m_written.prefetchText(resultText.hash);
+        m_written.prefetch(resultText.hash, distance);
 }
 
 void CliExtractionHost::setProgress(int, const QString&)

@@ -41,6 +41,14 @@ public:
     void remove(QStringView text);
     void clear();
     qsizetype distinctCount() const { return m_used; }
+    // A hint that a lookup with this hash follows, at the given distance (the two calls below).
+    void prefetch(quint64 hash, LookupDistance distance) const
+    {
+        if (distance == LookupDistance::Far)
+            prefetch(hash);
+        else
+            prefetchText(hash);
+    }
     // A hint that a lookup with this hash follows soon: the table slot where it begins starts loading.
     void prefetch(quint64 hash) const
     {

@@ -170,11 +170,7 @@ bool ResultsModel::containsSubItemText(QStringView text) const
 
 void ResultsModel::prefetchLookup(quint64 hash, int column, LookupDistance distance) const
 {
-    const ResultTextIndex& index = column == 0 ? m_rowTexts : m_subItemTexts;
-    if (distance == LookupDistance::Far)
-        index.prefetch(hash);
-    else
-        index.prefetchText(hash);
+    (column == 0 ? m_rowTexts : m_subItemTexts).prefetch(hash, distance);
 }
 
 void ResultsModel::catchUpIndexes() const
