@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the first byte chooses All Fields or Some Fields, the field groups and the
-// decoding of folded and encoded lines (bit 32); the rest is the content of one vCard file.
+// decoding of folded and encoded lines (bit 32) and the size of pieces (the top two bits); the
+// rest is the content of one vCard file.
 //
 //   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCARDISTO_FUZZ=ON -DCARDISTO_GUI=OFF
 //   cmake --build build-fuzz --target FuzzConversion
 //   build-fuzz/bin/FuzzConversion -max_total_time=600 fuzz-corpus/conversion ../shared/corpus/vcards/*/
 
 #include "conversion/VcfConverter.h"
+#include "conversion/VcfTextForm.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -42,6 +46,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ConversionChoice plain = choice;
         plain.decodeLines = false;
         if (convertVcfBytes(file, plain) != text)
+            __builtin_trap();
+    }
+    // An 8-bit file read five bytes at a time and converted in pieces (the top bits of the
+    // selector choose their size) gives the same text.
+    const TextEncoding encoding = detectVcfEncoding(file);
+    if (encoding == TextEncoding::Utf8 || (encoding == TextEncoding::Windows1252 && !choice.decodeLines)) {
+        QStringList pieces;
+        qsizetype read = 0;
+        const auto more = [&](QByteArray& to) {
+            const QByteArrayView part = file.sliced(read, std::min<qsizetype>(5, file.size() - read));
+            to.append(part);
+            read += part.size();
+            return !part.isEmpty();
+        };
+        convertVcfStreamInPieces(encoding, more, choice, qsizetype(1) << (selector >> 6) * 4,
+                                 [&pieces](QString piece, bool) {
+                                     if (!piece.isEmpty())
+                                         pieces.append(piece);
+                                     return true;
+                                 });
+        if (pieces.join(QStringLiteral("\r\n")) != text)
             __builtin_trap();
     }
     return 0;
