@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/VcfConverter.h"
 #include "conversion/VcfTextForm.h"
+#include "extraction/FileConversionWorker.h"
+#include "support/RecordingErrorReporter.h"
+#include "support/TestFiles.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace cardisto;
@@ -56,6 +60,38 @@ QString convertedInPieces(const QByteArray& bytes, const ConversionChoice& choic
     return values(pieces);
 }
 
+// The conversion as a run gets it: the bytes written to a file that the worker reads and converts
+// on its own thread, cut at every line where a piece may end.
+QString convertedThroughWorker(const QByteArray& bytes, const ConversionChoice& choice)
+{
+    const QTemporaryDir dir;
+    const QString path = test::writeFile(dir.filePath(QStringLiteral("row.vcf")), bytes);
+    FileConversionWorker worker(true, 1);
+    worker.startTurn(0, path, choice);
+    test::RecordingErrorReporter reporter;
+    QStringList pieces;
+    for (;;) {
+        while (!worker.waitForPiece(std::chrono::milliseconds(100))) {
+        }
+        const std::optional<ConvertedFile> piece = worker.takePiece(reporter);
+        if (!piece)
+            break;
+        if (!piece->text.isEmpty())
+            pieces.append(piece->text);
+    }
+    if (!reporter.reports.isEmpty())
+        QTest::qFail("the worker reported a failure", __FILE__, __LINE__);
+    return values(pieces);
+}
+
+// Every way a run converts a file gives the expected text.
+void compareEveryWay(const QByteArray& bytes, const ConversionChoice& choice, const QString& expected)
+{
+    QCOMPARE(convertVcfBytes(bytes, choice), expected);
+    QCOMPARE(convertedInPieces(bytes, choice), expected);
+    QCOMPARE(convertedThroughWorker(bytes, choice), expected);
+}
+
 QByteArray utf16(const QString& text, bool bigEndian)
 {
     QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
@@ -66,6 +102,35 @@ QByteArray utf16(const QString& text, bool bigEndian)
         bytes.append(bigEndian ? low : high);
     }
     return bytes;
+}
+
+QByteArray crlf(const QStringList& lines)
+{
+    return joinLines(lines, "\r\n");
+}
+
+// The columns of the decoding tables: a file, the field groups (bits as in someFields; -1 for All
+// Fields), the converted text with "Decode folded and encoded lines" and without it.
+void addDecodingColumns()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("groups");
+    QTest::addColumn<QString>("decoded");
+    QTest::addColumn<QString>("plain");
+}
+
+void checkDecoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, groups);
+    QFETCH(QString, decoded);
+    QFETCH(QString, plain);
+    ConversionChoice choice = groups < 0 ? ConversionChoice::allFields()
+                                         : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
+                                                                         bool(groups & 4), bool(groups & 8)});
+    compareEveryWay(bytes, choice, plain);
+    choice.decodeLines = true;
+    compareEveryWay(bytes, choice, decoded);
 }
 
 const QStringList kWorkedExample = {"BEGIN:VCARD",
@@ -160,8 +225,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const FieldGroups chosen{bool(groups & 1), bool(groups & 2), bool(groups & 4), bool(groups & 8)};
         const QByteArray bytes = joinLines(lines, qPrintable(lineEnd));
-        QCOMPARE(convertVcfBytes(bytes, ConversionChoice::someFields(chosen)), expected);
-        QCOMPARE(convertedInPieces(bytes, ConversionChoice::someFields(chosen)), expected);
+        compareEveryWay(bytes, ConversionChoice::someFields(chosen), expected);
     }
 
     void allFields_data()
@@ -208,8 +272,7 @@ private Q_SLOTS:
         QFETCH(QString, lineEnd);
         QFETCH(QString, expected);
         const QByteArray bytes = joinLines(lines, qPrintable(lineEnd));
-        QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
-        QCOMPARE(convertedInPieces(bytes, ConversionChoice::allFields()), expected);
+        compareEveryWay(bytes, ConversionChoice::allFields(), expected);
         // The field groups have no effect in this mode.
         ConversionChoice withGroups = ConversionChoice::allFields();
         withGroups.groups = FieldGroups::all();
@@ -255,63 +318,103 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
-        QCOMPARE(convertVcfBytes(bytes, ConversionChoice::allFields()), expected);
-        QCOMPARE(convertedInPieces(bytes, ConversionChoice::allFields()), expected);
+        compareEveryWay(bytes, ConversionChoice::allFields(), expected);
     }
 
-    // "Decode folded and encoded lines", each rule on and off: off keeps the line rules' result.
+    // "Decode folded and encoded lines", rule by rule: each row also converted without the option,
+    // which must keep the line rules' result. Lines: line ends, folding, soft breaks, group prefixes.
     void decodeLines_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("groups"); // as in someFields; -1 for All Fields
-        QTest::addColumn<QString>("decoded");
-        QTest::addColumn<QString>("plain");
-        const auto crlf = [](const QStringList& lines) { return joinLines(lines, "\r\n"); };
-
+        addDecodingColumns();
         QTest::newRow("folded line") << crlf({"EMAIL;TYPE=INTERNET:john.doe@exa", " mple.com", ""}) << 1
                                      << "john.doe@example.com" << "john.doe@exa";
         QTest::newRow("folded with a tab, lf") << joinLines({"FN:John", "\tDoe", "N:Doe"}, "\n") << -1
                                                << values({"JohnDoe", "Doe"}) << values({"John", "Doe"});
         QTest::newRow("folded head") << crlf({"EMA", " IL;TYPE=INTERNET:a@example.com"}) << -1 << "a@example.com" << "";
+        QTest::newRow("cr alone ends a line") << joinLines(kWorkedExample, "\r") << 7
+                                              << values({"Doe", "John", "john.doe@example.com", "555 0100"}) << "";
+        QTest::newRow("cr alone, folded") << QByteArray("FN:Jo\r hn\rEMAIL:a@x") << -1 << values({"John", "a@x"})
+                                          << "Jo hnEMAIL";
+        QTest::newRow("mixed line ends") << QByteArray("N:Doe;Ann\rEMAIL:a@x\nTEL:1\r\n") << 7
+                                         << values({"Doe", "Ann", "a@x", "1"}) << values({"Doe", "AnnEMAIL", "1"});
+        QTest::newRow("cr cr lf is one line end, as iOS writes it")
+            << QByteArray("FN:Ann \r\r\n Lee\r\r\nTEL;X:1\r\r\n") << -1 << values({"Ann Lee", "1"}) << "Ann \r\n1";
+        QTest::newRow("cr cr lf before a soft break's next line")
+            << QByteArray("FN;QUOTED-PRINTABLE:A=\r\r\nB\r\nTEL;X:1\r\n") << -1 << values({"AB", "1"}) << "1";
         QTest::newRow("group prefix dropped")
             << crlf({"item1.EMAIL;type=INTERNET:a@example.com", "item2.TEL:555", "item1.X-ABLabel:x"}) << 3
             << values({"a@example.com", "555"}) << "";
-        QTest::newRow("quoted-printable name by its charset")
-            << crlf({"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=c3=bcrgen;;;", ""}) << 4
-            << QString::fromUtf8("Müller\r\nJürgen") << values({"M=C3=BCller", "J=c3=bcrgen"});
-        QTest::newRow("quoted-printable display name in iso-8859-1")
-            << crlf({"FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Fran=E7ois"}) << -1 << QString::fromUtf8("François")
-            << "";
-        QTest::newRow("charset and encoding leave the parameters")
-            << crlf({"ORG;CHARSET=UTF-8:Acme", "NOTE;TYPE=x;ENCODING=QUOTED-PRINTABLE:Hello=0D=0AWorld"}) << -1
-            << values({"Acme", "Hello", "World"}) << "Hello=0D=0AWorld";
-        // All Fields takes NOTE, EMAIL, TEL, ADR and URL only with a parameter: a dropped CHARSET or
-        // ENCODING still counts, or switching the decoding on would lose these notes and addresses.
-        QTest::newRow("dropped charset and encoding still count as parameters")
-            << joinLines({"NOTE;CHARSET=UTF-8:PERLA\\nmadrid", "EMAIL;ENCODING=QUOTED-PRINTABLE:a=40x", "item1.EMAIL:b@x",
-                          "ADR;CHARSET=utf-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe;Ort"},
-                         "\n")
-            << -1 << QString::fromUtf8("PERLA\\nmadrid\r\na@x\r\nStraße\r\nOrt")
-            << values({"PERLA\\nmadrid", "a=40x", "Stra=C3=9Fe", "Ort"});
-        QTest::newRow("parameter words in any letter case")
-            << crlf({"n;charset=utf-8;encoding=quoted-printable:M=C3=BCller", "fn; Charset=UTF-8:Ann"}) << -1
-            << QString::fromUtf8("Müller\r\nAnn") << "M=C3=BCller";
+        QTest::newRow("long group and head; one group, of letters, digits and dashes, goes")
+            << crlf({"contact-group-12.EMAIL;TYPE=INTERNET;TYPE=HOME:a@x", "a-b.c.TEL;TYPE=x:1", "bad_group.TEL;X:2"})
+            << 3 << "a@x" << "";
         QTest::newRow("android soft break inside a character")
             << crlf({"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=BC=A0=", "=E4=B8=89;;;", "END:VCARD"}) << 4
             << QString::fromUtf8("张三") << "=E5=BC=A0=";
+        QTest::newRow("soft break inside an =XX code")
+            << joinLines({"NOTE;ENCODING=QUOTED-PRINTABLE:caf=C=", "3=A9 ok"}, "\n") << -1 << QString::fromUtf8("café ok")
+            << "caf=C=";
         QTest::newRow("soft break joins the next line whatever it starts with")
             << crlf({"FN;QUOTED-PRINTABLE:Ann=", " Lee=", "-Smith", "EMAIL;X:a@example.com"}) << -1
             << values({"Ann Lee-Smith", "a@example.com"}) << "a@example.com";
         QTest::newRow("soft break only in quoted-printable")
             << crlf({"EMAIL;X:a@example.com=", "TEL;X:1"}) << -1 << values({"a@example.com=", "1"})
             << values({"a@example.com=", "1"});
+        QTest::newRow("final soft break") << crlf({"FN;QUOTED-PRINTABLE:Ann="}) << -1 << "Ann" << "";
+        QTest::newRow("utf-16 file") << utf16("BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:a@exa\r\n mple.com\r\nitem1.TEL:5", false) << 3
+                                     << values({"a@example.com", "5"}) << "a@exa";
+        QTest::newRow("utf-8 bom in front of the first head goes")
+            << QByteArray("\xEF\xBB\xBFN:Doe\r\nN:Roe") << 4 << values({"Doe", "Roe"}) << "Roe";
+        // Lines after which a piece must not end: the logical line goes on past them.
+        QTest::newRow("soft break, then a lone blank")
+            << crlf({"FN;QUOTED-PRINTABLE:Ann=", " ", "Lee", "TEL;X:1"}) << -1 << "Ann\r\n1" << "1";
+        QTest::newRow("soft break, then an empty line, then a soft break's equals sign")
+            << joinLines({"FN;QUOTED-PRINTABLE:A==", "", "B", "TEL;X:1"}, "\n") << -1 << values({"AB", "1"}) << "1";
+        QTest::newRow("soft break, then a lone tab")
+            << joinLines({"NOTE;QUOTED-PRINTABLE;X:a=", "\t", "b=", "c", "EMAIL;X:e"}, "\n") << -1
+            << values({"a\t", "e"}) << values({"a=", "e"});
+        QTest::newRow("plain lines alike") << crlf(kWorkedExample) << 7
+                                           << values({"Doe", "John", "john.doe@example.com", "555 0100"})
+                                           << values({"Doe", "John", "john.doe@example.com", "555 0100"});
+    }
+    void decodeLines() { checkDecoding(); }
+
+    // Properties: the value starts at the first colon outside quotes; names and parameters in any case.
+    void decodeProperties_data()
+    {
+        addDecodingColumns();
+        QTest::newRow("colon inside a quoted parameter")
+            << crlf({"ADR;GEO=\"geo:51.52,0.15\";LABEL=\"221B Baker St\":;;221B Baker Street;London;;NW1;UK"}) << 8
+            << values({"221B Baker Street", "London", "NW1", "UK"}) << "";
+        QTest::newRow("semicolon and colon inside a quoted parameter")
+            << crlf({"EMAIL;X-LABEL=\"a;b:c\":x@example.com"}) << 1 << "x@example.com" << "c\"";
+        QTest::newRow("a quote never closed is an ordinary character")
+            << crlf({"EMAIL;X=\"a:b@example.com"}) << 1 << "b@example.com" << "b@example.com";
+        QTest::newRow("names and parameter names in any case")
+            << crlf({"eMail;Type=home:a@x", "tel;cell;home:1", "n;charset=utf-8;encoding=quoted-printable:M=C3=BCller",
+                     "fn; Charset=UTF-8:Ann"})
+            << -1 << QString::fromUtf8("a@x\r\n1\r\nMüller\r\nAnn") << values({"a@x", "1", "M=C3=BCller"});
+        QTest::newRow("charset and encoding leave the parameters")
+            << crlf({"ORG;CHARSET=UTF-8:Acme", "NOTE;TYPE=x;ENCODING=QUOTED-PRINTABLE:Hello=0D=0AWorld"}) << -1
+            << values({"Acme", "Hello", "World"}) << "Hello=0D=0AWorld";
+        QTest::newRow("base64 is never text")
+            << joinLines({"NOTE;ENCODING=b:SGVsbG8=", "NOTE;BASE64:SGk=", " SGk=", "NOTE;X:n"}, "\n") << -1 << "n"
+            << values({"SGVsbG8=", "SGk=", "n"});
+    }
+    void decodeProperties() { checkDecoding(); }
+
+    // Values: quoted-printable, character sets and escapes; bytes are read before escapes.
+    void decodeValues_data()
+    {
+        addDecodingColumns();
+        QTest::newRow("quoted-printable name by its charset")
+            << crlf({"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=c3=bcrgen;;;", ""}) << 4
+            << QString::fromUtf8("Müller\r\nJürgen") << values({"M=C3=BCller", "J=c3=bcrgen"});
+        QTest::newRow("quoted-printable display name in iso-8859-1")
+            << crlf({"FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Fran=E7ois"}) << -1 << QString::fromUtf8("François")
+            << "";
         QTest::newRow("equals sign without two hex digits stays")
             << crlf({"FN;QUOTED-PRINTABLE:a=zz=41=4", "N;ENCODING=QUOTED-PRINTABLE:=3DDoe"}) << -1
             << values({"a=zzA=4", "=Doe"}) << "=3DDoe";
-        QTest::newRow("long group and head; one group, of letters, digits and dashes, goes")
-            << crlf({"contact-group-12.EMAIL;TYPE=INTERNET;TYPE=HOME:a@x", "a-b.c.TEL;TYPE=x:1", "bad_group.TEL;X:2"})
-            << 3 << "a@x" << "";
-        QTest::newRow("final soft break") << crlf({"FN;QUOTED-PRINTABLE:Ann="}) << -1 << "Ann" << "";
         QTest::newRow("no charset: utf-8 bytes") << crlf({"FN;ENCODING=QUOTED-PRINTABLE:M=C3=BCller"}) << -1
                                                  << QString::fromUtf8("Müller") << "";
         QTest::newRow("unknown charset: windows-1252 bytes")
@@ -322,43 +425,89 @@ private Q_SLOTS:
         QTest::newRow("decoded value beyond windows-1252 in a windows-1252 file")
             << QByteArray("FN:Jos\xe9\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E7=8E=8B;Wei\r\n") << -1
             << QString::fromUtf8("José\r\n王\r\nWei") << QString::fromUtf8("José\r\n=E7=8E=8B\r\nWei");
-        QTest::newRow("decoded colon ends the value as written")
-            << crlf({"EMAIL;X;ENCODING=QUOTED-PRINTABLE:a=3Ab"}) << -1 << "a" << "a=3Ab";
-        QTest::newRow("base64 is never text")
-            << joinLines({"NOTE;ENCODING=b:SGVsbG8=", "NOTE;BASE64:SGk=", " SGk=", "NOTE;X:n"}, "\n") << -1 << "n"
-            << values({"SGVsbG8=", "SGk=", "n"});
-        QTest::newRow("utf-16 file") << utf16("BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:a@exa\r\n mple.com\r\nitem1.TEL:5", false) << 3
-                                     << values({"a@example.com", "5"}) << "a@exa";
-        // Lines after which a piece must not end: the logical line goes on past them.
-        QTest::newRow("soft break, then a lone blank")
-            << crlf({"FN;QUOTED-PRINTABLE:Ann=", " ", "Lee", "TEL;X:1"}) << -1 << "Ann \r\n1" << "1";
-        QTest::newRow("soft break, then an empty line, then a soft break's equals sign")
-            << joinLines({"FN;QUOTED-PRINTABLE:A==", "", "B", "TEL;X:1"}, "\n") << -1 << values({"AB", "1"}) << "1";
-        QTest::newRow("soft break, then a lone tab")
-            << joinLines({"NOTE;QUOTED-PRINTABLE;X:a=", "\t", "b=", "c", "EMAIL;X:e"}, "\n") << -1
-            << values({"a\t", "e"}) << values({"a=", "e"});
-        QTest::newRow("equals sign before two carriage returns is no soft break")
-            << QByteArray("FN;QUOTED-PRINTABLE:A=\r\r\nB\r\nTEL;X:1\r\n") << -1 << "A=\r\n1" << "1";
-        QTest::newRow("plain lines alike") << crlf(kWorkedExample) << 7
-                                           << values({"Doe", "John", "john.doe@example.com", "555 0100"})
-                                           << values({"Doe", "John", "john.doe@example.com", "555 0100"});
+        QTest::newRow("raw shift_jis by its charset; its byte 0x5C is no backslash")
+            << QByteArray("N;CHARSET=SHIFT_JIS:\x88\xC0\x93\xA1;\x95\x5C\r\n") << 4 << QString::fromUtf8("安藤\r\n表")
+            << QString::fromUtf8("ˆÀ“¡\r\n•\\");
+        QTest::newRow("raw utf-8 named by its charset in a windows-1252 file")
+            << QByteArray("FN:Jos\xe9\r\nN;CHARSET=UTF-8:\xC3\x91" "and\xC3\xBA;Ana\r\n") << -1
+            << QString::fromUtf8("José\r\nÑandú\r\nAna") << QString::fromUtf8("José\r\nÃ‘andÃº\r\nAna");
+        QTest::newRow("raw iso-8859-1 named by its charset in a utf-8 file")
+            << QByteArray("N:M\xC3\xBCller\r\nFN;CHARSET=ISO-8859-1:Fran\xE7ois\r\n") << -1
+            << QString::fromUtf8("Müller\r\nFrançois") << QString::fromUtf8("MÃ¼ller");
+        QTest::newRow("a stray byte in a value named utf-8 keeps the rest")
+            << crlf({"ORG;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=91=80x", "FN;CHARSET=UTF-8:\xC3\x91"}) << -1
+            << QString::fromUtf8("Ñ€x\r\nÑ") << "";
+        QTest::newRow("a fold that cuts a utf-8 character")
+            << QByteArray("FN:M\xC3\r\n \xBCller\r\nN:Gr\xC3\xBC\xC3\x9F") << -1 << QString::fromUtf8("Müller\r\nGrüß")
+            << QString::fromUtf8("MÃ\r\nGrÃ¼ÃŸ");
+        QTest::newRow("unknown charset on raw bytes: the file's encoding")
+            << QByteArray("FN;CHARSET=X-NONE:Jos\xC3\xA9") << -1 << QString::fromUtf8("José") << "";
+        QTest::newRow("escaped comma in an address")
+            << crlf({"ADR;type=HOME:;;Silicon Alley 5\\,;New York;NY;10001;USA"}) << 8
+            << values({"Silicon Alley 5,", "New York", "NY", "10001", "USA"})
+            << values({"Silicon Alley 5\\,", "New York", "NY", "10001", "USA"});
+        QTest::newRow("escaped semicolons inside a name")
+            << crlf({"N:First \\; special \\;;Given"}) << 4 << values({"First ; special ;", "Given"})
+            << values({"First \\", "special \\"});
+        QTest::newRow("escaped colon in a grouped website")
+            << crlf({"item1.URL;type=pref:http\\://www.example.com"}) << -1 << "http://www.example.com" << "";
+        QTest::newRow("escaped backslash, and a backslash before another letter")
+            << crlf({"FN:Ann\\tLee", "NICKNAME:a\\\\nb"}) << -1 << values({"Ann\\tLee", "a\\nb"})
+            << values({"Ann\\tLee", "a\\\\nb"});
+        QTest::newRow("organisation: escapes read, empty components at its end left out")
+            << crlf({"ORG:AT\\;T;Sales;;"}) << -1 << "AT;T;Sales" << "AT\\;T;Sales;;";
     }
+    void decodeValues() { checkDecoding(); }
 
-    void decodeLines()
+    // Line breaks inside a value: one blank, but a note gives a line each.
+    void decodeLineBreaks_data()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, groups);
-        QFETCH(QString, decoded);
-        QFETCH(QString, plain);
-        ConversionChoice choice = groups < 0 ? ConversionChoice::allFields()
-                                             : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
-                                                                             bool(groups & 4), bool(groups & 8)});
-        QCOMPARE(convertVcfBytes(bytes, choice), plain);
-        QCOMPARE(convertedInPieces(bytes, choice), plain);
-        choice.decodeLines = true;
-        QCOMPARE(convertVcfBytes(bytes, choice), decoded);
-        QCOMPARE(convertedInPieces(bytes, choice), decoded);
+        addDecodingColumns();
+        QTest::newRow("quoted-printable line break in an address")
+            << crlf({"ADR;HOME;ENCODING=QUOTED-PRINTABLE:;;Address Line 2=0D=0AAddress Line 3;Town;;12345;"}) << 8
+            << values({"Address Line 2 Address Line 3", "Town", "12345"})
+            << values({"Address Line 2 =0AAddress Line 3", "Town", "12345"});
+        QTest::newRow("escaped and decoded line breaks in a name, an e-mail and a phone")
+            << crlf({"N:Doe\\nJr;Ann", "EMAIL:a@x\\n", "TEL;ENCODING=QUOTED-PRINTABLE:555=0A0100"}) << 7
+            << values({"Doe Jr", "Ann", "a@x ", "555 0100"}) << values({"Doe\\nJr", "Ann", "a@x\\n", "555=0A0100"});
+        QTest::newRow("a note gives a line for each of its lines")
+            << crlf({"NOTE;ENCODING=QUOTED-PRINTABLE:Hello=0D=0AWorld=0D=0A=0D=0A  Bye "}) << -1
+            << values({"Hello", "World", "Bye"}) << "Hello=0D=0AWorld\r\n0D=0A  Bye";
+        QTest::newRow("escaped line breaks in a note")
+            << crlf({"NOTE:one\\ntwo\\Nthree"}) << -1 << values({"one", "two", "three"}) << "";
     }
+    void decodeLineBreaks() { checkDecoding(); }
+
+    // Every field, whole: with or without parameters, and nothing dropped or cut for a colon.
+    void decodeEveryField_data()
+    {
+        addDecodingColumns();
+        QTest::newRow("every field with or without parameters")
+            << crlf({"FN;CHARSET=UTF-8:Ann Lee", "ORG;CHARSET=UTF-8:Acme;Sales", "BDAY;VALUE=date:2012-06-06",
+                     "EMAIL:zdenek.zak@example.cz", "TEL:555", "ADR:;;Street;Town", "URL:www.example.com", "NOTE:hi",
+                     "NICKNAME;X=1:Jo", "TITLE;LANGUAGE=en:Boss", "ROLE:Lead"})
+            << -1
+            << values({"Ann Lee", "Acme;Sales", "2012-06-06", "zdenek.zak@example.cz", "555", "Street", "Town",
+                       "www.example.com", "hi", "Jo", "Boss", "Lead"})
+            << "Lead";
+        QTest::newRow("values holding a colon")
+            << crlf({"URL;TYPE=WORK:http://www.example.com", "BDAY:1985-01-28T00:00:00Z", "TEL:sip:ann@example.com",
+                     "TEL;VALUE=uri:tel:+1-555-0100;ext=7", "NOTE;X=1:see: here", "EMAIL;TYPE=INTERNET:mailto:a@x"})
+            << -1
+            << values({"http://www.example.com", "1985-01-28T00:00:00Z", "sip:ann@example.com", "+1-555-0100;ext=7",
+                       "see: here", "mailto:a@x"})
+            << values({"1985-01-28T00", "+1-555-0100;ext=7", "mailto"});
+        QTest::newRow("dropped charset and encoding, grouped names")
+            << joinLines({"NOTE;CHARSET=UTF-8:PERLA\\nmadrid", "EMAIL;ENCODING=QUOTED-PRINTABLE:a=40x", "item1.EMAIL:b@x",
+                          "ADR;CHARSET=utf-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe;Ort"},
+                         "\n")
+            << -1 << QString::fromUtf8("PERLA\r\nmadrid\r\na@x\r\nb@x\r\nStraße\r\nOrt")
+            << values({"PERLA\\nmadrid", "a=40x", "Stra=C3=9Fe", "Ort"});
+        QTest::newRow("some fields take their groups however written")
+            << crlf({"item2.TEL;type=CELL:555", "ADR;WORK;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe 1;Ort;;;", "FN:x"}) << 15
+            << QString::fromUtf8("555\r\nStraße 1\r\nOrt") << values({"Stra=C3=9Fe 1", "Ort", "\r"});
+    }
+    void decodeEveryField() { checkDecoding(); }
 
     void allFields_reportsEveryValueBeforeAssembly()
     {

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace cardisto {
+
+// What the line breaks of a value become once its escapes are read.
+enum class LineBreaks { ToBlank, ToLineFeed };
+
+// The text of a value with its escapes read: \, \; \: \\ become the character, \n and \N a line
+// break; any other backslash stays. Every line break, escaped or decoded (CR LF, LF or CR alone),
+// becomes one blank or one LF. A view of text when nothing changes, otherwise of scratch.
+std::string_view unescapedText(std::string_view text, LineBreaks breaks, std::string& scratch);
+
+// Calls each(component) for the components of a structured value (N, ADR, ORG): the text cut at
+// every ";" that no backslash escapes. The components keep their escapes.
+template <typename Each>
+void forEachComponent(std::string_view text, Each&& each)
+{
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\') {
+            ++i;
+        } else if (text[i] == ';') {
+            each(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    each(text.substr(std::min(start, text.size())));
+}
+
+} // namespace cardisto
