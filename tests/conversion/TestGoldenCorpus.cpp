@@ -9,8 +9,8 @@
 
 using namespace cardisto;
 
-// Real exports from phones, mail programs and address books, read and converted in both modes by
-// the reading step the extraction uses, and compared
+// Real exports from phones, mail programs and address books, read and converted in both modes, with
+// and without "Decode folded and encoded lines", by the reading step the extraction uses, and compared
 // with reviewed expected texts under tests/data/golden. Set CARDISTO_UPDATE_GOLDEN=1 to rewrite
 // the expected texts after a deliberate change (and review the diff).
 class TestGoldenCorpus : public QObject {
@@ -20,6 +20,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("relativePath");
         QTest::addColumn<bool>("allFields");
+        QTest::addColumn<bool>("decodeLines");
         const QDir corpus(QStringLiteral(CARDISTO_CORPUS_DIR));
         if (!corpus.exists())
             return;
@@ -29,8 +30,10 @@ private Q_SLOTS:
             files.append(corpus.relativeFilePath(it.next()));
         files.sort();
         for (const QString& file : files) {
-            QTest::newRow(qPrintable(file + QStringLiteral(" some"))) << file << false;
-            QTest::newRow(qPrintable(file + QStringLiteral(" all"))) << file << true;
+            QTest::newRow(qPrintable(file + QStringLiteral(" some"))) << file << false << false;
+            QTest::newRow(qPrintable(file + QStringLiteral(" all"))) << file << true << false;
+            QTest::newRow(qPrintable(file + QStringLiteral(" some, decoded"))) << file << false << true;
+            QTest::newRow(qPrintable(file + QStringLiteral(" all, decoded"))) << file << true << true;
         }
     }
 
@@ -40,15 +43,18 @@ private Q_SLOTS:
             QSKIP("The shared vCard corpus is not present next to this checkout.");
         QFETCH(QString, relativePath);
         QFETCH(bool, allFields);
+        QFETCH(bool, decodeLines);
         const QString input = QDir(QStringLiteral(CARDISTO_CORPUS_DIR)).filePath(relativePath);
-        const ConversionChoice choice =
+        ConversionChoice choice =
             allFields ? ConversionChoice::allFields() : ConversionChoice::someFields(FieldGroups::all());
+        choice.decodeLines = decodeLines;
         test::RecordingErrorReporter reporter;
         const QByteArray converted = ReadVCFFileToString(input, choice, {}, reporter).toUtf8();
         QVERIFY(reporter.reports.isEmpty());
 
         const QString expectedPath = QStringLiteral(CARDISTO_TEST_DATA "/golden/") + relativePath +
-                                     (allFields ? QStringLiteral(".all.txt") : QStringLiteral(".some.txt"));
+                                     (allFields ? QStringLiteral(".all") : QStringLiteral(".some")) +
+                                     (decodeLines ? QStringLiteral(".decoded.txt") : QStringLiteral(".txt"));
         if (qEnvironmentVariableIsSet("CARDISTO_UPDATE_GOLDEN")) {
             QDir().mkpath(QFileInfo(expectedPath).path());
             QFile out(expectedPath);
