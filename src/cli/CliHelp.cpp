@@ -19,7 +19,11 @@ CliOptionEntry fieldsOption()
 CliOptionEntry decodeOption()
 {
     return {
-        {"decode"}, {}, "Read folded lines, quoted-printable values and grouped names (item1.EMAIL) as logical lines."};
+        {"decode"},
+        {},
+        "Read vCards as the standard defines them: join folded lines, decode quoted-printable values and "
+        "character sets, read escapes, take grouped names (item1.EMAIL) and, with all fields, every field "
+        "however it is written, colons and all."};
 }
 
 CliOptionEntry helpOption()
