@@ -106,8 +106,8 @@ int main(int argc, char* argv[])
             choice.decodeLines = decodeLines;
             const double asUtf8 = bestSeconds(utf8Copies, choice, rounds, &chars);
             const double asUtf16 = bestSeconds(utf16Copies, choice, rounds, &chars);
-            std::printf("%s%s UTF-8 %7.3f s, UTF-16 %7.3f s: %.2fx\n", allFields ? "All Fields " : "Some Fields",
-                        decodeLines ? ", decoded:" : ":         ", asUtf8, asUtf16, asUtf16 / asUtf8);
+            std::printf("%-11s%-10s UTF-8 %7.3f s, UTF-16 %7.3f s: %.2fx\n", allFields ? "All Fields" : "Some Fields",
+                        decodeLines ? ", decoded:" : ":", asUtf8, asUtf16, asUtf16 / asUtf8);
         }
     }
     return 0;
