@@ -56,9 +56,9 @@ void convert(QByteArrayView file, const ConversionChoice& choice, qsizetype piec
         read += part.size();
         return !part.isEmpty();
     };
-    convertVcfStreamInPieces(encoding, more, choice, pieceBytes, [&pieces](QString piece, bool) {
-        if (!piece.isEmpty())
-            pieces.append(piece);
+    convertVcfStreamInPieces(encoding, more, choice, pieceBytes, [&pieces](ConvertedPiece piece) {
+        if (!piece.text.isEmpty())
+            pieces.append(piece.text);
         return true;
     });
     if (pieces.join(QStringLiteral("\r\n")) != text)

@@ -2,6 +2,7 @@
 #include "LiteralConversion.h"
 
 #include "AsciiText.h"
+#include "VcardField.h"
 
 #include <cstring>
 
@@ -15,6 +16,17 @@ constexpr size_t kNone = View::npos;
 View baseName(View headName)
 {
     return ascii::trimBlanks(headName.substr(0, headName.find(';')));
+}
+
+// Whether a head names the quoted-printable encoding ("-PRINTABLE" in any letter case): a dash is
+// rare in heads, so this costs one search for most.
+bool namesQuotedPrintable(View head)
+{
+    for (size_t dash = head.find('-'); dash != kNone; dash = head.find('-', dash + 1)) {
+        if (ascii::startsWithUpper(head.substr(dash + 1), "PRINTABLE"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -140,11 +152,19 @@ void LiteralConversion::appendNote(View fullValue)
 
 void LiteralConversion::visitLine(View line)
 {
+    const bool continuation = !line.empty() && (line.front() == ' ' || line.front() == '\t');
+    if (continuation && m_lastPropertyTaken)
+        ++m_linesDecodingReadsOtherwise;
     const size_t colon = line.find(':');
-    if (colon == kNone)
+    if (colon == kNone) {
+        m_lastPropertyTaken &= continuation;
         return;
+    }
     const View head = line.substr(0, colon);
     const View headName = ascii::trimBlanks(head);
+    const View base = baseName(headName);
+    if (!continuation)
+        noteWhatDecodingReadsOtherwise(head, base);
     if (headName.empty())
         return;
     const size_t secondColon = line.find(':', colon + 1);
@@ -152,12 +172,27 @@ void LiteralConversion::visitLine(View line)
     const View value = hasSecondColon ? line.substr(colon + 1, secondColon - colon - 1) : line.substr(colon + 1);
     const View afterSecondColon = hasSecondColon ? line.substr(secondColon + 1) : View();
     if (m_choice.mode == FieldMode::SomeFields)
-        dispatchSomeFields(head, headName, value, afterSecondColon, hasSecondColon);
+        dispatchSomeFields(head, headName, base, value, afterSecondColon, hasSecondColon);
     else
-        dispatchAllFields(head, headName, value, line.substr(colon + 1), afterSecondColon, hasSecondColon);
+        dispatchAllFields(head, headName, base, value, line.substr(colon + 1), afterSecondColon, hasSecondColon);
 }
 
-void LiteralConversion::dispatchSomeFields(View head, View headName, View value, View afterSecondColon,
+// Whether the property names a field the choice takes, and whether decoding reads its line otherwise:
+// a grouped name (item1.EMAIL), or a quoted-printable value.
+void LiteralConversion::noteWhatDecodingReadsOtherwise(View head, View base)
+{
+    View name = base;
+    const size_t dot = name.find('.');
+    const bool grouped = dot != kNone && dot > 0;
+    if (grouped)
+        name.remove_prefix(dot + 1);
+    m_lastPropertyTaken = fieldTaken(vcardFieldNamed(name), m_choice);
+    if (m_lastPropertyTaken &&
+        (grouped || (head.size() > name.size() && namesQuotedPrintable(head))))
+        ++m_linesDecodingReadsOtherwise;
+}
+
+void LiteralConversion::dispatchSomeFields(View head, View headName, View base, View value, View afterSecondColon,
                                            bool hasSecondColon)
 {
     const FieldGroups& groups = m_choice.groups;
@@ -166,7 +201,6 @@ void LiteralConversion::dispatchSomeFields(View head, View headName, View value,
             ruleN(value);
         return;
     }
-    const View base = baseName(headName);
     if (ascii::equalsUpper(base, "EMAIL")) {
         if (groups.emails)
             appendWithoutCR(value);
@@ -182,8 +216,8 @@ void LiteralConversion::dispatchSomeFields(View head, View headName, View value,
     }
 }
 
-void LiteralConversion::dispatchAllFields(View head, View headName, View value, View fullValue, View afterSecondColon,
-                                          bool hasSecondColon)
+void LiteralConversion::dispatchAllFields(View head, View headName, View base, View value, View fullValue,
+                                          View afterSecondColon, bool hasSecondColon)
 {
     if (ascii::equalsUpper(headName, "N")) {
         ruleN(value);
@@ -197,7 +231,6 @@ void LiteralConversion::dispatchAllFields(View head, View headName, View value, 
     }
     if (head.find(';') == kNone)
         return;
-    const View base = baseName(headName);
     if (ascii::equalsUpper(base, "EMAIL"))
         appendWithoutCR(value);
     else if (ascii::equalsUpper(base, "N"))

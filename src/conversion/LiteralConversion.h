@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cardisto {
 
@@ -23,13 +24,18 @@ public:
     void convertLines(std::string_view text);
 
     ConvertedValues& values() { return m_values; }
+    // The lines converted since the last call that the decoding would read otherwise (folded
+    // continuations, quoted-printable values and grouped names of the fields the choice takes).
+    qsizetype takeLinesDecodingReadsOtherwise() { return std::exchange(m_linesDecodingReadsOtherwise, 0); }
 
 private:
     using View = std::string_view;
 
     void visitLine(View line);
-    void dispatchSomeFields(View head, View headName, View value, View afterSecondColon, bool hasSecondColon);
-    void dispatchAllFields(View head, View headName, View value, View fullValue, View afterSecondColon,
+    void noteWhatDecodingReadsOtherwise(View head, View base);
+    void dispatchSomeFields(View head, View headName, View base, View value, View afterSecondColon,
+                            bool hasSecondColon);
+    void dispatchAllFields(View head, View headName, View base, View value, View fullValue, View afterSecondColon,
                            bool hasSecondColon);
 
     void appendWithoutCR(View value);
@@ -42,6 +48,8 @@ private:
     const ConversionChoice& m_choice;
     ConvertedValues m_values;
     std::string m_scratch;
+    bool m_lastPropertyTaken = false; // the last property line names a field the choice takes
+    qsizetype m_linesDecodingReadsOtherwise = 0;
 };
 
 } // namespace cardisto

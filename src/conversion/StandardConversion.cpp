@@ -12,22 +12,6 @@ namespace {
 
 using View = std::string_view;
 
-bool takenInSomeFields(VcardField field, const FieldGroups& groups)
-{
-    switch (field) {
-    case VcardField::Email:
-        return groups.emails;
-    case VcardField::Tel:
-        return groups.phones;
-    case VcardField::N:
-        return groups.names;
-    case VcardField::Adr:
-        return groups.addresses;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 void StandardConversion::convertLines(View text)
@@ -49,9 +33,7 @@ void StandardConversion::convertLines(View text)
 void StandardConversion::visit(const PropertyLine& property)
 {
     const VcardField field = vcardFieldNamed(property.name());
-    if (field == VcardField::Other)
-        return;
-    if (m_choice.mode == FieldMode::SomeFields && !takenInSomeFields(field, m_choice.groups))
+    if (!fieldTaken(field, m_choice))
         return;
     const ValueForm form = property.parameters().empty() ? ValueForm() : property.valueForm();
     if (form.binary)

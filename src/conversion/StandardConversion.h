@@ -31,6 +31,8 @@ public:
     void convertLines(std::string_view text);
 
     ConvertedValues& values() { return m_values; }
+    // Decoded lines are read as decoding reads them already.
+    qsizetype takeLinesDecodingReadsOtherwise() { return 0; }
 
 private:
     using View = std::string_view;

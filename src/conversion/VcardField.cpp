@@ -53,4 +53,22 @@ VcardField vcardFieldNamed(std::string_view name)
     }
 }
 
+bool fieldTaken(VcardField field, const ConversionChoice& choice)
+{
+    if (choice.mode == FieldMode::AllFields)
+        return field != VcardField::Other;
+    switch (field) {
+    case VcardField::Email:
+        return choice.groups.emails;
+    case VcardField::Tel:
+        return choice.groups.phones;
+    case VcardField::N:
+        return choice.groups.names;
+    case VcardField::Adr:
+        return choice.groups.addresses;
+    default:
+        return false;
+    }
+}
+
 } // namespace cardisto

@@ -71,26 +71,29 @@ QString decodeUtf8Values(QByteArrayView converted)
     return QString::fromUtf8(converted);
 }
 
-// One converted piece as text: the last loses the final CR LF before decoding, the others after,
-// as the whole text loses only its last.
-QString pieceText(ConvertedValues& values, bool last, const AssemblyProgress& progress, PieceDecode decode)
+// One converted piece: the last loses the final CR LF before decoding, the others after, as the
+// whole text loses only its last.
+template <typename Conversion>
+ConvertedPiece takePiece(Conversion& conversion, bool last, const AssemblyProgress& progress, PieceDecode decode)
 {
+    ConvertedValues& values = conversion.values();
     const std::string output = values.take();
+    ConvertedPiece piece{QString(), last, conversion.takeLinesDecodingReadsOtherwise()};
     if (last) {
         const size_t kept = output.empty() ? 0 : output.size() - 2;
-        QString piece = decode(QByteArrayView(output.data(), qsizetype(kept)));
+        piece.text = decode(QByteArrayView(output.data(), qsizetype(kept)));
         reportAssembly(values.count(), progress);
         return piece;
     }
-    QString piece = decode(QByteArrayView(output.data(), qsizetype(output.size())));
-    piece.chop(piece.isEmpty() ? 0 : 2);
+    piece.text = decode(QByteArrayView(output.data(), qsizetype(output.size())));
+    piece.text.chop(piece.text.isEmpty() ? 0 : 2);
     return piece;
 }
 
 // Converts a text piece by piece.
 template <typename Conversion>
 void convertPieces(std::string_view text, Conversion& conversion, qsizetype pieceBytes,
-                   const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, PieceDecode decode)
+                   const ConvertedPieceSink& sink, const AssemblyProgress& progress, PieceDecode decode)
 {
     const size_t units = size_t(std::max<qsizetype>(pieceBytes, 1));
     conversion.values().reserve(std::min(units, text.size()) / 4);
@@ -99,7 +102,7 @@ void convertPieces(std::string_view text, Conversion& conversion, qsizetype piec
         const size_t end = pieceEnd(text, from, units);
         conversion.convertLines(text.substr(from, end - from));
         const bool last = end == text.size();
-        if (!takePiece(pieceText(conversion.values(), last, progress, decode), last) || last)
+        if (!sink(takePiece(conversion, last, progress, decode)) || last)
             return;
         from = end;
     }
@@ -112,17 +115,17 @@ FileBytes valueBytesOf(TextEncoding encoding)
 
 // owned: the bytes behind fileBytes when nothing else needs them, emptied once read as UTF-8.
 void convertBytesInPieces(QByteArrayView fileBytes, QByteArray* owned, const ConversionChoice& choice,
-                          qsizetype pieceBytes, const ConvertedPieceSink& takePiece, const AssemblyProgress& progress)
+                          qsizetype pieceBytes, const ConvertedPieceSink& sink, const AssemblyProgress& progress)
 {
     if (choice.decodeLines) {
         const StandardText standard = standardTextOf(fileBytes, owned);
         StandardConversion conversion(choice, standard.values);
-        convertPieces(standard.text(), conversion, pieceBytes, takePiece, progress, decodeUtf8Values);
+        convertPieces(standard.text(), conversion, pieceBytes, sink, progress, decodeUtf8Values);
         return;
     }
     const EightBitText eightBit = eightBitTextOf(fileBytes, owned);
     LiteralConversion conversion(choice);
-    convertPieces(eightBit.text, conversion, pieceBytes, takePiece, progress,
+    convertPieces(eightBit.text, conversion, pieceBytes, sink, progress,
                   eightBit.encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom : decodeWindows1252);
 }
 
@@ -142,7 +145,7 @@ void withConversion(TextEncoding encoding, const ConversionChoice& choice, Run&&
 } // namespace
 
 void convertVcfStreamInPieces(TextEncoding encoding, const MoreFileBytes& more, const ConversionChoice& choice,
-                              qsizetype pieceBytes, const ConvertedPieceSink& takePiece,
+                              qsizetype pieceBytes, const ConvertedPieceSink& sink,
                               const AssemblyProgress& progress)
 {
     withConversion(encoding, choice, [&](auto& conversion, PieceDecode decode) {
@@ -166,7 +169,7 @@ void convertVcfStreamInPieces(TextEncoding encoding, const MoreFileBytes& more, 
             }
             conversion.convertLines(std::string_view(buffer.constData() + from, end - from));
             const bool last = end == size_t(buffer.size());
-            if (!takePiece(pieceText(conversion.values(), last, progress, decode), last) || last)
+            if (!sink(takePiece(conversion, last, progress, decode)) || last)
                 return;
             from = end;
         }
@@ -191,8 +194,8 @@ QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice
     QString converted;
     convertVcfBytesInPieces(
         fileBytes, choice, std::numeric_limits<qsizetype>::max(),
-        [&converted](QString piece, bool) {
-            converted = std::move(piece);
+        [&converted](ConvertedPiece piece) {
+            converted = std::move(piece.text);
             return true;
         },
         progress);

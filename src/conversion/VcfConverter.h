@@ -16,8 +16,18 @@ namespace cardisto {
 QString convertVcfBytes(QByteArrayView fileBytes, const ConversionChoice& choice,
                         const AssemblyProgress& progress = {});
 
-// Hears one piece of a converted text (see convertVcfBytesInPieces); false ends the conversion.
-using ConvertedPieceSink = std::function<bool(QString piece, bool last)>;
+// One piece of a converted text (see convertVcfBytesInPieces).
+struct ConvertedPiece {
+    QString text;
+    bool last = false;
+    // Lines of the piece that the decoding of folded and encoded lines would read otherwise:
+    // folded continuations, quoted-printable values and grouped names of the fields the conversion
+    // takes. Counted by the literal reading only.
+    qsizetype linesDecodingReadsOtherwise = 0;
+};
+
+// Hears one piece of a converted text; false ends the conversion.
+using ConvertedPieceSink = std::function<bool(ConvertedPiece piece)>;
 
 // The same in pieces, so that the lines of a large file can be used while the rest converts: the
 // file is cut after about pieceBytes bytes, at the start of a line that starts a logical line of

@@ -106,8 +106,8 @@ QString readAndConvert(const QString& path, const QString& procedure, const Conv
                        const AssemblyProgress& progress, ErrorReporter& reporter)
 {
     QString converted;
-    const auto keep = [&converted](QString piece, bool) {
-        converted = std::move(piece);
+    const auto keep = [&converted](ConvertedPiece piece) {
+        converted = std::move(piece.text);
         return true;
     };
     readAndConvert(path, procedure, choice, std::numeric_limits<qsizetype>::max(), keep, progress, reporter);
@@ -152,8 +152,8 @@ QString ReadVCFFileToString(const QString& path, const ConversionChoice& choice,
                             ErrorReporter& reporter)
 {
     QString converted;
-    const auto keep = [&converted](QString piece, bool) {
-        converted = std::move(piece);
+    const auto keep = [&converted](ConvertedPiece piece) {
+        converted = std::move(piece.text);
         return true;
     };
     ReadVCFFileInPieces(path, choice, std::numeric_limits<qsizetype>::max(), keep, progress, reporter);

@@ -116,8 +116,9 @@ void convert(WorkerQueue& queue, FileConversionJob& job)
             job.assemblyPosition.store(position, std::memory_order_release);
         };
         qsizetype linesBefore = 0;
-        const auto takePiece = [&](QString text, bool last) {
-            ConvertedFile piece{std::move(text), {}, {}, linesBefore};
+        const auto takePiece = [&](ConvertedPiece converted) {
+            const bool last = converted.last;
+            ConvertedFile piece{std::move(converted.text), {}, {}, linesBefore, converted.linesDecodingReadsOtherwise};
             if (queue.cutLines) {
                 piece.lines = ConvertedLines(piece.text);
                 piece.lineHashes = lineHashesOf(piece.lines);

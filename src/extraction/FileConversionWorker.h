@@ -23,6 +23,7 @@ struct ConvertedFile {
     QList<QStringView> lines; // views into text
     QList<quint64> lineHashes; // ResultTextIndex::hashOf of each line, worked out beside the conversion
     qsizetype linesBefore = 0; // lines of the file's pieces before this one
+    qsizetype linesDecodingReadsOtherwise = 0; // see ConvertedPiece
 };
 
 // How many bytes of a file the worker converts at a time when the run takes lines: the lines of one

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace cardisto;
 
 namespace {
@@ -29,12 +31,12 @@ QString convertedInPieces(const QByteArray& bytes, const ConversionChoice& choic
     QStringList pieces;
     bool lastSeen = false;
     QByteArray owned(bytes.constData(), bytes.size());
-    convertVcfBytesInPieces(std::move(owned), choice, 1, [&](QString piece, bool last) {
+    convertVcfBytesInPieces(std::move(owned), choice, 1, [&](ConvertedPiece piece) {
         if (lastSeen)
             QTest::qFail("a piece after the last", __FILE__, __LINE__);
-        lastSeen = last;
-        if (!piece.isEmpty())
-            pieces.append(piece);
+        lastSeen = piece.last;
+        if (!piece.text.isEmpty())
+            pieces.append(piece.text);
         return true;
     });
     if (!lastSeen)
@@ -49,9 +51,9 @@ QString convertedInPieces(const QByteArray& bytes, const ConversionChoice& choic
             read += 7;
             return read - 7 < bytes.size();
         };
-        convertVcfStreamInPieces(encoding, more, choice, 1, [&](QString piece, bool) {
-            if (!piece.isEmpty())
-                streamed.append(piece);
+        convertVcfStreamInPieces(encoding, more, choice, 1, [&](ConvertedPiece piece) {
+            if (!piece.text.isEmpty())
+                streamed.append(piece.text);
             return true;
         });
         if (streamed != pieces)
@@ -508,6 +510,46 @@ private Q_SLOTS:
             << QString::fromUtf8("555\r\nStraße 1\r\nOrt") << values({"Stra=C3=9Fe 1", "Ort", "\r"});
     }
     void decodeEveryField() { checkDecoding(); }
+
+    // The literal reading counts the lines the decoding would read otherwise, for the fields it takes.
+    void linesDecodingReadsOtherwise_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("groups"); // as in someFields; -1 for All Fields
+        QTest::addColumn<int>("count");
+        QTest::newRow("plain lines") << crlf(kWorkedExample) << -1 << 0;
+        QTest::newRow("two continuations of a taken field")
+            << crlf({"EMAIL;X:a@exa", " mple", "\t.com", "TEL;X:1"}) << 1 << 2;
+        QTest::newRow("continuation of a field not taken")
+            << crlf({"NOTE;X:a", " b", "PHOTO;ENCODING=b:AAA", " BBB"}) << 15 << 0;
+        QTest::newRow("quoted-printable value, any letter case")
+            << crlf({"N;ENCODING=Quoted-Printable:M=C3=BCller", "FN;QUOTED-PRINTABLE:x"}) << -1 << 2;
+        QTest::newRow("grouped names of taken and other fields")
+            << crlf({"item1.EMAIL:a@x", "item2.TEL:1", "item1.X-ABLabel:x"}) << 1 << 1;
+        QTest::newRow("a continuation with a colon does not end the field")
+            << crlf({"URL;X:http", " ://example.com", " /x"}) << -1 << 2;
+    }
+
+    void linesDecodingReadsOtherwise()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, groups);
+        QFETCH(int, count);
+        ConversionChoice choice = groups < 0 ? ConversionChoice::allFields()
+                                             : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
+                                                                             bool(groups & 4), bool(groups & 8)});
+        for (const bool decodeLines : {false, true}) {
+            choice.decodeLines = decodeLines;
+            for (const qsizetype pieceBytes : {qsizetype(1), std::numeric_limits<qsizetype>::max()}) {
+                qsizetype counted = 0;
+                convertVcfBytesInPieces(bytes, choice, pieceBytes, [&counted](ConvertedPiece piece) {
+                    counted += piece.linesDecodingReadsOtherwise;
+                    return true;
+                });
+                QCOMPARE(counted, decodeLines ? 0 : count);
+            }
+        }
+    }
 
     void allFields_reportsEveryValueBeforeAssembly()
     {
