@@ -111,6 +111,14 @@ QByteArray crlf(const QStringList& lines)
     return joinLines(lines, "\r\n");
 }
 
+// The field groups of a table row (bits as in someFields; -1 for All Fields).
+ConversionChoice choiceFor(int groups)
+{
+    if (groups < 0)
+        return ConversionChoice::allFields();
+    return ConversionChoice::someFields({bool(groups & 1), bool(groups & 2), bool(groups & 4), bool(groups & 8)});
+}
+
 // The columns of the decoding tables: a file, the field groups (bits as in someFields; -1 for All
 // Fields), the converted text with "Decode folded and encoded lines" and without it.
 void addDecodingColumns()
@@ -127,9 +135,7 @@ void checkDecoding()
     QFETCH(int, groups);
     QFETCH(QString, decoded);
     QFETCH(QString, plain);
-    ConversionChoice choice = groups < 0 ? ConversionChoice::allFields()
-                                         : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
-                                                                         bool(groups & 4), bool(groups & 8)});
+    ConversionChoice choice = choiceFor(groups);
     compareEveryWay(bytes, choice, plain);
     choice.decodeLines = true;
     compareEveryWay(bytes, choice, decoded);
@@ -535,9 +541,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(int, groups);
         QFETCH(int, count);
-        ConversionChoice choice = groups < 0 ? ConversionChoice::allFields()
-                                             : ConversionChoice::someFields({bool(groups & 1), bool(groups & 2),
-                                                                             bool(groups & 4), bool(groups & 8)});
+        ConversionChoice choice = choiceFor(groups);
         for (const bool decodeLines : {false, true}) {
             choice.decodeLines = decodeLines;
             for (const qsizetype pieceBytes : {qsizetype(1), std::numeric_limits<qsizetype>::max()}) {
