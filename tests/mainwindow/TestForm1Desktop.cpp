@@ -8,12 +8,16 @@
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpBox.h"
 #include "shell/widgets/WindowPlacement.h"
+#include "shell/mainwindow/MainWindowGeometry.h"
+#include "support/LayoutCheck.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QWindow>
@@ -149,6 +153,7 @@ private Q_SLOTS:
     void tabOrder_followsThePlacesOnTheWindow()
     {
         DesktopWindow w;
+        w.form().resize(MainWindowGeometry::kDesignedSize);
         w.showActive();
         QStringList chain;
         QWidget* widget = w.control<QRadioButton>("Option2");
@@ -168,6 +173,38 @@ private Q_SLOTS:
                                    "PushButton4",  "PushButton16", "PushButton15", "PushButton17", "ListView2",
                                    "PushButton6",  "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
         QCOMPARE(chain, expected);
+    }
+
+    void smallerWindows_reflowUntilTheyScroll_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("optionsBesideCommands");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("designed size 1,240 x 740") << QSize(1240, 740) << true << false;
+        QTest::newRow("1,100 x 650: options below the commands") << QSize(1100, 650) << false << false;
+        QTest::newRow("800 x 500: the window scrolls") << QSize(800, 500) << false << true;
+    }
+    // Every control whole and in view down to 1,100 x 650 logical pixels (a laptop of 1,366 x 768
+    // at 125 %, or 1,920 x 1,080 at 150 % with a task bar); smaller windows scroll.
+    void smallerWindows_reflowUntilTheyScroll()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, optionsBesideCommands);
+        QFETCH(bool, scrolls);
+        DesktopWindow w;
+        w.form().resize(size);
+        w.showActive();
+        QTRY_COMPARE(w.form().size(), size);
+        auto* area = w.control<QScrollArea>("ScrollArea");
+        const bool scrollBars = area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible();
+        QCOMPARE(scrollBars, scrolls);
+        if (!scrolls) {
+            const QStringList problems = controlsNotShownWhole(&w.form());
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
+        }
+        const QWidget* options = w.control<QWidget>("Frame2");
+        const QWidget* lastCommand = w.control<QWidget>("PushButton17");
+        QCOMPARE(options->y() < lastCommand->y(), optionsBesideCommands);
     }
 
     void emptyList_showsWhenItHasTheFocus()

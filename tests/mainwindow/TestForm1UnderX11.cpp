@@ -5,13 +5,17 @@
 
 #include "Form1Fixture.h"
 #include "shell/platform/QtPlatform.h"
+#include "support/LayoutCheck.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 #include <optional>
 
 using namespace cardisto;
@@ -88,6 +92,22 @@ private Q_SLOTS:
         QVERIFY(help->isVisible());
         QVERIFY(screen.contains(QRect(help->mapToGlobal(QPoint(0, 0)), help->size())));
         QVERIFY(form.minimumSizeHint().width() <= 800 && form.minimumSizeHint().height() <= 560);
+    }
+
+    // 1,100 x 650 logical pixels: what 1,920 x 1,080 at 150 % leaves beside a task bar.
+    void smallWindow_showsEveryControlWholeWithoutScrolling()
+    {
+        Form1Fixture f;
+        Form1& form = f.start();
+        form.resize(1100, 650);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // 150 % of 650 pixels may come back a pixel short.
+        QTRY_VERIFY(form.width() == 1100 && std::abs(form.height() - 650) <= 1);
+        auto* area = f.control<QScrollArea>("ScrollArea");
+        QTRY_VERIFY(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible());
+        const QStringList problems = controlsNotShownWhole(&form);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
     }
 
     void everyWindowAndBox_showsExactlyItsCaption()

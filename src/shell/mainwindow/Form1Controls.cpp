@@ -3,6 +3,7 @@
 
 #include "CaptionedProgressBar.h"
 #include "shell/ProgressCaption.h"
+#include "shell/widgets/WrappingRowLayout.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -104,14 +105,14 @@ QLayout* resultsSide(const Form1Controls& c)
     commands->addWidget(c.PushButton17, 5, 2);
     commands->setColumnStretch(1, 1);
 
-    auto* top = new QHBoxLayout;
-    top->addLayout(commands, 1);
-    top->addWidget(c.Frame2, 0, Qt::AlignTop);
+    // On a narrow window the options go below the commands, and the output buttons onto two rows.
+    auto* top = new WrappingRowLayout;
+    top->addLayout(commands, true);
+    top->addWidget(c.Frame2, false);
 
-    auto* output = new QHBoxLayout;
+    auto* output = new WrappingRowLayout;
     for (QPushButton* b : {c.PushButton6, c.PushButton12, c.PushButton18, c.PushButton9})
-        output->addWidget(b);
-    output->addStretch(1);
+        output->addWidget(b, false);
 
     auto* side = new QVBoxLayout;
     side->addLayout(top);
@@ -192,9 +193,12 @@ Form1Controls buildForm1Controls(QWidget* form)
     c.PushButton22 = button(window, "PushButton22", QStringLiteral("Help"));
 
     layOutExtractFrom(c);
+    // No stretch factors: they would let each side shrink to its minimum before the other, and the
+    // options would move below the commands while there is room beside them. Each side gets what it
+    // prefers, then half of what is left.
     auto* sides = new QHBoxLayout;
-    sides->addLayout(inputSide(c), 6);
-    sides->addLayout(resultsSide(c), 7);
+    sides->addLayout(inputSide(c));
+    sides->addLayout(resultsSide(c));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(c.ProgressBar1, 1);
     bottom->addWidget(c.PushButton22);
