@@ -75,6 +75,7 @@ void Form3::buildControls()
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_combo1 = new QComboBox(m_frame1);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setAccessibleName(m_frame1->title()); // what a screen reader names the list by
     // Only the list counts, so there is no text part to type into.
     m_combo1->setEditable(false);
     m_combo1->setModel(m_items);
