@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop program's command line: what it asks for, and the files it hands the input list.
+// The desktop program's command line: what it asks for, and the entries it hands the input list.
 
 #include "app/DesktopArguments.h"
-#include "inputs/InputFileList.h"
+#include "shell/FileNameBytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,36 +48,47 @@ private Q_SLOTS:
         QCOMPARE(parsed.unknownOptions, unknown);
     }
 
-    void pathsAreAddedInOrderLikeADrop()
+    void entries_areAbsoluteWithTheSystemsSeparators()
     {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("contacts"));
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        InputFileList list;
-        list.append(QStringLiteral("/listed/before.vcf"));
-        QStringList scannedFolders;
-        list.setFolderDropHandler([&](const QString& folder) {
-            scannedFolders.append(folder);
-            list.append(folder + QDir::separator() + QStringLiteral("found.vcf"));
-        });
-        addCommandLinePaths(list, {"b.vcf", "contacts", "sub/../a.vcf", "/elsewhere/c d#1.vcf"});
+        const QStringList entries = commandLineEntries({"b.vcf", "contacts", "sub/../a.vcf", "/elsewhere/c d#1.vcf"});
         QDir::setCurrent(previous);
 
-        // As a drop gives them: with the system's separators, and on Windows a path from the root
-        // of a drive gets a drive letter (the working folder's; Wine gives its Z: drive).
+        // On Windows a path from the root of a drive gets a drive letter (the working folder's;
+        // Wine gives its Z: drive).
         const QString here = QDir::toNativeSeparators(QDir(dir.path()).canonicalPath());
         const QString sep = QDir::separator();
 #ifdef Q_OS_WIN
-        const QString elsewhere = list.texts().value(4).left(2) + "\\elsewhere\\c d#1.vcf";
+        const QString elsewhere = entries.value(3).left(2) + "\\elsewhere\\c d#1.vcf";
         QVERIFY(elsewhere.at(0).isLetter() && elsewhere.at(1) == u':');
 #else
         const QString elsewhere = "/elsewhere/c d#1.vcf";
 #endif
-        QCOMPARE(list.texts(), (QStringList{"/listed/before.vcf", here + sep + "b.vcf",
-                                            here + sep + "contacts" + sep + "found.vcf", here + sep + "a.vcf",
-                                            elsewhere}));
-        QCOMPARE(scannedFolders, QStringList{here + sep + "contacts"});
+        QCOMPARE(entries, (QStringList{here + sep + "b.vcf", here + sep + "contacts", here + sep + "a.vcf", elsewhere}));
+    }
+
+    // A name that is no valid UTF-8 keeps its bytes from the system's arguments to the entry.
+    void nameThatIsNoValidText_keepsItsBytes()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows passes its arguments as UTF-16 text");
+#endif
+        const char* argv[] = {"cardisto", "caf\xE9.vcf", "/in/\xFF/b.vcf", "--", "-plain.vcf"};
+        const QStringList arguments = commandLineArguments(5, argv);
+        QCOMPARE(arguments.size(), 4);
+        QCOMPARE(fileNameBytes(arguments[0]), QByteArray("caf\xE9.vcf"));
+        QCOMPARE(arguments[3], QStringLiteral("-plain.vcf"));
+        const DesktopArguments parsed = parseDesktopArguments(arguments);
+        QCOMPARE(parsed.paths.size(), 3);
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QStringList entries = commandLineEntries(parsed.paths);
+        QDir::setCurrent(previous);
+        QCOMPARE(fileNameBytes(entries[0]), QFile::encodeName(QDir(dir.path()).canonicalPath()) + "/caf\xE9.vcf");
+        QCOMPARE(fileNameBytes(entries[1]), QByteArray("/in/\xFF/b.vcf"));
     }
 };
 

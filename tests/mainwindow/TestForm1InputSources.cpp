@@ -5,6 +5,8 @@
 #include "../inputs/FolderTree.h"
 #include "Form1Fixture.h"
 #include "inputs/SampleFiles.h"
+#include "shell/FileNameBytes.h"
+#include "support/ResultRows.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -125,6 +127,50 @@ private Q_SLOTS:
         QCOMPARE(w.list().texts(), pathsBelow(tree, {"loose.txt", "f/a.vcf", "f/b.txt", "f/sub/c.doc"}) +
                                        QStringList{QDir::toNativeSeparators("/elsewhere/z.vcf")});
         QVERIFY(!w.form().isBusy());
+    }
+
+    // cardisto FILE... FOLDER...: files as given, a folder's vCard files as "Add All VCF Files In
+    // Folder" takes them, all in the order given.
+    void commandLine_addsFilesAsGivenAndFoldersByTheScansRules()
+    {
+        Window w;
+        w.start();
+        const QString tree = w.tree();
+        QVERIFY(makeFolderTree(tree, {"f/a.vcf", "f/B.VCF", "f/photo.png", "f/~lock.vcf", "f/sub/c.vcf", "loose.txt"}));
+        bool busyDuringWalk = false;
+        QObject::connect(&w.list(), &QAbstractItemModel::rowsInserted, &w.form(),
+                         [&] { busyDuringWalk = busyDuringWalk || w.form().isBusy(); });
+        const QString elsewhere = QDir::toNativeSeparators("/elsewhere/z.vcf");
+        w.form().addCommandLineInputs(
+            {QDir::toNativeSeparators(tree + "/loose.txt"), QDir::toNativeSeparators(tree + "/f"), elsewhere});
+        QCOMPARE(w.list().texts(),
+                 pathsBelow(tree, {"loose.txt", "f/a.vcf", "f/B.VCF", "f/sub/c.vcf"}) + QStringList{elsewhere});
+        QVERIFY(busyDuringWalk);
+        QVERIFY(!w.form().isBusy());
+        QVERIFY(w.platform.boxes.isEmpty());
+    }
+
+    // A file whose name is not valid UTF-8 is read by its bytes, as cardisto-cli reads it.
+    void commandLine_fileWhoseNameIsNoValidText_isRead()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows names are UTF-16 text");
+#endif
+        Window w;
+        w.start();
+        const QByteArray bytes = QFile::encodeName(w.tree()) + "/caf\xE9.vcf";
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT, 0600);
+        if (fd < 0)
+            QSKIP("this file system refuses names that are not UTF-8");
+        const QByteArray card = "BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:ann@example.com\r\nEND:VCARD\r\n";
+        QCOMPARE(::write(fd, card.constData(), size_t(card.size())), ssize_t(card.size()));
+        ::close(fd);
+        w.form().addCommandLineInputs({fileNameFromBytes(bytes)});
+        w.click("PushButton13");
+        ::unlink(bytes.constData());
+        QCOMPARE(fileNameBytes(w.list().textAt(0)), bytes);
+        QCOMPARE(resultTexts(w.form().results()), QStringList{"ann@example.com"});
+        QVERIFY(w.platform.boxes.isEmpty());
     }
 
     void listFile_appendsItsLinesAfterTheHelpBox()

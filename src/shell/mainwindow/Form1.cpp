@@ -177,6 +177,11 @@ void Form1::formLoad()
     }
 }
 
+void Form1::addCommandLineInputs(const QStringList& entries)
+{
+    m_inputSources->addCommandLineInputs(entries);
+}
+
 void Form1::recordSampleFiles()
 {
     recordSampleSnapshotOnFirstStart(m_services.settings, m_services.programFolder);

@@ -40,6 +40,9 @@ public:
     const EventLoopYield& eventLoopYield() const { return m_yield; }
     const MainWindowStatusBar& statusBar() const { return *m_statusBar; }
 
+    // The files and folders named on the command line (see addCommandLineInputs in InputCommands.h).
+    void addCommandLineInputs(const QStringList& entries);
+
     // MainWindowLink
     InputFileList& inputFiles() override { return m_inputFiles; }
     ResultsModel& results() override { return m_results; }
