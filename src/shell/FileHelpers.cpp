@@ -203,7 +203,8 @@ QByteArray readWholeTextFile(const QString& path)
 
 ProcedureFailure notATextFile(const QString& path)
 {
-    return ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
+    return ProcedureFailure::refusingFile(
+        QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path), path);
 }
 
 QStringList ReadLinesToArray(const QString& path)

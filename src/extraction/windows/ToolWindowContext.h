@@ -48,6 +48,8 @@ public:
     virtual bool isClosing() const = 0;
     // Esc presses in the main window so far; a change stops the tool windows' runs too.
     virtual quint64 mainStopKeyPresses() const { return 0; }
+    // A note on the last run beside the main window's counts; empty clears it.
+    virtual void showStatusNote(const QString& /*note*/) {}
 
     virtual Platform& platform() = 0;
     virtual SettingsStore& settings() = 0;

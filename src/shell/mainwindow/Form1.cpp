@@ -288,6 +288,11 @@ void Form1::refreshWithoutUserInput()
     m_yield.yieldNow(QEventLoop::ExcludeUserInputEvents);
 }
 
+void Form1::showStatusNote(const QString& note)
+{
+    m_statusBar->setNote(note);
+}
+
 void Form1::setBusy(bool busy)
 {
     setBusyPointer(this, busy);

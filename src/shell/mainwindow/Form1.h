@@ -55,6 +55,7 @@ public:
     void yieldToUserInterface() override;
     bool yieldIsDue() const override { return m_yield.isDue(); }
     void refreshWithoutUserInput() override;
+    void showStatusNote(const QString& note) override;
     void setBusy(bool busy) override;
     bool isBusy() const override;
     bool isClosing() const override { return m_closing; }

@@ -50,6 +50,10 @@ public:
     // The same turn, once due, without user input: the windows repaint, clicks and keys wait.
     virtual void refreshWithoutUserInput() {}
 
+    // A note on what the last run or command did, beside the counts in the status bar, until the
+    // next note; empty clears it.
+    virtual void showStatusNote(const QString& /*note*/) {}
+
     // The busy state: the main window's pointer is the hourglass. Some list handlers do nothing
     // while it shows.
     virtual void setBusy(bool busy) = 0;
