@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/AppInfo.h"
+#include "shell/ErrorReport.h"
 #include "shell/platform/QtDialogs.h"
 #include "shell/platform/QtPlatform.h"
 #include "support/TestFiles.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -11,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 using namespace cardisto;
@@ -99,6 +105,64 @@ private Q_SLOTS:
         QVERIFY(!m_platform.askYesNo("Are you sure you wish to overwrite a.txt ?"));
         whenModalShows([](QWidget* widget) { QTest::keyClick(widget, Qt::Key_Escape); });
         QVERIFY(!m_platform.askYesNo("Are you sure you wish to overwrite a.txt ?"));
+    }
+
+    void boxes_showTheirWholeCaptionAndWebAddressesExposeTheirTextAndCloseWithEsc_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        const QString help = QStringLiteral("Questions? Please contact Team Corvane at ") + contactPageAddress();
+        QTest::newRow("Help box, with the button to About") << "offering" << help;
+        QTest::newRow("Done.") << "message" << "Done.";
+        QTest::newRow("a web address in a long line")
+            << "message"
+            << "The manual that came with the program, and much more, is at https://www.corvane.example/cardisto/"
+               "manual/extraction-commands/index.html for everyone who wants to read it.";
+        QTest::newRow("error box") << "error" << errorBoxText("Path not found", ErrorLocation::velmora("Form1", "Form_Load"), 100);
+    }
+    void boxes_showTheirWholeCaptionAndWebAddressesExposeTheirTextAndCloseWithEsc()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        int boxWidth = 0;
+        int captionWidth = 0;
+        QStringList addressProblems;
+        QString description;
+        bool closedByEsc = false;
+        whenModalShows([&](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            QFont bold = box->font();
+            bold.setBold(true);
+            boxWidth = box->width();
+            captionWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+            // Each address whole on one line: it starts a line, and the text is as wide as it.
+            const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
+            static const QRegularExpression address("https?://\\S+");
+            for (auto match = address.globalMatch(text); match.hasNext();) {
+                const QString found = match.next().captured();
+                const QStringList lines = box->text().split(u'\n');
+                if (std::none_of(lines.cbegin(), lines.cend(), [&](const QString& line) { return line.startsWith(found); }))
+                    addressProblems.append(found + " follows other words on its line");
+                if (label->width() < QFontMetrics(label->font()).horizontalAdvance(found))
+                    addressProblems.append(found + " wider than the text");
+            }
+            description = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+            QTest::keyClick(box, Qt::Key_Escape);
+            closedByEsc = !box->isVisible();
+            if (!closedByEsc)
+                box->button(QMessageBox::Ok)->click();
+        });
+        if (kind == u"offering")
+            QVERIFY(!m_platform.showMessageOffering(text, "About Cardisto"));
+        else if (kind == u"error")
+            m_platform.showErrorBox(text);
+        else
+            m_platform.showMessage(text);
+        QVERIFY(closedByEsc);
+        // The title bar shows the caption beside the window's icon and buttons.
+        QVERIFY2(boxWidth >= captionWidth + 100, qPrintable(QString("%1 < %2 + 100").arg(boxWidth).arg(captionWidth)));
+        QVERIFY2(addressProblems.isEmpty(), qPrintable(addressProblems.join(", ")));
+        QCOMPARE(description, boxDisplayText(text));
     }
 
     void inputBox_givesTheTextOrEmptyOnCancel()
