@@ -497,6 +497,7 @@ private Q_SLOTS:
         QVERIFY(w.restart().windowState().testFlag(Qt::WindowMaximized));
     }
 
+    // Where they open beside the results list is seen on a real desktop (TestForm1UnderX11).
     void toolWindows_areOwnedByTheMainWindowAndOpenOnScreen()
     {
         DesktopWindow w;
@@ -505,7 +506,6 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowExposed(tool));
             QCOMPARE(tool->windowHandle()->transientParent(), w.form().windowHandle());
             QVERIFY(tool->screen()->availableGeometry().contains(tool->frameGeometry()));
-            QCOMPARE(tool->geometry().center(), w.form().frameGeometry().center());
         }
     }
 

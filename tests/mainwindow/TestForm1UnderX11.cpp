@@ -110,6 +110,44 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
     }
 
+    // The tool windows open where the results list stays in sight: beside the main window when the
+    // screen has room, otherwise over the input side.
+    void toolWindows_openWithoutHidingTheResults_data()
+    {
+        QTest::addColumn<QRect>("mainWindow"); // empty: as on a first start, the whole screen
+        QTest::newRow("first start") << QRect();
+        QTest::newRow("a narrower main window") << QRect(0, 0, 760, 600);
+    }
+    void toolWindows_openWithoutHidingTheResults()
+    {
+        QFETCH(QRect, mainWindow);
+        Form1Fixture f;
+        Form1& form = f.start();
+        if (mainWindow.isValid())
+            form.setGeometry(mainWindow.translated(form.screen()->availableGeometry().topLeft() + QPoint(8, 32)));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(300); // the window manager's frame and place
+        const auto* results = f.control<QWidget>("ListView2");
+        // The part in sight: a narrow main window scrolls the rest away.
+        const QRect resultsOnScreen =
+            QRect(results->mapToGlobal(QPoint(0, 0)), results->size()).intersected(form.geometry());
+        QVERIFY(!resultsOnScreen.isEmpty());
+        for (QWidget* tool : QList<QWidget*>{f.openBetweenWindow(), f.openTextSetWindow()}) {
+            QVERIFY(QTest::qWaitForWindowExposed(tool));
+            QTRY_VERIFY(tool->screen()->availableGeometry().contains(tool->frameGeometry()));
+            QVERIFY2(!tool->frameGeometry().intersects(resultsOnScreen),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                    .arg(tool->objectName())
+                                    .arg(tool->frameGeometry().x())
+                                    .arg(tool->frameGeometry().y())
+                                    .arg(tool->frameGeometry().width())
+                                    .arg(tool->frameGeometry().height())));
+            QCOMPARE(tool->font(), form.font());
+            tool->hide();
+        }
+    }
+
     void everyWindowAndBox_showsExactlyItsCaption()
     {
         Form1Fixture f;

@@ -83,6 +83,31 @@ private Q_SLOTS:
         QCOMPARE(comboItems(textSets), QStringList{"kept"});
         QCOMPARE(main.form().findChildren<ToolWindow*>().size(), 2);
         QVERIFY(main.platform.errors().isEmpty());
+        // In the main window's type, not the desktop's.
+        for (const QWidget* window : QList<QWidget*>{between, textSets}) {
+            QCOMPARE(window->font(), main.form().font());
+            QCOMPARE(namedChild<QPushButton>(window, "PushButton4")->font().family(), main.form().font().family());
+        }
+    }
+
+    // With no item selected the list says how many it holds, also after the window was reopened.
+    void textSetList_showsHowManyItemsItHolds()
+    {
+        MainWindow main;
+        Form3* textSets = main.openTextSetWindow();
+        auto* combo = namedChild<QComboBox>(textSets, "Combo1");
+        QCOMPARE(combo->placeholderText(), QStringLiteral("No items"));
+        addItem(main, textSets, "a");
+        QCOMPARE(combo->placeholderText(), QStringLiteral("1 item, none selected"));
+        addItem(main, textSets, "b");
+        textSets->close();
+        main.restart();
+        textSets = main.openTextSetWindow();
+        combo = namedChild<QComboBox>(textSets, "Combo1");
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->placeholderText(), QStringLiteral("2 items, none selected"));
+        namedChild<QPushButton>(textSets, "PushButton5")->click();
+        QCOMPARE(combo->placeholderText(), QStringLiteral("No items"));
     }
 
     void helpButtons_ofBothWindowsShowTheSameMessages()

@@ -5,6 +5,7 @@
 #include "extraction/AddRule.h"
 
 #include <QCursor>
+#include <QRect>
 #include <QString>
 
 namespace cardisto {
@@ -50,6 +51,8 @@ public:
     virtual quint64 mainStopKeyPresses() const { return 0; }
     // A note on the last run beside the main window's counts; empty clears it.
     virtual void showStatusNote(const QString& /*note*/) {}
+    // Where the results list is on the desktop, which a tool window opens beside; empty for none.
+    virtual QRect resultsListOnScreen() const { return {}; }
 
     virtual Platform& platform() = 0;
     virtual SettingsStore& settings() = 0;

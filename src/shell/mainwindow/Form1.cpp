@@ -308,6 +308,17 @@ quint64 Form1::stopKeyPresses() const
     return m_stopKey->presses();
 }
 
+QRect Form1::resultsListOnScreen() const
+{
+    // The part in sight: on a small window the rest is scrolled away.
+    QRect shown;
+    for (const QWidget* widget = m_controls.ListView2; widget; widget = widget->parentWidget()) {
+        const QRect place(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        shown = shown.isNull() ? place : shown.intersected(place);
+    }
+    return shown;
+}
+
 QCursor Form1::handPointer() const
 {
     return m_pointers->handPointer();

@@ -66,6 +66,7 @@ public:
     const ProgramFolder& programFolder() const override { return m_services.programFolder; }
     QCursor handPointer() const override;
     QWidget* mainWindow() override { return this; }
+    QRect resultsListOnScreen() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include "shell/ErrorReport.h"
 
 #include <QCursor>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -73,6 +74,8 @@ public:
     virtual QCursor handPointer() const = 0;
     // The main window itself, as owner of the tool windows.
     virtual QWidget* mainWindow() = 0;
+    // Where the results list is on the desktop, which the tool windows open beside.
+    virtual QRect resultsListOnScreen() const { return {}; }
 
     // The guard of one of the main window's procedures, reporting as "Form1.procedure".
     Guard procedureGuard(const QString& procedure)
