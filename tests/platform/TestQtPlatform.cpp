@@ -126,7 +126,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         int boxWidth = 0;
         int captionWidth = 0;
-        QStringList addressProblems;
+        QStringList problems;
         QString description;
         bool closedByEsc = false;
         whenModalShows([&](QWidget* widget) {
@@ -142,10 +142,14 @@ private Q_SLOTS:
                 const QString found = match.next().captured();
                 const QStringList lines = box->text().split(u'\n');
                 if (std::none_of(lines.cbegin(), lines.cend(), [&](const QString& line) { return line.startsWith(found); }))
-                    addressProblems.append(found + " follows other words on its line");
+                    problems.append(found + " follows other words on its line");
                 if (label->width() < QFontMetrics(label->font()).horizontalAdvance(found))
-                    addressProblems.append(found + " wider than the text");
+                    problems.append(found + " wider than the text");
             }
+            // Nothing of the text cut off: it is wrapped to the label's width, or fits on its lines.
+            if (label->width() < label->minimumSizeHint().width() ||
+                (label->wordWrap() && label->height() < label->heightForWidth(label->width())))
+                problems.append("the text is cut off");
             description = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
             QTest::keyClick(box, Qt::Key_Escape);
             closedByEsc = !box->isVisible();
@@ -161,7 +165,7 @@ private Q_SLOTS:
         QVERIFY(closedByEsc);
         // The title bar shows the caption beside the window's icon and buttons.
         QVERIFY2(boxWidth >= captionWidth + 100, qPrintable(QString("%1 < %2 + 100").arg(boxWidth).arg(captionWidth)));
-        QVERIFY2(addressProblems.isEmpty(), qPrintable(addressProblems.join(", ")));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
         QCOMPARE(description, boxDisplayText(text));
     }
 

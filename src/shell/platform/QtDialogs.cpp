@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
 #include <algorithm>
 
 namespace cardisto {
@@ -52,18 +53,26 @@ QString addressesOnLinesOfTheirOwn(const QString& text)
     return QString(text).replace(blanksBeforeAddress, QStringLiteral("\n"));
 }
 
-// The box's text is made at least as wide as its widest web address, and the box as wide as its
-// caption needs, so that neither is broken or cut short.
+// The box is made as wide as its caption needs, and its text as wide as its widest web address, so
+// that neither is cut short or broken. A minimum narrower than the text's longest line would keep
+// Qt from wrapping the text and cut it instead: one is only set when it is wider than that line,
+// or wider than the width at which Qt wraps a box's text (half the screen, 500 pixels at most).
 void keepCaptionAndAddressesWhole(QMessageBox& box, const QString& shownText)
 {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (!label)
         return;
     const QFontMetrics metrics(label->font());
-    int width = captionWidth(box);
+    int longestLine = 0;
+    for (const QString& line : shownText.split(u'\n'))
+        longestLine = std::max(longestLine, metrics.horizontalAdvance(line));
+    int widestAddress = 0;
     for (auto match = webAddress().globalMatch(shownText); match.hasNext();)
-        width = std::max(width, metrics.horizontalAdvance(match.next().captured()) + 2);
-    label->setMinimumWidth(width);
+        widestAddress = std::max(widestAddress, metrics.horizontalAdvance(match.next().captured()) + 2);
+    const int wrapWidth = box.screen() ? std::min(box.screen()->availableGeometry().width() / 2, 500) : 500;
+    const int needed = std::max(captionWidth(box), widestAddress);
+    if (needed > longestLine || needed > wrapWidth)
+        label->setMinimumWidth(needed);
 }
 
 } // namespace
