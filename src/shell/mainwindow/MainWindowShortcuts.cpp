@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QTableView>
 #include <QTimer>
@@ -52,7 +53,7 @@ void showFocusWhenEmpty(QTableView* list)
 } // namespace
 
 MainWindowShortcuts::MainWindowShortcuts(QWidget* window, const Form1Controls& c, Actions actions)
-    : QObject(window), m_window(window), m_content(c.content)
+    : QObject(window), m_window(window), m_content(c.content), m_fieldOptions{c.Option1, c.Option2}
 {
     window->installEventFilter(this);
     m_content->installEventFilter(this);
@@ -83,9 +84,13 @@ bool MainWindowShortcuts::eventFilter(QObject* watched, QEvent* event)
 {
     // The controls have their places once the window is shown, and new ones when a change of width
     // moves them to other rows; the layout places them after this filter has seen the resize.
-    if (watched == m_window && event->type() == QEvent::Show)
+    if (watched == m_window && event->type() == QEvent::Show) {
         setTabOrderByPosition(m_window);
-    else if (watched == m_content && event->type() == QEvent::Resize && !std::exchange(m_orderPending, true))
+        // The keyboard starts at the first control, a group of option buttons, which it enters at
+        // its selected button.
+        if (!m_window->focusWidget())
+            (m_fieldOptions[0]->isChecked() ? m_fieldOptions[0] : m_fieldOptions[1])->setFocus();
+    } else if (watched == m_content && event->type() == QEvent::Resize && !std::exchange(m_orderPending, true))
         QTimer::singleShot(0, this, [this] {
             m_orderPending = false;
             setTabOrderByPosition(m_window);
