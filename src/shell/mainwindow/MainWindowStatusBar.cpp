@@ -28,8 +28,9 @@ MainWindowStatusBar::MainWindowStatusBar(QWidget* window, const QAbstractItemMod
     m_bar->setObjectName(QStringLiteral("StatusBar"));
     m_counts->setObjectName(QStringLiteral("StatusCounts"));
     m_note->setObjectName(QStringLiteral("StatusNote"));
-    // A long note (a workbook's path) must not make the window wider.
+    // A long note (a workbook's path) must not make the window wider; a gap sets it off the counts.
     m_note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_note->setContentsMargins(m_note->fontMetrics().averageCharWidth() * 3, 0, 0, 0);
     m_bar->addWidget(m_counts);
     m_bar->addWidget(m_note, 1);
     if (auto* layout = qobject_cast<QBoxLayout*>(window->layout()))
