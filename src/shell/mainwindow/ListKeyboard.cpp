@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <algorithm>
-#include <optional>
 
 namespace cardisto {
 
@@ -24,25 +23,15 @@ ListKeyboard::ListKeyboard(QAbstractItemView* view) : QObject(view), m_view(view
 
 bool ListKeyboard::eventFilter(QObject* watched, QEvent* event)
 {
+    // The rows are what the list is made of: Home and End go to the first and the last row, not to
+    // the first and the last column of the current row.
     if (watched != m_view || event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers();
-    const bool control = modifiers.testFlag(Qt::ControlModifier);
-    std::optional<QKeyEvent> instead;
-    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && control) {
-        // Ctrl+Tab leaves the list as Tab does, as it leaves a text box that takes Tab itself.
-        const bool back = key->key() == Qt::Key_Backtab || modifiers.testFlag(Qt::ShiftModifier);
-        instead.emplace(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab,
-                        back ? Qt::ShiftModifier : Qt::NoModifier);
-    } else if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) && !control) {
-        // The rows are what the list is made of: Home and End go to the first and the last row, not
-        // to the first and the last column of the current row.
-        instead.emplace(QEvent::KeyPress, key->key(), modifiers | Qt::ControlModifier);
-    }
-    if (!instead)
+    if ((key->key() != Qt::Key_Home && key->key() != Qt::Key_End) || key->modifiers().testFlag(Qt::ControlModifier))
         return false;
-    QCoreApplication::sendEvent(m_view, &*instead);
+    QKeyEvent rowKey(QEvent::KeyPress, key->key(), key->modifiers() | Qt::ControlModifier);
+    QCoreApplication::sendEvent(m_view, &rowKey);
     return true;
 }
 

@@ -7,9 +7,9 @@ class QAbstractItemView;
 
 namespace cardisto {
 
-// The keyboard of a list of the main window. Tab and Shift+Tab, and Ctrl+Tab and Ctrl+Shift+Tab,
-// leave the list for the next or the previous control instead of moving through its rows (a list
-// with rows would otherwise keep the focus for good). Home and End go to the first and the last row,
+// The keyboard of a list of the main window. Tab and Shift+Tab leave the list for the next or the
+// previous control instead of moving through its rows (a list with rows would otherwise keep the
+// focus for good). Home and End go to the first and the last row,
 // as Ctrl+Home and Ctrl+End do. The keys that move the current row (arrows, Home, End, Page Up,
 // Page Down) keep it in view, also in the input list, whose own scrolling is off for the row drag.
 class ListKeyboard final : public QObject {
