@@ -11,7 +11,6 @@
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpBox.h"
 #include "shell/widgets/WindowPlacement.h"
-#include "support/KeyboardWalk.h"
 #include "support/LayoutCheck.h"
 
 #include <QAccessible>
@@ -34,72 +33,55 @@ namespace {
 
 // The main window's controls in reading order, as Tab reaches them: the input side top to bottom,
 // then the extraction side: its first command and the options beside it, the other commands row by
-// row, the results and their buttons, Help.
+// row, the results and their buttons, Help. Then those of the two tool windows.
 const QStringList kMainWindowControls{
     "Option2",      "Check3",       "Check4",       "Check6",       "Check8",       "Option1",      "ListView1",
     "PushButton1",  "PushButton5",  "PushButton21", "PushButton23", "PushButton3",  "PushButton11", "PushButton14",
     "PushButton13", "Check1",       "Check14",      "Check15",      "PushButton2",  "Text1",        "PushButton8",
     "Text2",        "PushButton7",  "Text5",        "PushButton10", "PushButton4",  "PushButton16", "PushButton15",
     "PushButton17", "ListView2",    "PushButton6",  "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
+const QStringList kBetweenControls{"Text3", "Text4", "PushButton4", "PushButton11", "PushButton1"};
+const QStringList kTextSetControls{"Combo1", "PushButton2", "PushButton1", "PushButton5", "PushButton3", "PushButton4",
+                                   "PushButton11"};
 
-// The same on a narrower window, where the options have moved below the commands.
-QStringList narrowMainWindowControls()
+// Presses a key `count` times at whatever has the focus, and names what has it after each press.
+QStringList focusAfterEachPress(QKeyCombination key, qsizetype count)
 {
-    QStringList order = kMainWindowControls;
-    const QStringList options{"Check1", "Check14", "Check15"};
-    for (const QString& option : options)
-        order.removeOne(option);
-    for (qsizetype i = 0; i < options.size(); ++i)
-        order.insert(order.indexOf("PushButton17") + 1 + i, options[i]);
-    return order;
+    QStringList names;
+    for (qsizetype i = 0; i < count; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        names.append(QApplication::focusWidget()->objectName());
+    }
+    return names;
 }
 
-// The controls of the tool windows in reading order.
-const QStringList kBetweenControls{"Text3", "Text4", "PushButton4", "PushButton11", "PushButton1"};
-const QStringList kTextSetControls{"Combo1",      "PushButton2", "PushButton1", "PushButton5",
-                                   "PushButton3", "PushButton4", "PushButton11"};
-
-// What a screen reader finds below an accessible object: the controls that take the focus, by
-// name, and those among them it could not name or tell the kind of.
-struct AccessibleWalk {
-    QStringList focusable;
-    QStringList unnamed;
-
-    void walk(QAccessibleInterface* object)
-    {
-        for (int i = 0; i < object->childCount(); ++i) {
-            QAccessibleInterface* child = object->child(i);
-            // Rows and header sections have no widget of their own: their list is the control.
-            if (!child || !child->isValid() || child->state().invisible || !child->object() ||
-                !child->object()->isWidgetType())
-                continue;
-            if (child->state().focusable) {
-                const QString name = child->object()->objectName();
-                focusable.append(name);
-                if (child->text(QAccessible::Name).trimmed().isEmpty() || child->role() == QAccessible::NoRole ||
-                    child->role() == QAccessible::Client)
-                    unnamed.append(name);
-            }
-            walk(child);
-        }
-    }
-};
-
-QStringList sorted(QStringList names)
+// The controls that take the focus below an accessible object, by name, with a "?" after those a
+// screen reader could not name or tell the kind of. Rows and header sections have no widget of
+// their own: their list is the control.
+void collectFocusable(QAccessibleInterface* object, QStringList& found)
 {
-    names.sort();
-    return names;
+    for (int i = 0; i < object->childCount(); ++i) {
+        QAccessibleInterface* child = object->child(i);
+        if (!child || child->state().invisible || !child->object() || !child->object()->isWidgetType())
+            continue;
+        const bool known = !child->text(QAccessible::Name).trimmed().isEmpty() && child->role() != QAccessible::Client;
+        if (child->state().focusable)
+            found.append(child->object()->objectName() + (known ? "" : "?"));
+        collectFocusable(child, found);
+    }
 }
 
 // A shown, active main window with two input files of three e-mail addresses in all.
 struct DesktopWindow : Form1Fixture {
     DesktopWindow() { start(); }
 
-    void showActive()
+    // Shows the main window, or another window of the program, and gives it the keyboard.
+    void showActive(QWidget* window = nullptr)
     {
-        form().show();
-        QApplication::setActiveWindow(&form());
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        window = window ? window : &form();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
     void addTwoFiles()
     {
@@ -110,27 +92,18 @@ struct DesktopWindow : Form1Fixture {
     }
     QString status() { return form().statusBar().text(); }
 
-    // Shows a window of the program and gives it the keyboard.
-    static void activate(QWidget* window)
-    {
-        window->show();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-    // Rows in both lists: 60 input files, the first of them with 60 addresses, and their results.
+    // Rows in both lists, clicked as a user does ("Some Fields:" then takes Tab for its group):
+    // 60 files, the first of them with 60 addresses.
     void fillBothLists()
     {
-        // "Some Fields:" "E-mails", clicked as a user does: the group now takes Tab at "Some Fields:".
         QTest::mouseClick(control<QRadioButton>("Option2"), Qt::LeftButton);
         QTest::mouseClick(control<QCheckBox>("Check3"), Qt::LeftButton);
         QStringList emails;
         for (int i = 0; i < 60; ++i)
             emails.append(QStringLiteral("person%1@example.com").arg(i));
-        form().inputFiles().append(writeEmailsFile("many.vcf", emails));
-        for (int i = 1; i < 60; ++i)
-            form().inputFiles().append(QStringLiteral("/nowhere/missing%1.vcf").arg(i));
+        form().inputFiles().append(QStringList{writeEmailsFile("many.vcf", emails)} +
+                                   QStringList(59, QStringLiteral("/nowhere/missing.vcf")));
         control<QPushButton>("PushButton13")->click();
-        QCOMPARE(form().results().totalRowCount(), 60);
     }
 };
 
@@ -238,115 +211,66 @@ private Q_SLOTS:
         QCOMPARE(MainWindowStatusBar::countsText(1, 1), QStringLiteral("1 input file, 1 result"));
     }
 
-    void tabOrder_followsThePlacesOnTheWindow()
-    {
-        DesktopWindow w;
-        w.form().resize(MainWindowGeometry::kDesignedSize);
-        w.showActive();
-        // The keyboard starts at the first control, entering its group at the selected option.
-        QTRY_COMPARE(QApplication::focusWidget(), w.control<QWidget>("Option1"));
-        QStringList chain;
-        QWidget* widget = w.control<QRadioButton>("Option2");
-        do {
-            // A group of option buttons takes Tab at its selected button, so the policies change.
-            if (widget->focusPolicy() != Qt::NoFocus && widget->objectName().contains(QRegularExpression("^[A-Z]")))
-                chain.append(widget->objectName());
-            widget = widget->nextInFocusChain();
-        } while (widget != w.control<QRadioButton>("Option2") && chain.size() < 100);
-        QCOMPARE(chain, kMainWindowControls);
-    }
-
     void tabKeys_reachEveryControlOfEveryWindowInOrder_andLeaveTheLists_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QSize>("size"); // of the main window
+        QTest::addColumn<int>("width"); // of the main window
         QTest::addColumn<bool>("backwards");
         QTest::addColumn<QStringList>("controls");
-        // "All Fields" is not selected: Tab reaches the group of option buttons at "Some Fields:".
+        // "Some Fields:" is selected: Tab enters the group there. On a narrow window the options
+        // have moved below the commands.
         QStringList wide = kMainWindowControls;
-        QStringList narrow = narrowMainWindowControls();
         wide.removeOne("Option1");
-        narrow.removeOne("Option1");
-        const QSize designed = MainWindowGeometry::kDesignedSize;
-        const QSize small(1100, 650);
-        QTest::newRow("main window, Tab") << "Form1" << designed << false << wide;
-        QTest::newRow("main window, Shift+Tab") << "Form1" << designed << true << wide;
-        QTest::newRow("main window 1,100 wide, Tab") << "Form1" << small << false << narrow;
-        QTest::newRow("main window 1,100 wide, Shift+Tab") << "Form1" << small << true << narrow;
-        QTest::newRow("Extract Between X and Y, Tab") << "Form2" << designed << false << kBetweenControls;
-        QTest::newRow("Extract Between X and Y, Shift+Tab") << "Form2" << designed << true << kBetweenControls;
-        QTest::newRow("text sets, Tab") << "Form3" << designed << false << kTextSetControls;
-        QTest::newRow("text sets, Shift+Tab") << "Form3" << designed << true << kTextSetControls;
+        QStringList narrow = wide;
+        for (const char* option : {"Check1", "Check14", "Check15"})
+            narrow.move(narrow.indexOf(option), narrow.indexOf("ListView2") - 1);
+        for (const bool backwards : {false, true}) {
+            const char* key = backwards ? "Shift+Tab" : "Tab";
+            QTest::addRow("main window, %s", key) << "Form1" << 1240 << backwards << wide;
+            QTest::addRow("main window 1,100 wide, %s", key) << "Form1" << 1100 << backwards << narrow;
+            QTest::addRow("Extract Between X and Y, %s", key) << "Form2" << 1240 << backwards << kBetweenControls;
+            QTest::addRow("text sets, %s", key) << "Form3" << 1240 << backwards << kTextSetControls;
+        }
     }
     // With rows in both lists and items in the text set, Tab and Shift+Tab go round every control
     // of a window once, in reading order, and never stay in a list.
     void tabKeys_reachEveryControlOfEveryWindowInOrder_andLeaveTheLists()
     {
         QFETCH(QString, window);
-        QFETCH(QSize, size);
+        QFETCH(int, width);
         QFETCH(bool, backwards);
         QFETCH(QStringList, controls);
         DesktopWindow w;
-        w.form().resize(size);
+        w.form().resize(width, 700);
         w.showActive();
+        // The keyboard starts at the first control, entering its group at the selected option.
+        QTRY_COMPARE(QApplication::focusWidget(), w.control<QWidget>("Option1"));
         w.fillBothLists();
         w.platform.enterText("@");
         w.openTextSetWindow()->findChild<QPushButton*>("PushButton2")->click();
-        QWidget* shown = &w.form();
-        if (window == u"Form2")
-            shown = w.openBetweenWindow();
-        else if (window == u"Form3")
-            shown = w.openTextSetWindow();
-        DesktopWindow::activate(shown);
-        const QStringList order = walkOrder(controls, backwards);
-        shown->findChild<QWidget*>(order.last())->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.last());
-        const QKeyCombination key = backwards ? QKeyCombination(Qt::SHIFT, Qt::Key_Backtab) : QKeyCombination(Qt::Key_Tab);
-        QCOMPARE(focusAfterEachPress(key, int(order.size())), order);
-    }
-
-    void ctrlTab_leavesAListToo_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QKeyCombination>("key");
-        QTest::addColumn<QString>("next");
-        QTest::newRow("input list, Ctrl+Tab") << "ListView1" << QKeyCombination(Qt::CTRL, Qt::Key_Tab) << "PushButton1";
-        QTest::newRow("input list, Ctrl+Shift+Tab")
-            << "ListView1" << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Backtab) << "Check8";
-        QTest::newRow("results, Ctrl+Tab") << "ListView2" << QKeyCombination(Qt::CTRL, Qt::Key_Tab) << "PushButton6";
-        QTest::newRow("results, Ctrl+Shift+Tab")
-            << "ListView2" << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Backtab) << "Check15";
-    }
-    void ctrlTab_leavesAListToo()
-    {
-        QFETCH(QString, list);
-        QFETCH(QKeyCombination, key);
-        QFETCH(QString, next);
-        DesktopWindow w;
-        w.showActive();
-        w.fillBothLists();
-        w.control<QTableView>(qPrintable(list))->setFocus();
-        QCOMPARE(focusAfterEachPress(key, 1), QStringList{next});
+        QWidget* shown = window == u"Form2"   ? static_cast<QWidget*>(w.openBetweenWindow())
+                         : window == u"Form3" ? static_cast<QWidget*>(w.openTextSetWindow())
+                                              : &w.form();
+        w.showActive(shown);
+        if (backwards)
+            std::reverse(controls.begin(), controls.end());
+        shown->findChild<QWidget*>(controls.first())->setFocus();
+        controls.append(controls.takeFirst()); // round to where the walk began
+        const QKeyCombination tab = backwards ? QKeyCombination(Qt::SHIFT, Qt::Key_Backtab) : QKeyCombination(Qt::Key_Tab);
+        QCOMPARE(focusAfterEachPress(tab, controls.size()), controls);
     }
 
     void listKeys_moveTheCurrentRowAndKeepItInView_data()
     {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QKeyCombination>("key");
-        QTest::addColumn<int>("from"); // the current row, scrolled out of view first
-        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("from"); // the current row, in view or (negative) scrolled out of view
+        QTest::addColumn<int>("to");   // -1: further in the key's direction
         for (const char* list : {"ListView1", "ListView2"}) {
-            const auto row = [list](const char* name) {
-                return &(QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(list, name))) << QString(list));
-            };
-            *row("Ctrl+End") << QKeyCombination(Qt::CTRL, Qt::Key_End) << 2 << 59;
-            *row("End") << QKeyCombination(Qt::Key_End) << 2 << 59;
-            *row("Ctrl+Home") << QKeyCombination(Qt::CTRL, Qt::Key_Home) << 57 << 0;
-            *row("Home") << QKeyCombination(Qt::Key_Home) << 57 << 0;
-            *row("Down") << QKeyCombination(Qt::Key_Down) << 2 << 3;
-            *row("Up") << QKeyCombination(Qt::Key_Up) << 57 << 56;
-            *row("Page Down") << QKeyCombination(Qt::Key_PageDown) << 2 << -1; // further down
-            *row("Page Up") << QKeyCombination(Qt::Key_PageUp) << 57 << -1;   // further up
+            QTest::addRow("%s, Ctrl+End", list) << list << QKeyCombination(Qt::CTRL, Qt::Key_End) << 2 << 59;
+            QTest::addRow("%s, Home", list) << list << QKeyCombination(Qt::Key_Home) << 57 << 0;
+            QTest::addRow("%s, Down", list) << list << QKeyCombination(Qt::Key_Down) << -2 << 3;
+            QTest::addRow("%s, Page Up", list) << list << QKeyCombination(Qt::Key_PageUp) << -57 << -1;
         }
     }
     void listKeys_moveTheCurrentRowAndKeepItInView()
@@ -360,22 +284,17 @@ private Q_SLOTS:
         w.fillBothLists();
         auto* view = w.control<QTableView>(qPrintable(list));
         view->setFocus();
-        view->selectRow(from);
-        if (from < 30)
-            view->scrollToBottom();
+        view->selectRow(std::abs(from));
+        if (from >= 0)
+            view->scrollTo(view->model()->index(from, 0));
         else
-            view->scrollToTop();
-        const QRect before = view->visualRect(view->currentIndex());
-        QVERIFY(before.bottom() < 0 || before.top() > view->viewport()->rect().bottom());
+            from < -30 ? view->scrollToTop() : view->scrollToBottom();
         QTest::keyClick(view, key.key(), key.keyboardModifiers());
-        const QModelIndex current = view->currentIndex();
-        if (to >= 0)
-            QCOMPARE(current.row(), to);
-        else
-            QVERIFY(from < 30 ? current.row() > from + 1 : current.row() < from - 1);
-        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{current.siblingAtColumn(0)});
-        const QRect row = view->visualRect(current);
-        QVERIFY(row.top() >= 0 && row.bottom() <= view->viewport()->rect().bottom());
+        const int row = view->currentIndex().row();
+        QVERIFY2(to >= 0 ? row == to : row < std::abs(from) - 1, qPrintable(QString::number(row)));
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{view->model()->index(row, 0)});
+        const QRect shown = view->visualRect(view->currentIndex());
+        QVERIFY(shown.top() >= 0 && shown.bottom() <= view->viewport()->height());
     }
 
     void screenReaders_findANameAndARoleForEveryControlOfEveryWindow()
@@ -383,26 +302,19 @@ private Q_SLOTS:
         DesktopWindow w;
         w.showActive();
         w.fillBothLists();
-        const QList<QPair<QWidget*, QStringList>> windows{{&w.form(), kMainWindowControls},
-                                                           {w.openBetweenWindow(), kBetweenControls},
-                                                           {w.openTextSetWindow(), kTextSetControls}};
-        for (const auto& [window, controls] : windows) {
-            AccessibleWalk found;
-            found.walk(QAccessible::queryAccessibleInterface(window));
-            QCOMPARE(sorted(found.focusable), sorted(controls));
-            QVERIFY2(found.unnamed.isEmpty(), qPrintable(found.unnamed.join(u' ')));
+        for (const auto& [window, controls] : {std::pair<QWidget*, QStringList>{&w.form(), kMainWindowControls},
+                                               {w.openBetweenWindow(), kBetweenControls},
+                                               {w.openTextSetWindow(), kTextSetControls}}) {
+            QStringList found;
+            collectFocusable(QAccessible::queryAccessibleInterface(window), found);
+            found.sort();
+            QStringList expected = controls;
+            expected.sort();
+            QCOMPARE(found, expected);
         }
-        // The lists by their headers, the text boxes by the command beside them.
-        const auto nameOf = [&](const char* control) {
-            return QAccessible::queryAccessibleInterface(w.control<QWidget>(control))->text(QAccessible::Name);
-        };
-        QCOMPARE(nameOf("ListView1"), QStringLiteral("VCF File(s)"));
-        QCOMPARE(nameOf("Text5"), QStringLiteral("Extract Lines By Number:"));
-        QCOMPARE(w.openBetweenWindow()->findChild<QWidget*>("Text4")->accessibleName(), QStringLiteral("End with (Y)"));
-        // The progress bar: its caption as name, its value as value.
+        // The progress bar by its caption, with its value.
         w.form().setProgress(40, QStringLiteral("Processing: many.vcf"));
         QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.control<QWidget>("ProgressBar1"));
-        QCOMPARE(bar->role(), QAccessible::ProgressBar);
         QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Processing: many.vcf"));
         QCOMPARE(bar->valueInterface()->currentValue().toInt(), 40);
     }
@@ -426,17 +338,10 @@ private Q_SLOTS:
         DesktopWindow w;
         w.form().resize(size);
         w.showActive();
-        QTRY_COMPARE(w.form().size(), size);
         auto* area = w.control<QScrollArea>("ScrollArea");
-        const bool scrollBars = area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible();
-        QCOMPARE(scrollBars, scrolls);
-        if (!scrolls) {
-            const QStringList problems = controlsNotShownWhole(&w.form());
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
-        }
-        const QWidget* options = w.control<QWidget>("Frame2");
-        const QWidget* lastCommand = w.control<QWidget>("PushButton17");
-        QCOMPARE(options->y() < lastCommand->y(), optionsBesideCommands);
+        QCOMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(), scrolls);
+        QCOMPARE(controlsNotShownWhole(&w.form()).isEmpty(), !scrolls);
+        QCOMPARE(w.control<QWidget>("Frame2")->y() < w.control<QWidget>("PushButton17")->y(), optionsBesideCommands);
     }
 
     void emptyList_showsWhenItHasTheFocus()

