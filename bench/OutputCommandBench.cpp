@@ -73,6 +73,7 @@ public:
     Platform& platform() override { return platformDouble; }
     ErrorReporter& errorReporter() override { return m_reporter; }
     QString workbookFolder() override { return QDir::tempPath(); }
+    void showStatusNote(const QString&) override {}
     void setProgressValue(int value) override { m_value = value; }
     void setProgressCaption(const QString& caption) override { m_caption = caption; }
     void letEventsRun() override { yield.maybeYield(); }

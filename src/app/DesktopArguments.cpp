@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopArguments.h"
 
-#include "inputs/InputFileList.h"
+#include "shell/FileNameBytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QUrl>
 
 namespace cardisto {
 
@@ -49,16 +48,31 @@ QString desktopVersionText()
     return QStringLiteral("cardisto " CARDISTO_VERSION "\n");
 }
 
-void addCommandLinePaths(InputFileList& list, const QStringList& paths)
+QStringList commandLineEntries(const QStringList& paths)
 {
-    if (paths.isEmpty())
-        return;
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls.append(QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath())));
-    QMimeData dropped;
-    dropped.setUrls(urls);
-    list.dropMimeData(&dropped, Qt::CopyAction, -1, -1, {});
+    QStringList entries;
+    for (const QString& path : paths) {
+        // A name with undecodable bytes stays text: QFileInfo would spell it with other bytes.
+        const QString absolute = !holdsUndecodedBytes(path)  ? QFileInfo(path).absoluteFilePath()
+                                 : QDir::isAbsolutePath(path) ? path
+                                                              : QDir::currentPath() + u'/' + path;
+        entries.append(QDir::toNativeSeparators(QDir::cleanPath(absolute)));
+    }
+    return entries;
+}
+
+QStringList commandLineArguments(int argc, const char* const* argv)
+{
+    QStringList arguments;
+#ifdef Q_OS_UNIX
+    for (int i = 1; i < argc; ++i)
+        arguments.append(fileNameFromBytes(argv[i]));
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    arguments = QCoreApplication::arguments().mid(1);
+#endif
+    return arguments;
 }
 
 } // namespace cardisto

@@ -6,8 +6,6 @@
 
 namespace cardisto {
 
-class InputFileList;
-
 // What the desktop program's command line asks for. Read before any window exists, so that --help
 // and --version answer on standard output without a display.
 struct DesktopArguments {
@@ -24,8 +22,13 @@ DesktopArguments parseDesktopArguments(const QStringList& arguments);
 QString desktopHelpText();    // "Usage: cardisto [OPTION]... [FILE]..." and the options
 QString desktopVersionText(); // "cardisto 1.0.0"
 
-// Adds the paths given on the command line to the input file list as if they were dropped on it:
-// files as given (relative ones made absolute), a folder through the list's folder handler.
-void addCommandLinePaths(InputFileList& list, const QStringList& paths);
+// The paths given on the command line as input list entries: relative ones made absolute from the
+// working folder, "." and ".." resolved, with the system's separators. A name that is not valid
+// text keeps its bytes (see FileNameBytes.h), so the file is read as cardisto-cli reads it.
+QStringList commandLineEntries(const QStringList& paths);
+
+// The arguments the system passed, after the program's name, as text: on Unix from their bytes,
+// names that are not valid UTF-8 included; on Windows as Qt has them.
+QStringList commandLineArguments(int argc, const char* const* argv);
 
 } // namespace cardisto

@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(CARDISTO_APP_ID));
 
     // Qt has taken its own options (-style, -platform, ...) out of the arguments by now.
-    const DesktopArguments arguments = cardisto::parseDesktopArguments(QCoreApplication::arguments().mid(1));
+    const DesktopArguments arguments = cardisto::parseDesktopArguments(cardisto::commandLineArguments(argc, argv));
     if (!arguments.unknownOptions.isEmpty()) {
         cardisto::useParentConsole();
         std::fprintf(stderr, "cardisto: unknown option %s\nTry 'cardisto --help'.\n",
@@ -88,7 +88,7 @@ int main(int argc, char* argv[])
     cardisto::Form1 window(services);
     const cardisto::ProgramEnd end(&window);
     window.show();
-    cardisto::addCommandLinePaths(window.inputFiles(), arguments.paths);
+    window.addCommandLineInputs(cardisto::commandLineEntries(arguments.paths));
     // Closed while the files named on the command line were being added (a large folder): the
     // event loop has not started, so the close's request to end it went unheard.
     if (window.isClosing())

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AddRule.h"
+#include "RunReport.h"
 #include "conversion/ConversionChoice.h"
 
 #include <QString>
@@ -74,10 +75,14 @@ public:
     // True once the run should end after the line it is at: the user pressed Esc, or the main
     // window is closing. Read for every line.
     virtual bool stopRequested() const { return false; }
+    // The run ended early because stopRequested() said so, at this point.
+    virtual void noteRunStopped(const StoppedRun& /*stop*/) {}
     // The hourglass pointer of the window that runs the command.
     virtual void setBusyPointer(bool busy) = 0;
     // A plain message box: the text, an OK button, no icon, the application title.
     virtual void showMessage(const QString& text) = 0;
+    // A note on the last run beside the window's counts (its status bar); empty clears it.
+    virtual void showStatusNote(const QString& /*note*/) {}
     // The end of a text-set run closes (hides) its tool window.
     virtual void hideToolWindow() {}
     // Receives unexpected failures (the error box).

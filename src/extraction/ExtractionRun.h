@@ -108,7 +108,8 @@ enum class FileParts { Text, TextAndLines };
 // The file loop of every command: n taken once; for every input row still there, progress, yield
 // and hourglass, then withFile(path, convertedFile). The files are read and converted on a worker
 // (readConvertedFile); with FileParts::TextAndLines a large file comes in pieces, and withFile is
-// called for each. The loop ends before the next file or piece once the host asks the run to stop.
+// called for each. The loop ends before the next file or piece once the host asks the run to stop,
+// and tells the host where (noteRunStopped).
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
                        PercentStyle percentStyle, FileParts parts, WithFile&& withFile);

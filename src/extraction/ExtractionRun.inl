@@ -18,6 +18,8 @@ void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStateme
     qsizetype fileCount = 0;
     guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
     FileConversionWorker worker(parts == FileParts::TextAndLines, host.conversionPieceBytes());
+    qsizetype finished = 0;
+    bool stoppedInFile = false;
     for (qsizetype i = 0; i < fileCount && !host.stopRequested(); ++i) {
         // The user may remove input rows while the run yields; rows past the end are not there to read.
         if (!inputRowExists(host, i))
@@ -43,7 +45,15 @@ void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStateme
             if (more)
                 withFile(path, std::as_const(file));
         }
+        // Pieces still to come: the stop came in the middle of the file.
+        if (more) {
+            stoppedInFile = true;
+            break;
+        }
+        ++finished;
     }
+    if (host.stopRequested() && (stoppedInFile || finished < fileCount))
+        host.noteRunStopped({finished, fileCount, stoppedInFile});
 }
 
 template <typename OffersFor>

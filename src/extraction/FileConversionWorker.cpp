@@ -28,11 +28,18 @@ public:
         ErrorLocation location;
         int line;
         QString description;
+        QString refusedFile;
     };
     void reportApplicationError(const ErrorLocation& location, int line, const QString& description) override
     {
         std::lock_guard lock(m_mutex);
-        m_failures.append({location, line, description});
+        m_failures.append({location, line, description, {}});
+    }
+    void reportRefusedFile(const ErrorLocation& location, int line, const QString& description,
+                           const QString& path) override
+    {
+        std::lock_guard lock(m_mutex);
+        m_failures.append({location, line, description, path});
     }
     // Hands on the failures recorded since the last call (from the run's thread only).
     void replayNew(ErrorReporter& reporter)
@@ -44,8 +51,12 @@ public:
             m_replayed = m_failures.size();
         }
         // Without the lock: the reporter may show an error box.
-        for (const Failure& failure : std::as_const(fresh))
-            reporter.reportApplicationError(failure.location, failure.line, failure.description);
+        for (const Failure& failure : std::as_const(fresh)) {
+            if (failure.refusedFile.isEmpty())
+                reporter.reportApplicationError(failure.location, failure.line, failure.description);
+            else
+                reporter.reportRefusedFile(failure.location, failure.line, failure.description, failure.refusedFile);
+        }
     }
 
 private:

@@ -43,6 +43,12 @@ private:
             owner.forget();
         }
         void noteUnlistableFolder(const QString& folder) override { window->noteUnlistableFolder(folder); }
+        void reportRefusedFile(const ErrorLocation& location, int line, const QString& description,
+                               const QString& path) override
+        {
+            window->reportRefusedFile(location, line, description, path);
+            owner.forget();
+        }
         const OptionsBetweenTurns& owner;
         ErrorReporter* window = nullptr;
     };

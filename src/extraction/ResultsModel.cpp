@@ -210,6 +210,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     const qsizetype row = index.row();
     if (role == Qt::CheckStateRole)
         return index.column() == 0 ? QVariant(isRowChecked(row) ? Qt::Checked : Qt::Unchecked) : QVariant();
+    // A source file's path may be shown cut short; its tooltip holds it whole.
+    if (role == Qt::ToolTipRole)
+        return index.column() == 0 && hasSubItem(row) ? QVariant(rowText(row)) : QVariant();
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (index.column() == 0)

@@ -8,9 +8,12 @@
 #include "PathListFile.h"
 #include "SampleFiles.h"
 #include "shell/ErrorReport.h"
+#include "shell/FileHelpers.h"
 #include "shell/SettingsStore.h"
 #include "shell/platform/FileSelection.h"
 #include "shell/platform/Platform.h"
+
+#include <utility>
 
 namespace cardisto {
 
@@ -69,6 +72,33 @@ void dropFolderOnList(InputCommandContext& context, const QString& folder)
     QStringList leftOut;
     guard(100, [&] { leftOut = addDroppedFolder(context.list, folder, context.reporter, context.yield, context.stop); });
     guard(102, [&] { showLeftOutNames(context, leftOut); });
+}
+
+void addCommandLineInputs(InputCommandContext& context, const QStringList& entries)
+{
+    Guard guard(context.reporter, form1Location("Form_Load"));
+    QStringList files;
+    QStringList leftOut;
+    for (const QString& entry : entries) {
+        if (context.stop && context.stop())
+            return;
+        if (!IsFolder(entry).value_or(false)) {
+            files.append(entry);
+            continue;
+        }
+        // The files before the folder first, so that its files come at its place.
+        guard(100, [&] { context.list.append(std::exchange(files, {})); });
+        guard(102, [&] { setBusy(context, true); });
+        guard(104, [&] {
+            FolderScanResult result =
+                scanFolderTree(entry, vcfFilePattern(), context.reporter, context.yield, context.stop);
+            context.list.append(result.paths);
+            leftOut += result.unrepresentable;
+        });
+        guard(106, [&] { setBusy(context, false); });
+    }
+    guard(108, [&] { context.list.append(files); });
+    guard(110, [&] { showLeftOutNames(context, leftOut); });
 }
 
 void loadListOfFilesFromTextFile(InputCommandContext& context)

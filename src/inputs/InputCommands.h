@@ -5,6 +5,7 @@
 #include "shell/ProgramFolder.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace cardisto {
@@ -39,6 +40,13 @@ void addAllVcfFilesInFolder(InputCommandContext& context);
 // A folder dropped on the input file list: every file of its tree, of any type, without the
 // hourglass. Failures outside the walk are reported as Form1.ListView1_OLEDragDrop.
 void dropFolderOnList(InputCommandContext& context, const QString& folder);
+
+// The files and folders named on the desktop program's command line, as input list entries, in
+// order: a file is appended as it is; a folder adds its vCard files by the rules of "Add All VCF
+// Files In Folder" (the whole tree, level by level), with the hourglass showing meanwhile. Names
+// that are not valid text are left out and named in one message at the end. Failures are reported
+// as Form1.Form_Load, the start-up these files belong to.
+void addCommandLineInputs(InputCommandContext& context, const QStringList& entries);
 
 // "Load List Of Files From Text File": shows the help box, lets the user choose list files and
 // appends their lines, file by file. Failures are reported as Form1.PushButton21_Click, and the

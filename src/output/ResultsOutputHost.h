@@ -27,6 +27,9 @@ public:
     virtual ErrorReporter& errorReporter() = 0;
     // The folder exported workbooks are put in; defaultWorkbookFolder() suits a window.
     virtual QString workbookFolder() = 0;
+    // A note on what the command did, beside the window's counts (its status bar): what the user
+    // should know but need not answer.
+    virtual void showStatusNote(const QString& note) = 0;
 };
 
 // Shows the hourglass for as long as it lives.

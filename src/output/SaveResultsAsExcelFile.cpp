@@ -29,6 +29,11 @@ QString workbookSavedMessage(const QString& path, bool opened, qsizetype changed
     return text;
 }
 
+QString workbookOpenedNote(const QString& path, qsizetype changedCells)
+{
+    return workbookSavedMessage(path, true, changedCells).replace(QStringLiteral("\r\r"), QStringLiteral(" "));
+}
+
 QString SaveResultsAsExcelFile(ResultsOutputHost& host)
 {
     Platform& platform = host.platform();
@@ -59,7 +64,7 @@ QString SaveResultsAsExcelFile(ResultsOutputHost& host)
         if (!platform.openSpreadsheet(path))
             throw ProcedureFailure(
                 QStringLiteral("The spreadsheet program could not be started. The workbook is saved as %1").arg(path));
-        platform.showMessage(workbookSavedMessage(path, true, changedCells));
+        host.showStatusNote(workbookOpenedNote(path, changedCells));
     });
     return path;
 }

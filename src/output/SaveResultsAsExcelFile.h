@@ -15,10 +15,14 @@ inline constexpr int kSpreadsheetShow = 110;
 // The box after a workbook was written: where it is, whether the spreadsheet application opened it
 // (or none was found), and how many cells had to be cut or cleaned, when any.
 QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells);
+// The same for the status bar, on one line, once the spreadsheet application has opened it.
+QString workbookOpenedNote(const QString& path, qsizetype changedCells);
 
 // "Save Results As Excel File": writes the results list to a new workbook (a text cell per result,
 // the header row, fitted columns) in the window's workbook folder, then opens it with the desktop's
-// spreadsheet program, where the user goes on with it; one box names the file either way. With an
+// spreadsheet program, where the user goes on with it. The file is named in the status bar once
+// the program opened it (a box could open behind the program's window), in a box when there is
+// no program to open it. With an
 // empty list it does nothing. A failure is reported once in the error box of
 // Form1.PushButton12_Click; a workbook that could not be written is neither kept nor opened.
 // Returns the path of the workbook written, empty when none was.

@@ -57,4 +57,12 @@ void Guard::report(int line, const QString& description)
     m_reporter.reportApplicationError(m_location, line, description);
 }
 
+void Guard::report(int line, const ProcedureFailure& failure)
+{
+    if (failure.refusedFile().isEmpty())
+        report(line, failure.description());
+    else
+        m_reporter.reportRefusedFile(m_location, line, failure.description(), failure.refusedFile());
+}
+
 } // namespace cardisto

@@ -42,6 +42,13 @@ public:
     // A folder that a folder scan could not list. The windows pass over it without a message, as the
     // scan always has; the batch front end reports it.
     virtual void noteUnlistableFolder(const QString& /*folder*/) {}
+    // A file refused because it is plainly not text (see ProcedureFailure::refusingFile). By default
+    // a failure like any other; a window's extraction run names all such files in one message.
+    virtual void reportRefusedFile(const ErrorLocation& location, int line, const QString& description,
+                                   const QString& /*path*/)
+    {
+        reportApplicationError(location, line, description);
+    }
 };
 
 // Writes the error box text to a device, or to standard error when none is given.
@@ -60,11 +67,21 @@ private:
 class ProcedureFailure : public std::exception {
 public:
     explicit ProcedureFailure(QString description) : m_description(std::move(description)) {}
+    // The failure of reading a file that is plainly not text: reported through
+    // ErrorReporter::reportRefusedFile with the file's path.
+    static ProcedureFailure refusingFile(QString description, QString path)
+    {
+        ProcedureFailure failure(std::move(description));
+        failure.m_refusedFile = std::move(path);
+        return failure;
+    }
     const QString& description() const { return m_description; }
+    const QString& refusedFile() const { return m_refusedFile; }
     const char* what() const noexcept override { return "procedure failure"; }
 
 private:
     QString m_description;
+    QString m_refusedFile;
 };
 
 // Runs the numbered statements of one guarded procedure. A statement that fails is reported with
@@ -84,7 +101,7 @@ public:
             std::forward<Statement>(statement)();
             return true;
         } catch (const ProcedureFailure& failure) {
-            report(line, failure.description());
+            report(line, failure);
         } catch (const std::bad_alloc&) {
             report(line, QStringLiteral("Out of memory"));
         } catch (const std::exception& other) {
@@ -94,6 +111,7 @@ public:
     }
 
     void report(int line, const QString& description);
+    void report(int line, const ProcedureFailure& failure);
     ErrorReporter& reporter() const { return m_reporter; }
     const ErrorLocation& location() const { return m_location; }
 

@@ -119,6 +119,14 @@ std::optional<bool> IsFolder(const QString& path)
 {
     if (path.isEmpty())
         return std::nullopt;
+#ifdef Q_OS_UNIX
+    if (holdsUndecodedBytes(path)) {
+        struct stat status;
+        if (::stat(fileNameBytes(path).constData(), &status) != 0)
+            return std::nullopt;
+        return S_ISDIR(status.st_mode);
+    }
+#endif
     const QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
@@ -195,7 +203,8 @@ QByteArray readWholeTextFile(const QString& path)
 
 ProcedureFailure notATextFile(const QString& path)
 {
-    return ProcedureFailure(QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path));
+    return ProcedureFailure::refusingFile(
+        QStringLiteral("Cannot read %1: it is not a text file (it holds NUL bytes).").arg(path), path);
 }
 
 QStringList ReadLinesToArray(const QString& path)

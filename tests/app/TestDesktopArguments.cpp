@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop program's command line: what it asks for, and the files it hands the input list.
+// The desktop program's command line: what it asks for, and the entries it hands the input list.
 
 #include "app/DesktopArguments.h"
-#include "inputs/InputFileList.h"
+#include "shell/FileNameBytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,36 +48,37 @@ private Q_SLOTS:
         QCOMPARE(parsed.unknownOptions, unknown);
     }
 
-    void pathsAreAddedInOrderLikeADrop()
+    void entries_areAbsoluteAndKeepTheBytesOfTheirNames_data()
     {
+        QTest::addColumn<QByteArray>("argument"); // as the system passes it
+        QTest::addColumn<QByteArray>("entry");    // the entry's bytes; "./" stands for the working folder
+        QTest::newRow("relative") << QByteArray("b.vcf") << QByteArray("./b.vcf");
+        QTest::newRow("dots resolved") << QByteArray("sub/../a.vcf") << QByteArray("./a.vcf");
+        QTest::newRow("absolute, blank and #") << QByteArray("/elsewhere/c d#1.vcf") << QByteArray("/elsewhere/c d#1.vcf");
+        QTest::newRow("name that is no UTF-8") << QByteArray("caf\xE9.vcf") << QByteArray("./caf\xE9.vcf");
+        QTest::newRow("folder that is no UTF-8") << QByteArray("/in/\xFF/b.vcf") << QByteArray("/in/\xFF/b.vcf");
+    }
+    void entries_areAbsoluteAndKeepTheBytesOfTheirNames()
+    {
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, entry);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("contacts"));
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        InputFileList list;
-        list.append(QStringLiteral("/listed/before.vcf"));
-        QStringList scannedFolders;
-        list.setFolderDropHandler([&](const QString& folder) {
-            scannedFolders.append(folder);
-            list.append(folder + QDir::separator() + QStringLiteral("found.vcf"));
-        });
-        addCommandLinePaths(list, {"b.vcf", "contacts", "sub/../a.vcf", "/elsewhere/c d#1.vcf"});
-        QDir::setCurrent(previous);
-
-        // As a drop gives them: with the system's separators, and on Windows a path from the root
-        // of a drive gets a drive letter (the working folder's; Wine gives its Z: drive).
-        const QString here = QDir::toNativeSeparators(QDir(dir.path()).canonicalPath());
-        const QString sep = QDir::separator();
 #ifdef Q_OS_WIN
-        const QString elsewhere = list.texts().value(4).left(2) + "\\elsewhere\\c d#1.vcf";
-        QVERIFY(elsewhere.at(0).isLetter() && elsewhere.at(1) == u':');
+        // Arguments arrive as UTF-16 text there, and a path from a drive's root gets its letter.
+        if (!entry.startsWith("./"))
+            QSKIP("no such argument on Windows");
+        const QStringList arguments{QString::fromUtf8(argument)};
 #else
-        const QString elsewhere = "/elsewhere/c d#1.vcf";
+        const char* argv[] = {"cardisto", argument.constData()};
+        const QStringList arguments = commandLineArguments(2, argv);
 #endif
-        QCOMPARE(list.texts(), (QStringList{"/listed/before.vcf", here + sep + "b.vcf",
-                                            here + sep + "contacts" + sep + "found.vcf", here + sep + "a.vcf",
-                                            elsewhere}));
-        QCOMPARE(scannedFolders, QStringList{here + sep + "contacts"});
+        const QStringList entries = commandLineEntries(parseDesktopArguments(arguments).paths);
+        QDir::setCurrent(previous);
+        entry.replace("./", QByteArray(QFile::encodeName(QDir(dir.path()).canonicalPath()) + '/'));
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(fileNameBytes(entries[0]), fileNameBytes(QDir::toNativeSeparators(fileNameFromBytes(entry))));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "BinaryContent.h"
 #include "HardeningWindow.h"
 #include "PipeWatch.h"
+#include "extraction/RunReport.h"
 
 #include <QProcess>
 #include <optional>
@@ -200,14 +201,53 @@ private Q_SLOTS:
 
             QCOMPARE(w.resultRows(),
                      QStringList{"before@x"} + (allFields ? allFieldsRows : someFieldsRows) + QStringList{"after@x"});
-            QCOMPARE(w.platform.errors(),
-                     error.isEmpty() ? QStringList() : QStringList{w.conversionErrorBox(error.arg(input))});
-            QVERIFY(w.platform.messages().isEmpty());
+            // A file that is plainly no vCard is an expected condition: a plain message names it.
+            const bool refused = error == kNotText;
+            QCOMPARE(w.platform.errors(), error.isEmpty() || refused
+                                              ? QStringList()
+                                              : QStringList{w.conversionErrorBox(error.arg(input))});
+            QCOMPARE(w.platform.messages(), refused ? QStringList{refusedFilesMessage({input})} : QStringList());
             QVERIFY(!w.form().isBusy());
         }
         if (watch)
             QVERIFY2(!watch->readerWasWaiting(), "the run waited for a writer on the pipe");
         ::chmod(QFile::encodeName(input).constData(), 0600);
+    }
+
+    void filesThatAreNoVcards_areNamedInOneMessagePerRun_data()
+    {
+        QTest::addColumn<bool>("textSetWindow"); // its run, or "Extract All Lines" of the main window
+        QTest::addColumn<int>("images");
+        QTest::newRow("main window, 3 images") << false << 3;
+        QTest::newRow("main window, 23 images: 20 named, 3 counted") << false << 23;
+        QTest::newRow("a tool window, 3 images") << true << 3;
+    }
+    // Every run names the images it met in one message at its end, instead of an error box each;
+    // the vCard files among them are read as ever.
+    void filesThatAreNoVcards_areNamedInOneMessagePerRun()
+    {
+        QFETCH(bool, textSetWindow);
+        QFETCH(int, images);
+        HardeningWindow w;
+        QStringList listed{w.writeContacts(QStringLiteral("first.vcf"), {"first@x"})};
+        for (int i = 0; i < images; ++i)
+            listed.append(w.writeFile(QStringLiteral("photo%1.png").arg(i), pngImage()));
+        w.listFiles(listed);
+        QPushButton* run = w.control<QPushButton>("PushButton13");
+        if (textSetWindow) {
+            w.platform.enterText("@");
+            w.openTextSetWindow()->findChild<QPushButton*>("PushButton2")->click();
+            run = w.openTextSetWindow()->findChild<QPushButton*>("PushButton4");
+        }
+        for (int round = 1; round <= 2; ++round) {
+            w.platform.boxes.clear();
+            run->click();
+            QVERIFY(w.resultRows().contains("first@x"));
+            QVERIFY(w.platform.errors().isEmpty());
+            QCOMPARE(w.platform.messages(), QStringList{refusedFilesMessage(listed.mid(1))});
+        }
+        const QString end = images > 20 ? "\r" + listed[20] + "\rand 3 more" : QString("\r" + listed.last());
+        QVERIFY(w.platform.messages()[0].endsWith(end));
     }
 
     // The batch front end takes the same reading path; a script sees the message and status 1.

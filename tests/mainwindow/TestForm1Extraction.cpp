@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QToolTip>
 #include <QTimer>
 
 using namespace cardisto;
@@ -374,6 +375,23 @@ private Q_SLOTS:
         QCOMPARE(w.platform.lastBox().caption, QStringLiteral("Application Error"));
         QCOMPARE(w.shownRows(), QStringList({"shared@x", "A1@x"}));
         QVERIFY(!w.form().isBusy());
+    }
+
+    // A path cut short keeps its start and its file name, and its tooltip holds it whole.
+    void sourceColumn_cutsPathsInTheMiddleAndShowsThemWholeAsTooltip()
+    {
+        ExtractionWindow w;
+        w.form().show();
+        const QString path = w.writeEmailsFile(QString(60, u'x') + QStringLiteral(".vcf"), {"a1@x"});
+        w.form().inputFiles().append(path);
+        w.control<QCheckBox>("Check14")->setChecked(true);
+        w.click("PushButton13");
+        auto* results = w.control<QTableView>("ListView2");
+        QCOMPARE(results->textElideMode(), Qt::ElideMiddle);
+        const QPoint cell = results->visualRect(results->model()->index(0, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, cell, results->viewport()->mapToGlobal(cell));
+        QCoreApplication::sendEvent(results->viewport(), &help);
+        QTRY_COMPARE(QToolTip::text(), path);
     }
 
     void resultsList_doubleClickRemovesOneRowAndClearListKeepsHeaders()

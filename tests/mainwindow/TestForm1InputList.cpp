@@ -279,6 +279,8 @@ private Q_SLOTS:
         w.selectRow(1);
         QTest::keyClick(w.view, Qt::Key_Delete);
         QCOMPARE(w.list().texts(), QStringList({"a", "c", "d"}));
+        // The row that took its place is the selected one: the next Delete goes on from there.
+        QCOMPARE(w.view->selectionModel()->selectedRows(), QModelIndexList{w.list().index(1)});
         QTest::keyClick(w.view, Qt::Key_Backspace);
         QCOMPARE(w.list().count(), 3);
 

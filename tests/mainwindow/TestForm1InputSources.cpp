@@ -5,6 +5,8 @@
 #include "../inputs/FolderTree.h"
 #include "Form1Fixture.h"
 #include "inputs/SampleFiles.h"
+#include "shell/FileNameBytes.h"
+#include "support/ResultRows.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -125,6 +127,38 @@ private Q_SLOTS:
         QCOMPARE(w.list().texts(), pathsBelow(tree, {"loose.txt", "f/a.vcf", "f/b.txt", "f/sub/c.doc"}) +
                                        QStringList{QDir::toNativeSeparators("/elsewhere/z.vcf")});
         QVERIFY(!w.form().isBusy());
+    }
+
+    // cardisto FILE... FOLDER...: files as given, a folder's vCard files as "Add All VCF Files In
+    // Folder" takes them, in the order given; a name that is no valid UTF-8 is read by its bytes,
+    // as cardisto-cli reads it.
+    void commandLine_addsFilesAsGivenAndFoldersByTheScansRules()
+    {
+        Window w;
+        w.start();
+        const QString tree = w.tree();
+        QVERIFY(makeFolderTree(tree, {"f/a.vcf", "f/B.VCF", "f/photo.png", "f/~lock.vcf", "f/sub/c.vcf", "loose.txt"}));
+        bool busyDuringWalk = false;
+        QObject::connect(&w.list(), &QAbstractItemModel::rowsInserted, &w.form(),
+                         [&] { busyDuringWalk = busyDuringWalk || w.form().isBusy(); });
+        QStringList given = pathsBelow(tree, {"loose.txt", "f"});
+#ifdef Q_OS_UNIX
+        const QByteArray bytes = QFile::encodeName(tree) + "/caf\xE9.vcf";
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray card = "BEGIN:VCARD\r\nEMAIL;TYPE=INTERNET:ann@example.com\r\nEND:VCARD\r\n";
+        QVERIFY(fd >= 0 && ::write(fd, card.constData(), size_t(card.size())) == card.size() && ::close(fd) == 0);
+        given.append(fileNameFromBytes(bytes));
+#endif
+        w.form().addCommandLineInputs(given);
+        QCOMPARE(w.list().texts().mid(0, 4), pathsBelow(tree, {"loose.txt", "f/a.vcf", "f/B.VCF", "f/sub/c.vcf"}));
+        QVERIFY(busyDuringWalk && !w.form().isBusy());
+#ifdef Q_OS_UNIX
+        w.click("PushButton13");
+        ::unlink(bytes.constData());
+        QCOMPARE(fileNameBytes(w.list().textAt(4)), bytes);
+        QCOMPARE(resultTexts(w.form().results()).last(), QStringLiteral("ann@example.com"));
+#endif
+        QVERIFY(w.platform.boxes.isEmpty());
     }
 
     void listFile_appendsItsLinesAfterTheHelpBox()

@@ -5,13 +5,17 @@
 
 #include "Form1Fixture.h"
 #include "shell/platform/QtPlatform.h"
+#include "support/LayoutCheck.h"
 #include "support/XvfbServer.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 #include <optional>
 
 using namespace cardisto;
@@ -88,6 +92,46 @@ private Q_SLOTS:
         QVERIFY(help->isVisible());
         QVERIFY(screen.contains(QRect(help->mapToGlobal(QPoint(0, 0)), help->size())));
         QVERIFY(form.minimumSizeHint().width() <= 800 && form.minimumSizeHint().height() <= 560);
+    }
+
+    // 1,100 x 650 logical pixels, what 1,920 x 1,080 at 150 % leaves beside a task bar: every control
+    // whole, no scroll bars. The tool windows open beside a main window that leaves room, over the
+    // input side of one that fills the screen, without hiding the results; a main window of
+    // 1,100 pixels leaves room for neither, so there they cover as little as they can.
+    void smallScreens_showEveryControl_andToolWindowsLeaveTheResultsInSight_data()
+    {
+        QTest::addColumn<QSize>("size"); // empty: as on a first start, the whole screen
+        QTest::addColumn<bool>("resultsInSight");
+        QTest::newRow("1,100 x 650") << QSize(1100, 650) << false;
+        QTest::newRow("first start") << QSize() << true;
+        QTest::newRow("760 x 600, scrolling") << QSize(760, 600) << true;
+    }
+    void smallScreens_showEveryControl_andToolWindowsLeaveTheResultsInSight()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, resultsInSight);
+        Form1Fixture f;
+        Form1& form = f.start();
+        if (size.isValid())
+            form.resize(size);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* area = f.control<QScrollArea>("ScrollArea");
+        // 150 % of 650 pixels may come back a pixel short.
+        QTRY_VERIFY(!size.isValid() || (form.width() == size.width() && std::abs(form.height() - size.height()) <= 1));
+        if (size.width() != 760) {
+            QTRY_VERIFY(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible());
+            QCOMPARE(controlsNotShownWhole(&form), QStringList());
+        }
+        // The part in sight: a narrow main window scrolls the rest away.
+        const auto* results = f.control<QWidget>("ListView2");
+        const QRect resultsOnScreen = QRect(results->mapToGlobal(QPoint(0, 0)), results->size()) & form.geometry();
+        for (QWidget* tool : QList<QWidget*>{f.openBetweenWindow(), f.openTextSetWindow()}) {
+            QVERIFY(QTest::qWaitForWindowExposed(tool));
+            QTRY_VERIFY(tool->screen()->availableGeometry().contains(tool->frameGeometry()));
+            QVERIFY2(!resultsInSight || !tool->frameGeometry().intersects(resultsOnScreen), qPrintable(tool->objectName()));
+            tool->hide();
+        }
     }
 
     void everyWindowAndBox_showsExactlyItsCaption()

@@ -13,7 +13,8 @@ namespace cardisto::test {
 
 // Stands in for the main window under the output commands. Everything the user would see is kept
 // in one trace, in order: "value N" and "caption TEXT" for the progress bar, "busy" and "idle" for
-// the pointer, "box TEXT" for any box (error boxes included). A test's action runs whenever the
+// the pointer, "box TEXT" for any box (error boxes included), "note TEXT" for the status bar. A
+// test's action runs whenever the
 // command lets events run, as a user pressing buttons meanwhile would.
 class FakeOutputHost final : public ResultsOutputHost {
 public:
@@ -30,6 +31,7 @@ public:
     Platform& platform() override { return platformDouble; }
     ErrorReporter& errorReporter() override { return m_reporter; }
     QString workbookFolder() override { return m_workbookFolder; }
+    void showStatusNote(const QString& note) override { trace.append(QStringLiteral("note ") + note); }
 
     void setProgressValue(int value) override { trace.append(QStringLiteral("value %1").arg(value)); }
     void setProgressCaption(const QString& caption) override { trace.append(QStringLiteral("caption ") + caption); }

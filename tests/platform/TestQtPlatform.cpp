@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/AppInfo.h"
 #include "shell/platform/QtDialogs.h"
 #include "shell/platform/QtPlatform.h"
 #include "support/TestFiles.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -99,6 +103,49 @@ private Q_SLOTS:
         QVERIFY(!m_platform.askYesNo("Are you sure you wish to overwrite a.txt ?"));
         whenModalShows([](QWidget* widget) { QTest::keyClick(widget, Qt::Key_Escape); });
         QVERIFY(!m_platform.askYesNo("Are you sure you wish to overwrite a.txt ?"));
+    }
+
+    void boxes_showTheirWholeCaptionAndWebAddressesExposeTheirTextAndCloseWithEsc_data()
+    {
+        QTest::addColumn<bool>("offering"); // the Help box's button to About
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Help box") << true << "Questions? Please contact Team Corvane at " + contactPageAddress();
+        QTest::newRow("Done.") << false << "Done.";
+    }
+    void boxes_showTheirWholeCaptionAndWebAddressesExposeTheirTextAndCloseWithEsc()
+    {
+        QFETCH(bool, offering);
+        QFETCH(QString, text);
+        QStringList problems;
+        whenModalShows([&](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
+            QFont title = box->font();
+            title.setBold(true);
+            // The title bar shows the caption beside the window's icon and buttons.
+            if (box->width() < QFontMetrics(title).horizontalAdvance(box->windowTitle()) + 100)
+                problems << "caption cut";
+            if (label->width() < label->minimumSizeHint().width() ||
+                (label->wordWrap() && label->height() < label->heightForWidth(label->width())))
+                problems << "text cut";
+            // An address starts a line, and the text is wide enough for it: it is never broken.
+            const QString address = QRegularExpression("https?://\\S+").match(text).captured();
+            if (!address.isEmpty() && (!box->text().contains(u'\n' + address) ||
+                                       label->width() < QFontMetrics(label->font()).horizontalAdvance(address)))
+                problems << "address broken";
+            if (QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description) != boxDisplayText(text))
+                problems << "no description";
+            QTest::keyClick(box, Qt::Key_Escape);
+            if (box->isVisible()) {
+                problems << "Esc did not close it";
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        if (offering)
+            QVERIFY(!m_platform.showMessageOffering(text, "About Cardisto"));
+        else
+            m_platform.showMessage(text);
+        QCOMPARE(problems, QStringList());
     }
 
     void inputBox_givesTheTextOrEmptyOnCancel()

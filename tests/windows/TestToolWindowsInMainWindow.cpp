@@ -9,6 +9,7 @@
 #include "extraction/windows/ToolWindowHelp.h"
 #include "mainwindow/Form1Fixture.h"
 #include "shell/mainwindow/CaptionedProgressBar.h"
+#include "shell/mainwindow/MainWindowStatusBar.h"
 #include "support/ResultRows.h"
 
 #include <QApplication>
@@ -82,6 +83,22 @@ private Q_SLOTS:
         QCOMPARE(comboItems(textSets), QStringList{"kept"});
         QCOMPARE(main.form().findChildren<ToolWindow*>().size(), 2);
         QVERIFY(main.platform.errors().isEmpty());
+        // In the main window's type, not the desktop's.
+        QCOMPARE(namedChild<QPushButton>(between, "PushButton4")->font(), main.form().font());
+        QCOMPARE(namedChild<QPushButton>(textSets, "PushButton4")->font(), main.form().font());
+    }
+
+    // With no item selected the list says how many it holds, also after a restart.
+    void textSetList_showsHowManyItemsItHolds()
+    {
+        MainWindow main;
+        const auto shown = [&main] { return namedChild<QComboBox>(main.openTextSetWindow(), "Combo1")->placeholderText(); };
+        QCOMPARE(shown(), QStringLiteral("No items"));
+        addItem(main, main.openTextSetWindow(), "a");
+        QCOMPARE(shown(), QStringLiteral("1 item, none selected"));
+        addItem(main, main.openTextSetWindow(), "b");
+        main.restart();
+        QCOMPARE(shown(), QStringLiteral("2 items, none selected"));
     }
 
     void helpButtons_ofBothWindowsShowTheSameMessages()
@@ -147,38 +164,49 @@ private Q_SLOTS:
 
     void esc_stopsTheRunsOfItsWindow_data()
     {
-        QTest::addColumn<bool>("textSetRun");
+        QTest::addColumn<QString>("runWindow");
         QTest::addColumn<QString>("escWindow");
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("stopped"); // the progress caption and status note; empty: not stopped
         const QStringList all{"1@x", "2@x", "3@x"};
-        QTest::newRow("main window run, Esc in the main window") << false << "Form1" << QStringList{"1@x"};
-        QTest::newRow("main window run, Esc in a tool window") << false << "Form3" << all;
-        QTest::newRow("text-set run, Esc in its window") << true << "Form3" << QStringList{"1@x"};
-        QTest::newRow("text-set run, Esc in the main window") << true << "Form1" << QStringList{"1@x"};
-        QTest::newRow("text-set run, Esc in the other tool window") << true << "Form2" << all;
+        const QString inFirst = QStringLiteral("Stopped in file 1 of 2");
+        QTest::newRow("main window run, Esc in the main window") << "Form1" << "Form1" << QStringList{"1@x"} << inFirst;
+        QTest::newRow("main window run, Esc in a tool window") << "Form1" << "Form3" << all << QString();
+        QTest::newRow("text-set run, Esc in its window") << "Form3" << "Form3" << QStringList{"1@x"} << inFirst;
+        QTest::newRow("text-set run, Esc in the main window") << "Form3" << "Form1" << QStringList{"1@x"} << inFirst;
+        QTest::newRow("text-set run, Esc in the other tool window") << "Form3" << "Form2" << all << QString();
+        // Stretches are offered file by file: the stop comes before the next file.
+        QTest::newRow("between-markers run, Esc in its window")
+            << "Form2" << "Form2" << QStringList{"@", "@"} << QStringLiteral("Stopped after 1 of 2 files");
     }
 
     // Esc in the window that started a run, or in the main window, ends the run after the current
-    // line; the rows found so far stay, and the next run is not stopped by that press.
+    // line; the rows found so far stay, the progress bar and the status bar say where it stopped,
+    // and the next run is neither stopped by that press nor said to be stopped.
     void esc_stopsTheRunsOfItsWindow()
     {
-        QFETCH(bool, textSetRun);
+        QFETCH(QString, runWindow);
         QFETCH(QString, escWindow);
         QFETCH(QStringList, rows);
+        QFETCH(QString, stopped);
         MainWindow main;
         main.form().inputFiles().append(QStringList{main.writeEmailsFile("first.vcf", {"1@x", "2@x"}),
                                                     main.writeEmailsFile("second.vcf", {"3@x"})});
         Form2* between = main.openBetweenWindow();
         Form3* textSets = main.openTextSetWindow();
         addItem(main, textSets, "@x");
+        namedChild<QLineEdit>(between, "Text3")->setText("@");
+        namedChild<QLineEdit>(between, "Text4")->setText("x");
         QWidget* const windows[] = {&main.form(), between, textSets};
         QWidget* escTarget = *std::find_if(std::begin(windows), std::end(windows),
                                            [&](QWidget* window) { return window->objectName() == escWindow; });
         const auto run = [&] {
-            if (textSetRun)
-                namedChild<QPushButton>(textSets, "PushButton4")->click();
-            else
+            if (runWindow == u"Form1")
                 main.form().controls().PushButton13->click();
+            else
+                namedChild<QPushButton>(runWindow == u"Form2" ? static_cast<QWidget*>(between) : textSets,
+                                        "PushButton4")
+                    ->click();
         };
         // Pressed as the first row reaches the view, at the yield before the second line.
         bool pressed = false;
@@ -190,13 +218,17 @@ private Q_SLOTS:
         run();
         QVERIFY(pressed);
         QCOMPARE(main.rows(), rows);
-        QCOMPARE(main.form().controls().ProgressBar1->caption(), QStringLiteral("Progress Bar"));
+        QCOMPARE(main.form().controls().ProgressBar1->caption(),
+                 stopped.isEmpty() ? QStringLiteral("Progress Bar") : stopped);
+        QCOMPARE(main.form().statusBar().note(), stopped);
         QVERIFY(!main.form().isBusy());
 
         QObject::disconnect(press);
         main.form().controls().PushButton9->click();
         run();
-        QCOMPARE(main.rows(), (QStringList{"1@x", "2@x", "3@x"}));
+        QCOMPARE(main.rows().size(), 3);
+        QCOMPARE(main.form().controls().ProgressBar1->caption(), QStringLiteral("Progress Bar"));
+        QCOMPARE(main.form().statusBar().note(), QString());
     }
 
     void textSet_isRestoredAfterARestart_butALoadAloneIsNotStored()

@@ -47,6 +47,7 @@ QLineEdit* markerBox(const QString& name, QGroupBox* frame)
 {
     auto* box = new QLineEdit(frame);
     box->setObjectName(name);
+    box->setAccessibleName(frame->title()); // what a screen reader names the box by
     // Not cut at the line edit's usual 32,767 characters: a marker is used and remembered whole.
     box->setMaxLength(std::numeric_limits<int>::max());
     auto* layout = new QVBoxLayout(frame);

@@ -36,6 +36,14 @@ private:
     QWidget& m_window;
 };
 
+// What the item list shows while no item is selected.
+QString itemCountText(qsizetype count)
+{
+    if (count == 0)
+        return QStringLiteral("No items");
+    return count == 1 ? QStringLiteral("1 item, none selected") : QStringLiteral("%L1 items, none selected").arg(count);
+}
+
 } // namespace
 
 template <typename Change> void Form3::appendKeepingSelection(Change&& change)
@@ -75,6 +83,7 @@ void Form3::buildControls()
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_combo1 = new QComboBox(m_frame1);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setAccessibleName(m_frame1->title()); // what a screen reader names the list by
     // Only the list counts, so there is no text part to type into.
     m_combo1->setEditable(false);
     m_combo1->setModel(m_items);
@@ -82,6 +91,12 @@ void Form3::buildControls()
     m_combo1->setMinimumContentsLength(30);
     auto* frameLayout = new QVBoxLayout(m_frame1);
     frameLayout->addWidget(m_combo1);
+    // With no item selected the box would look empty although the list holds items.
+    const auto showItemCount = [this] { m_combo1->setPlaceholderText(itemCountText(m_items->count())); };
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_items, signal, this, showItemCount);
+    connect(m_items, &QAbstractItemModel::modelReset, this, showItemCount);
+    showItemCount();
 
     m_pushButton2 = addCommandButton(QStringLiteral("PushButton2"), QStringLiteral("Add Item"));
     m_pushButton1 = addCommandButton(QStringLiteral("PushButton1"), QStringLiteral("Remove Selected Item"));

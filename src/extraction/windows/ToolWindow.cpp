@@ -18,6 +18,8 @@ ToolWindow::ToolWindow(ToolWindowContext& context, QString module, const QString
 {
     setObjectName(m_module);
     setWindowTitle(caption);
+    // The main window's font (a window of its own would take the desktop's).
+    setAttribute(Qt::WA_WindowPropagation);
 }
 
 Guard ToolWindow::procedureGuard(const QString& procedure)
@@ -37,9 +39,9 @@ QPushButton* ToolWindow::addCommandButton(const QString& name, const QString& ca
 void ToolWindow::showWithoutModality()
 {
     setWindowModality(Qt::NonModal);
-    // The first time over the main window; later where the user left it.
+    // The first time beside the results list; later where the user left it.
     if (!std::exchange(m_placed, true) && parentWidget())
-        placeOverOwner(this, parentWidget()->window());
+        placeBesideOwner(this, parentWidget()->window(), m_context.resultsListOnScreen());
     show();
     raise();
     activateWindow();

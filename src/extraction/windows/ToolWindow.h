@@ -16,14 +16,15 @@ class RunStopKey;
 enum class SettingKey;
 
 // What the two tool windows share: they are windows of their own beside the main window, take the
-// standard colours, the program's icon and the hand pointer, and stay loaded once opened. Closing
-// one only hides it, so its texts are there at the next opening, unless the main window is
-// closing.
+// standard colours, the program's icon, the main window's font and the hand pointer, and stay
+// loaded once opened. Closing one only hides it, so its texts are there at the next opening,
+// unless the main window is closing.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
     // Shows the window without making it modal and brings it to the front. It is owned by the
-    // main window (it stays in front of it) and opens the first time over the main window, on screen.
+    // main window (it stays in front of it) and opens the first time on screen beside the results
+    // list, so that the results of its runs can be watched.
     void showWithoutModality();
 
     ToolWindowContext& context() const { return m_context; }

@@ -5,6 +5,7 @@
 #include "extraction/AddRule.h"
 
 #include <QCursor>
+#include <QRect>
 #include <QString>
 
 namespace cardisto {
@@ -48,6 +49,10 @@ public:
     virtual bool isClosing() const = 0;
     // Esc presses in the main window so far; a change stops the tool windows' runs too.
     virtual quint64 mainStopKeyPresses() const { return 0; }
+    // A note on the last run beside the main window's counts; empty clears it.
+    virtual void showStatusNote(const QString& /*note*/) {}
+    // Where the results list is on the desktop, which a tool window opens beside; empty for none.
+    virtual QRect resultsListOnScreen() const { return {}; }
 
     virtual Platform& platform() = 0;
     virtual SettingsStore& settings() = 0;

@@ -13,6 +13,10 @@ void ToolWindowHost::setExtractionRunning(bool running)
     m_ownPressesAtStart = m_stopKey.presses();
     m_mainPressesAtStart = m_context.mainStopKeyPresses();
     m_options.forget();
+    if (running)
+        m_report.start(*this);
+    else
+        m_report.finish(*this);
 }
 
 bool ToolWindowHost::stopRequested() const

@@ -57,7 +57,13 @@ public:
     }
     void setBusyPointer(bool busy) override;
     void showMessage(const QString& text) override;
-    ErrorReporter& errorReporter() override { return m_options.reporter(m_context.errorReporter()); }
+    void showStatusNote(const QString& note) override { m_context.showStatusNote(note); }
+    void noteRunStopped(const StoppedRun& stop) override { m_report.noteStopped(stop); }
+    // Files refused as no vCard are named together when the run ends (RunReport).
+    ErrorReporter& errorReporter() override
+    {
+        return m_options.reporter(m_report.reporter(m_context.errorReporter()));
+    }
 
 private:
     ToolWindowContext& m_context;
@@ -69,6 +75,7 @@ private:
     OptionsBetweenTurns m_options;
     LineYieldPacing m_linePacing;
     LineYieldPacing m_refreshPacing;
+    RunReport m_report;
 };
 
 } // namespace cardisto

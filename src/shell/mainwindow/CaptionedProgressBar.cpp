@@ -18,6 +18,8 @@ void CaptionedProgressBar::setCaption(const QString& caption)
     m_caption = caption;
     // The format is kept equal to the caption for whoever reads it; text() shows the caption itself.
     setFormat(caption);
+    // What a screen reader names the bar by; the value it reads from the bar itself.
+    setAccessibleName(caption);
     update(); // the format may be unchanged while the caption is not
 }
 

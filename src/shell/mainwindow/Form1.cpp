@@ -5,6 +5,7 @@
 #include "InputListCommands.h"
 #include "InputSourceCommands.h"
 #include "LineNumberHelp.h"
+#include "ListKeyboard.h"
 #include "MainExtractionHost.h"
 #include "MainOutputHost.h"
 #include "MainWindowGeometry.h"
@@ -87,11 +88,14 @@ void Form1::setUpLists()
     c.ListView1->setModel(&m_inputFiles);
     makeReportView(c.ListView1);
     c.ListView1->setToolTip(InputFileList::toolTipText());
+    // Screen readers name the lists by their start-up column headers.
+    c.ListView1->setAccessibleName(InputFileList::columnHeading().trimmed());
     // Files can be dropped on the list; its rows never leave it by drag and drop.
     c.ListView1->setDragDropMode(QAbstractItemView::DropOnly);
     c.ListView1->setDragEnabled(false);
     c.ListView1->setDropIndicatorShown(false); // dropped files always go to the end
     c.ListView1->setDefaultDropAction(Qt::CopyAction);
+    new ListKeyboard(c.ListView1);
     m_rowDrag = new RowDragController(c.ListView1, m_inputFiles);
     m_rowDrag->setDragPointer(loadDragPointer(m_services.programFolder));
     m_inputCommands = new InputListCommands(*this, c.ListView1);
@@ -103,7 +107,9 @@ void Form1::setUpLists()
     if (m_services.yieldInterval.count() > 0)
         m_results.setCommitInterval(kResultsShownInterval);
     makeReportView(c.ListView2);
+    new ListKeyboard(c.ListView2);
     c.ListView2->setToolTip(resultsToolTip());
+    c.ListView2->setAccessibleName(QStringLiteral("Results"));
     m_resultsCommands = std::make_unique<ResultsListCommands>(*this, c.ListView2);
 }
 
@@ -169,6 +175,11 @@ void Form1::formLoad()
         guard(line, step);
         line += 2;
     }
+}
+
+void Form1::addCommandLineInputs(const QStringList& entries)
+{
+    m_inputSources->addCommandLineInputs(entries);
 }
 
 void Form1::recordSampleFiles()
@@ -277,6 +288,11 @@ void Form1::refreshWithoutUserInput()
     m_yield.yieldNow(QEventLoop::ExcludeUserInputEvents);
 }
 
+void Form1::showStatusNote(const QString& note)
+{
+    m_statusBar->setNote(note);
+}
+
 void Form1::setBusy(bool busy)
 {
     setBusyPointer(this, busy);
@@ -290,6 +306,17 @@ bool Form1::isBusy() const
 quint64 Form1::stopKeyPresses() const
 {
     return m_stopKey->presses();
+}
+
+QRect Form1::resultsListOnScreen() const
+{
+    // The part in sight: on a small window the rest is scrolled away.
+    QRect shown;
+    for (const QWidget* widget = m_controls.ListView2; widget; widget = widget->parentWidget()) {
+        const QRect place(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        shown = shown.isNull() ? place : shown.intersected(place);
+    }
+    return shown;
 }
 
 QCursor Form1::handPointer() const

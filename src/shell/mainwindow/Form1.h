@@ -40,6 +40,9 @@ public:
     const EventLoopYield& eventLoopYield() const { return m_yield; }
     const MainWindowStatusBar& statusBar() const { return *m_statusBar; }
 
+    // The files and folders named on the command line (see addCommandLineInputs in InputCommands.h).
+    void addCommandLineInputs(const QStringList& entries);
+
     // MainWindowLink
     InputFileList& inputFiles() override { return m_inputFiles; }
     ResultsModel& results() override { return m_results; }
@@ -52,6 +55,7 @@ public:
     void yieldToUserInterface() override;
     bool yieldIsDue() const override { return m_yield.isDue(); }
     void refreshWithoutUserInput() override;
+    void showStatusNote(const QString& note) override;
     void setBusy(bool busy) override;
     bool isBusy() const override;
     bool isClosing() const override { return m_closing; }
@@ -62,6 +66,7 @@ public:
     const ProgramFolder& programFolder() const override { return m_services.programFolder; }
     QCursor handPointer() const override;
     QWidget* mainWindow() override { return this; }
+    QRect resultsListOnScreen() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "CaptionedProgressBar.h"
 #include "shell/ProgressCaption.h"
+#include "shell/widgets/WrappingRowLayout.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <limits>
+#include <utility>
 
 namespace cardisto {
 
@@ -35,9 +37,11 @@ QCheckBox* checkBox(QWidget* window, const char* name, const QString& caption)
     return named(new QCheckBox(caption, window), name);
 }
 
-QLineEdit* textBox(QWidget* window, const char* name)
+// label: the caption of the command button beside the box, which is what a screen reader names it by.
+QLineEdit* textBox(QWidget* window, const char* name, const QPushButton* label)
 {
     auto* box = named(new QLineEdit(window), name);
+    box->setAccessibleName(label->text());
     box->setMinimumWidth(120);
     // A line edit cuts texts at 32,767 characters unless told otherwise; a pasted list of line
     // numbers or a long filter text must arrive and be remembered whole.
@@ -104,14 +108,14 @@ QLayout* resultsSide(const Form1Controls& c)
     commands->addWidget(c.PushButton17, 5, 2);
     commands->setColumnStretch(1, 1);
 
-    auto* top = new QHBoxLayout;
-    top->addLayout(commands, 1);
-    top->addWidget(c.Frame2, 0, Qt::AlignTop);
+    // On a narrow window the options go below the commands, and the output buttons onto two rows.
+    auto* top = new WrappingRowLayout;
+    top->addLayout(commands, true);
+    top->addWidget(c.Frame2, false);
 
-    auto* output = new QHBoxLayout;
+    auto* output = new WrappingRowLayout;
     for (QPushButton* b : {c.PushButton6, c.PushButton12, c.PushButton18, c.PushButton9})
-        output->addWidget(b);
-    output->addStretch(1);
+        output->addWidget(b, false);
 
     auto* side = new QVBoxLayout;
     side->addLayout(top);
@@ -165,16 +169,20 @@ Form1Controls buildForm1Controls(QWidget* form)
 
     c.PushButton13 = button(window, "PushButton13", QStringLiteral("Extract All Lines"));
     c.PushButton2 = button(window, "PushButton2", QStringLiteral("Extract All Lines Containing This Text:"));
-    c.Text1 = textBox(window, "Text1");
+    c.Text1 = textBox(window, "Text1", c.PushButton2);
     c.PushButton8 = button(window, "PushButton8", QStringLiteral("Extract All Lines Not Contain. This Text:"));
-    c.Text2 = textBox(window, "Text2");
+    c.Text2 = textBox(window, "Text2", c.PushButton8);
     c.PushButton7 = button(window, "PushButton7", QStringLiteral("Extract Lines By Number:"));
-    c.Text5 = textBox(window, "Text5");
+    c.Text5 = textBox(window, "Text5", c.PushButton7);
     c.PushButton10 = button(window, "PushButton10", QStringLiteral("Help >"));
     c.PushButton4 = button(window, "PushButton4", QStringLiteral("Extract Between X and Y (Repeatedly)"));
     c.PushButton16 = button(window, "PushButton16", QStringLiteral("Help >"));
     c.PushButton15 = button(window, "PushButton15", QStringLiteral("Extract Lines Containing These Text Sets"));
     c.PushButton17 = button(window, "PushButton17", QStringLiteral("Help >"));
+    // Three buttons read "Help >": a screen reader also says which command each one helps with.
+    for (auto [help, command] : {std::pair{c.PushButton10, c.PushButton7}, std::pair{c.PushButton16, c.PushButton4},
+                                 std::pair{c.PushButton17, c.PushButton15}})
+        help->setAccessibleDescription(QStringLiteral("Help on ") + command->text());
 
     c.Frame2 = named(new QGroupBox(QStringLiteral("Extraction Options"), window), "Frame2");
     c.Check1 = checkBox(c.Frame2, "Check1", QStringLiteral("Remove duplicate results"));
@@ -192,9 +200,12 @@ Form1Controls buildForm1Controls(QWidget* form)
     c.PushButton22 = button(window, "PushButton22", QStringLiteral("Help"));
 
     layOutExtractFrom(c);
+    // No stretch factors: they would let each side shrink to its minimum before the other, and the
+    // options would move below the commands while there is room beside them. Each side gets what it
+    // prefers, then half of what is left.
     auto* sides = new QHBoxLayout;
-    sides->addLayout(inputSide(c), 6);
-    sides->addLayout(resultsSide(c), 7);
+    sides->addLayout(inputSide(c));
+    sides->addLayout(resultsSide(c));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(c.ProgressBar1, 1);
     bottom->addWidget(c.PushButton22);

@@ -77,7 +77,9 @@ struct Form1Controls {
 
 // Creates the controls on the window and lays them out: the input side on the left, the extraction
 // commands and results on the right, the progress bar across the bottom. The two lists take the
-// room the window has to spare. Everything sits in a scroll area that fills the window's layout.
+// room the window has to spare. On a narrower window the extraction options move below the
+// commands and the output buttons wrap, so every control stays whole; a window smaller still
+// scrolls: everything sits in a scroll area that fills the window's layout.
 Form1Controls buildForm1Controls(QWidget* window);
 
 } // namespace cardisto

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InputListCommands.h"
 
+#include "ListKeyboard.h"
 #include "MainWindowLink.h"
 #include "ReportListView.h"
 #include "inputs/InputFileList.h"
@@ -75,8 +76,10 @@ void InputListCommands::removeSelectedRow()
     if (m_link.isBusy() || m_link.inputFiles().count() == 0)
         return;
     const int row = selectedRow(m_view);
-    if (row >= 0)
-        m_link.inputFiles().removeAt(row);
+    if (row < 0)
+        return;
+    m_link.inputFiles().removeAt(row);
+    selectRowAfterRemoval(m_view, row);
 }
 
 bool InputListCommands::eventFilter(QObject*, QEvent* event)

@@ -26,7 +26,8 @@ public:
     void removeFilesNotContaining();
     // "Clear List" (PushButton14): all rows, unless the window is busy.
     void clearList();
-    // Double-click or Delete: the selected row, unless the window is busy.
+    // Double-click or Delete: the selected row, unless the window is busy; the row that takes its
+    // place is selected next.
     void removeSelectedRow();
 
 protected:

@@ -36,4 +36,9 @@ void InputSourceCommands::loadSampleFiles()
     loadSampleExampleFiles(m_context);
 }
 
+void InputSourceCommands::addCommandLineInputs(const QStringList& entries)
+{
+    cardisto::addCommandLineInputs(m_context, entries);
+}
+
 } // namespace cardisto

@@ -10,8 +10,8 @@ namespace cardisto {
 class MainWindowLink;
 
 // The main window's ways to fill the input file list from elsewhere: "Add All VCF Files In Folder"
-// (PushButton5), a folder dropped on ListView1, "Load List Of Files From Text File" (PushButton21)
-// and "Load Sample/Example Files" (PushButton23).
+// (PushButton5), a folder dropped on ListView1, "Load List Of Files From Text File" (PushButton21),
+// "Load Sample/Example Files" (PushButton23) and the files named on the command line.
 class InputSourceCommands final : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +21,7 @@ public:
     void addAllVcfFilesInFolder();
     void loadListOfFilesFromTextFile();
     void loadSampleFiles();
+    void addCommandLineInputs(const QStringList& entries);
 
 private:
     InputCommandContext m_context;

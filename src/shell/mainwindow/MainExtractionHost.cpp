@@ -14,6 +14,10 @@ void MainExtractionHost::setExtractionRunning(bool running)
     m_running = running;
     m_pressesAtStart = m_link.stopKeyPresses();
     m_options.forget();
+    if (running)
+        m_report.start(*this);
+    else
+        m_report.finish(*this);
 }
 
 bool MainExtractionHost::stopRequested() const
@@ -96,9 +100,14 @@ void MainExtractionHost::showMessage(const QString& text)
     m_options.forget();
 }
 
+void MainExtractionHost::showStatusNote(const QString& note)
+{
+    m_link.showStatusNote(note);
+}
+
 ErrorReporter& MainExtractionHost::errorReporter()
 {
-    return m_options.reporter(m_link.errorReporter());
+    return m_options.reporter(m_report.reporter(m_link.errorReporter()));
 }
 
 } // namespace cardisto

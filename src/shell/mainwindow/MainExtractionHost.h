@@ -45,6 +45,9 @@ public:
     void yieldBeforeLine() override;
     void setBusyPointer(bool busy) override;
     void showMessage(const QString& text) override;
+    void showStatusNote(const QString& note) override;
+    void noteRunStopped(const StoppedRun& stop) override { m_report.noteStopped(stop); }
+    // Files refused as no vCard are named together when the run ends (RunReport).
     ErrorReporter& errorReporter() override;
 
 private:
@@ -54,6 +57,7 @@ private:
     quint64 m_pressesAtStart = 0;
     OptionsBetweenTurns m_options;
     LineYieldPacing m_linePacing;
+    RunReport m_report;
 };
 
 } // namespace cardisto

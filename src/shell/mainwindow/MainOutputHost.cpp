@@ -46,6 +46,11 @@ QString MainOutputHost::workbookFolder()
     return defaultWorkbookFolder();
 }
 
+void MainOutputHost::showStatusNote(const QString& note)
+{
+    m_link.showStatusNote(note);
+}
+
 void MainOutputHost::setProgressValue(int value)
 {
     m_link.setProgressValue(value);

@@ -23,6 +23,7 @@ public:
     Platform& platform() override;
     ErrorReporter& errorReporter() override;
     QString workbookFolder() override;
+    void showStatusNote(const QString& note) override;
 
     void setProgressValue(int value) override;
     void setProgressCaption(const QString& caption) override;

@@ -6,6 +6,7 @@
 #include "shell/ErrorReport.h"
 
 #include <QCursor>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -50,6 +51,10 @@ public:
     // The same turn, once due, without user input: the windows repaint, clicks and keys wait.
     virtual void refreshWithoutUserInput() {}
 
+    // A note on what the last run or command did, beside the counts in the status bar, until the
+    // next note; empty clears it.
+    virtual void showStatusNote(const QString& /*note*/) {}
+
     // The busy state: the main window's pointer is the hourglass. Some list handlers do nothing
     // while it shows.
     virtual void setBusy(bool busy) = 0;
@@ -69,6 +74,8 @@ public:
     virtual QCursor handPointer() const = 0;
     // The main window itself, as owner of the tool windows.
     virtual QWidget* mainWindow() = 0;
+    // Where the results list is on the desktop, which the tool windows open beside.
+    virtual QRect resultsListOnScreen() const { return {}; }
 
     // The guard of one of the main window's procedures, reporting as "Form1.procedure".
     Guard procedureGuard(const QString& procedure)

@@ -7,8 +7,11 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QTableView>
+#include <QTimer>
+#include <utility>
 
 namespace cardisto {
 
@@ -50,9 +53,10 @@ void showFocusWhenEmpty(QTableView* list)
 } // namespace
 
 MainWindowShortcuts::MainWindowShortcuts(QWidget* window, const Form1Controls& c, Actions actions)
-    : QObject(window), m_window(window)
+    : QObject(window), m_window(window), m_content(c.content), m_fieldOptions{c.Option1, c.Option2}
 {
     window->installEventFilter(this);
+    m_content->installEventFilter(this);
     showFocusWhenEmpty(c.ListView1);
     showFocusWhenEmpty(c.ListView2);
 
@@ -78,9 +82,19 @@ MainWindowShortcuts::MainWindowShortcuts(QWidget* window, const Form1Controls& c
 
 bool MainWindowShortcuts::eventFilter(QObject* watched, QEvent* event)
 {
-    // The controls have their places once the window is shown.
-    if (watched == m_window && event->type() == QEvent::Show)
+    // The controls have their places once the window is shown, and new ones when a change of width
+    // moves them to other rows; the layout places them after this filter has seen the resize.
+    if (watched == m_window && event->type() == QEvent::Show) {
         setTabOrderByPosition(m_window);
+        // The keyboard starts at the first control, a group of option buttons, which it enters at
+        // its selected button.
+        if (!m_window->focusWidget())
+            (m_fieldOptions[0]->isChecked() ? m_fieldOptions[0] : m_fieldOptions[1])->setFocus();
+    } else if (watched == m_content && event->type() == QEvent::Resize && !std::exchange(m_orderPending, true))
+        QTimer::singleShot(0, this, [this] {
+            m_orderPending = false;
+            setTabOrderByPosition(m_window);
+        });
     return false;
 }
 

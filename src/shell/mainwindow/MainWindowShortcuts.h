@@ -4,6 +4,7 @@
 #include <QObject>
 #include <functional>
 
+class QRadioButton;
 class QWidget;
 
 namespace cardisto {
@@ -15,7 +16,8 @@ struct Form1Controls;
 // filter text box runs the command beside it; Delete in the results list removes the selected row
 // as a double-click does. A key presses the button itself, so it does exactly what a click does.
 // Every command button gets its full caption, and its key if it has one, as tooltip. Tab follows
-// the controls' places on the window, and a list with the focus shows it also when it is empty.
+// the controls' places on the window, also after a change of width moved them, and a list with the
+// focus shows it also when it is empty. The keyboard starts at the selected field option.
 class MainWindowShortcuts final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,9 @@ protected:
 
 private:
     QWidget* m_window;
+    QWidget* m_content;
+    QRadioButton* m_fieldOptions[2]; // "All Fields", "Some Fields:"
+    bool m_orderPending = false;
 };
 
 } // namespace cardisto

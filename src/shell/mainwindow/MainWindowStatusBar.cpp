@@ -23,11 +23,16 @@ QString counted(int count, const QString& one, const QString& many)
 MainWindowStatusBar::MainWindowStatusBar(QWidget* window, const QAbstractItemModel& inputFiles,
                                          const QAbstractItemModel& results)
     : QObject(window), m_inputFiles(inputFiles), m_results(results), m_bar(new QStatusBar(window)),
-      m_counts(new QLabel(m_bar))
+      m_counts(new QLabel(m_bar)), m_note(new QLabel(m_bar))
 {
     m_bar->setObjectName(QStringLiteral("StatusBar"));
     m_counts->setObjectName(QStringLiteral("StatusCounts"));
-    m_bar->addWidget(m_counts, 1);
+    m_note->setObjectName(QStringLiteral("StatusNote"));
+    // A long note (a workbook's path) must not make the window wider; a gap sets it off the counts.
+    m_note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_note->setContentsMargins(m_note->fontMetrics().averageCharWidth() * 3, 0, 0, 0);
+    m_bar->addWidget(m_counts);
+    m_bar->addWidget(m_note, 1);
     if (auto* layout = qobject_cast<QBoxLayout*>(window->layout()))
         layout->addWidget(m_bar);
     watch(inputFiles);
@@ -46,6 +51,17 @@ QString MainWindowStatusBar::countsText(int inputFiles, int results)
 QString MainWindowStatusBar::text() const
 {
     return m_counts->text();
+}
+
+void MainWindowStatusBar::setNote(const QString& note)
+{
+    m_note->setText(note);
+    m_note->setToolTip(note);
+}
+
+QString MainWindowStatusBar::note() const
+{
+    return m_note->text();
 }
 
 void MainWindowStatusBar::watch(const QAbstractItemModel& model)

@@ -28,6 +28,8 @@ public:
     void refreshWithoutUserInput() override { m_link.refreshWithoutUserInput(); }
     bool isClosing() const override { return m_link.isClosing(); }
     quint64 mainStopKeyPresses() const override { return m_link.stopKeyPresses(); }
+    void showStatusNote(const QString& note) override { m_link.showStatusNote(note); }
+    QRect resultsListOnScreen() const override { return m_link.resultsListOnScreen(); }
     Platform& platform() override { return m_link.platform(); }
     SettingsStore& settings() override { return m_link.settings(); }
     ErrorReporter& errorReporter() override { return m_link.errorReporter(); }

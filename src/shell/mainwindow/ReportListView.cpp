@@ -37,6 +37,8 @@ void makeReportView(QTableView* view)
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
+    // A path too long for its column keeps its start and its file name: the end tells files apart.
+    view->setTextElideMode(Qt::ElideMiddle);
     view->setCornerButtonEnabled(false);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 

@@ -7,7 +7,8 @@ class QTableView;
 namespace cardisto {
 
 // Both lists of the main window are report views: rows of text under column headers, no grid,
-// whole rows selected one at a time, rows of one fixed height, no word wrap, no editing.
+// whole rows selected one at a time, rows of one fixed height, no word wrap, no editing. A text too
+// long for its column is cut in the middle.
 void makeReportView(QTableView* view);
 
 // The one selected row of a report view, or -1.

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsListCommands.h"
 
+#include "ListKeyboard.h"
 #include "MainWindowLink.h"
 #include "ReportListView.h"
 #include "extraction/ResultsModel.h"
+
+#include <QTableView>
 
 namespace cardisto {
 
@@ -12,8 +15,10 @@ void ResultsListCommands::removeSelectedRow()
     if (m_link.isBusy() || m_link.results().totalRowCount() == 0)
         return;
     const int row = selectedRow(m_view);
-    if (row >= 0)
-        m_link.results().removeRowAt(row);
+    if (row < 0)
+        return;
+    m_link.results().removeRowAt(row);
+    selectRowAfterRemoval(m_view, row);
 }
 
 void ResultsListCommands::clearResultsList()

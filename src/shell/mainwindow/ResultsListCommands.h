@@ -12,7 +12,8 @@ class ResultsListCommands {
 public:
     ResultsListCommands(MainWindowLink& link, QTableView* view) : m_link(link), m_view(view) {}
 
-    // Double-click: removes the selected result row, unless the window is busy.
+    // Double-click or Delete: removes the selected result row, unless the window is busy; the row
+    // that takes its place is selected next.
     void removeSelectedRow();
     // "Clear List" (PushButton9): removes every row; the column headers stay.
     void clearResultsList();

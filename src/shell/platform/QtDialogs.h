@@ -15,7 +15,9 @@ namespace cardisto {
 // Message texts break lines with CR LF or a lone CR; Qt shows line breaks only for LF.
 QString boxDisplayText(const QString& text);
 
-// A box showing the text as plain text (never as markup), with the given icon and buttons.
+// A box showing the text as plain text (never as markup), with the given icon and buttons. It is
+// wide enough for its caption; a web address in the text starts a line of its own and is never
+// broken; a screen reader finds the text as the box's description.
 std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& text, const QString& caption,
                                             QMessageBox::StandardButtons buttons, QWidget* parent);
 

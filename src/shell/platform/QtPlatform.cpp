@@ -52,6 +52,7 @@ bool QtPlatform::doShowMessageOffering(const QString& text, const QString& butto
     const auto box = makeMessageBox(QMessageBox::NoIcon, text, caption, QMessageBox::Ok, dialogOwner());
     const QAbstractButton* offered = box->addButton(buttonCaption, QMessageBox::ActionRole);
     box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Ok); // with a second button Qt would leave Esc to neither
     box->exec();
     return box->clickedButton() == offered;
 }

@@ -55,13 +55,56 @@ void placeOnScreen(QWidget* window, const QRect& wanted)
     window->setGeometry(contents);
 }
 
+namespace {
+
+// Before its first showing a window has no size of its own yet: it will take its size hint.
+QSize sizeToShow(const QWidget* window)
+{
+    const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
+    return size.expandedTo(window->minimumSize());
+}
+
+qint64 overlap(const QRect& a, const QRect& b)
+{
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+}
+
+} // namespace
+
 void placeOverOwner(QWidget* window, const QWidget* owner)
 {
-    // Before its first showing a window has no size of its own yet: it will take its size hint.
-    const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
-    QRect wanted(QPoint(), size.expandedTo(window->minimumSize()));
+    QRect wanted(QPoint(), sizeToShow(window));
     wanted.moveCenter(owner->frameGeometry().center());
     placeOnScreen(window, wanted);
+}
+
+void placeBesideOwner(QWidget* window, const QWidget* owner, const QRect& keepVisible)
+{
+    QScreen* screen = screenAtOrPrimary(owner->frameGeometry().center());
+    if (!screen || keepVisible.isEmpty()) {
+        placeOverOwner(window, owner);
+        return;
+    }
+    const QMargins margins = frameMargins(window);
+    const QRect ownerFrame = owner->frameGeometry();
+    QRect frame(QPoint(), sizeToShow(window).grownBy(margins));
+    frame.moveTop(keepVisible.top() - margins.top());
+    const QList<QRect> candidates{frame.translated(ownerFrame.right() + 1 - frame.left(), 0),
+                                  frame.translated(ownerFrame.left() - 1 - frame.right(), 0),
+                                  frame.translated(keepVisible.left() - 1 - frame.right(), 0)};
+    // The first place that hides least of the rectangle, once moved onto the screen.
+    QRect best;
+    qint64 hidden = -1;
+    for (const QRect& candidate : candidates) {
+        const QRect fitted = fitIntoArea(candidate, screen->availableGeometry());
+        const qint64 covered = overlap(fitted, keepVisible);
+        if (hidden < 0 || covered < hidden) {
+            best = fitted;
+            hidden = covered;
+        }
+    }
+    placeOnScreen(window, best - margins);
 }
 
 } // namespace cardisto

@@ -27,4 +27,9 @@ void placeOnScreen(QWidget* window, const QRect& wanted);
 // Places a window of its own over the middle of its owner window, on screen.
 void placeOverOwner(QWidget* window, const QWidget* owner);
 
+// Places a window of its own beside its owner window, on screen, where it hides as little as it can
+// of `keepVisible` (a rectangle of the desktop): to the right of the owner, else to its left, else
+// over the owner beside that rectangle, level with its top.
+void placeBesideOwner(QWidget* window, const QWidget* owner, const QRect& keepVisible);
+
 } // namespace cardisto
