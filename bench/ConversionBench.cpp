@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion throughput on bytes already in memory: every *.vcf file of a folder is loaded once,
 // then converted in Some Fields mode (all four groups) and in All Fields mode, and in both modes
-// again with "Decode folded and encoded lines", best of a few rounds. The decoding may cost at most
+// again with "Read vCards as the standard defines them", best of a few rounds. The decoding may cost at most
 // 1.5 times the plain conversion. Then every file again as UTF-8 and as UTF-16 (the same contacts):
 // a UTF-16 file may cost at most 1.2 times its UTF-8 copy. Times are processor time of the process,
 // best of the rounds.

@@ -39,7 +39,7 @@ _cardisto_cli()
         local options='--fields --decode --help'
         [[ $command == extract ]] &&
             options+=' --all-lines --containing --not-containing --line-numbers --between --start --end
-                --text-set --dedupe --source --out --list-file'
+                --text-set --quiet --dedupe --source --out --list-file'
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the first byte chooses All Fields or Some Fields, the field groups and the
 // size of pieces (the top two bits); the rest is the content of one vCard file, converted as read
-// literally and with "Decode folded and encoded lines".
+// literally and with "Read vCards as the standard defines them".
 //
 //   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCARDISTO_FUZZ=ON -DCARDISTO_GUI=OFF
 //   cmake --build build-fuzz --target FuzzConversion

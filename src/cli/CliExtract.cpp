@@ -57,6 +57,15 @@ void reportLineNumberPieces(const QString& listText, QIODevice& err, CliErrorRep
     reporter.countOnly(ErrorLocation::velmora(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click")), 116);
 }
 
+// The same words as the windows' note, with the option as the command line names it.
+QString linesDecodingReadsOtherwiseNote(qsizetype lines)
+{
+    return QStringLiteral("%L1 %2 folded, quoted-printable or grouped (item1.EMAIL) and read as written: --decode reads "
+                          "them (--quiet keeps this to itself)")
+        .arg(lines)
+        .arg(lines == 1 ? QStringLiteral("line was") : QStringLiteral("lines were"));
+}
+
 } // namespace
 
 int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevice* in,
@@ -89,6 +98,9 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     CliExtractionHost host(request, std::move(entries), err, reporter, stream ? &*stream : nullptr,
                            [&inputs](const QString& entry) { return inputs.shownName(entry); });
     runExtraction(request.extraction, host);
+    // A word, not a failure: the exit status stays what it would be.
+    if (!request.quiet && host.linesDecodingReadsOtherwise() > 0)
+        writeCliMessage(err, QStringLiteral("note"), linesDecodingReadsOtherwiseNote(host.linesDecodingReadsOtherwise()));
     bool written = true;
     if (stream) {
         written = stream->finish(err);

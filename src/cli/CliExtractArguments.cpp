@@ -120,6 +120,7 @@ CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<
     }
     request.choice.decodeLines = parser.isSet(QStringLiteral("decode"));
     request.removeDuplicates = parser.isSet(QStringLiteral("dedupe"));
+    request.quiet = parser.isSet(QStringLiteral("quiet"));
     request.showSource = parser.isSet(QStringLiteral("source"));
 
     switch (request.extraction) {

@@ -28,6 +28,7 @@ struct CliInputSource {
 struct CliExtractRequest {
     ConversionChoice choice = ConversionChoice::allFields();
     bool removeDuplicates = false;
+    bool quiet = false; // no word on what --decode would read otherwise
     bool showSource = false;
     QString outFile;
     CliExtraction extraction = CliExtraction::AllLines;

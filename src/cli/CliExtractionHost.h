@@ -46,7 +46,10 @@ public:
     void showMessage(const QString& text) override;
     ErrorReporter& errorReporter() override;
 
+    void noteLinesDecodingReadsOtherwise(qsizetype lines) override { m_linesDecodingReadsOtherwise += lines; }
+
     int messageCount() const { return m_messages; }
+    qsizetype linesDecodingReadsOtherwise() const { return m_linesDecodingReadsOtherwise; }
 
 private:
     QString shown(const QString& entry) const { return m_shownName ? m_shownName(entry) : entry; }
@@ -63,6 +66,7 @@ private:
     ResultTextIndex m_written; // with duplicates removed: the result texts already written
     bool m_running = false;
     int m_messages = 0;
+    qsizetype m_linesDecodingReadsOtherwise = 0;
 };
 
 } // namespace cardisto

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <functional>
@@ -23,13 +24,19 @@ enum class FieldMode { AllFields, SomeFields };
 struct ConversionChoice {
     FieldMode mode = FieldMode::AllFields;
     FieldGroups groups;
-    // "Decode folded and encoded lines": the file's lines are unfolded, quoted-printable values
-    // decoded and group prefixes dropped before the field rules run. Off by default.
+    // "Read vCards as the standard defines them" (settings key DecodeLines, cardisto-cli --decode):
+    // the standard reading of StandardConversion instead of the literal one. Off by default.
     bool decodeLines = false;
 
     static ConversionChoice allFields() { return {FieldMode::AllFields, {}}; }
     static ConversionChoice someFields(FieldGroups groups) { return {FieldMode::SomeFields, groups}; }
 };
+
+// The caption of the option that decodes (ConversionChoice::decodeLines), as the windows show it.
+inline QString decodeOptionCaption()
+{
+    return QStringLiteral("Read vCards as the standard defines them");
+}
 
 // Called in All Fields mode before each collected value is assembled: position counts from 0,
 // last is the position of the last value. The window uses it to move its progress bar and to let

@@ -4,7 +4,6 @@
 #include "AsciiText.h"
 #include "VcardField.h"
 
-#include <cstring>
 
 namespace cardisto {
 
@@ -35,8 +34,8 @@ void LiteralConversion::convertLines(View text)
 {
     size_t start = 0;
     while (start <= text.size()) {
-        const void* found = std::memchr(text.data() + start, '\n', text.size() - start);
-        const size_t end = found ? size_t(static_cast<const char*>(found) - text.data()) : text.size();
+        const size_t found = text.find('\n', start);
+        const size_t end = found == kNone ? text.size() : found;
         visitLine(text.substr(start, end - start));
         start = end + 1;
     }

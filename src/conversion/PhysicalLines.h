@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstring>
 #include <string_view>
 
 namespace cardisto {
@@ -40,14 +39,14 @@ public:
         size_t end = lineFeed;
         while (end > m_start && m_text[end - 1] == '\r')
             --end;
-        const void* carriageReturn = std::memchr(m_text.data() + m_start, '\r', end - m_start);
-        if (carriageReturn == nullptr) {
+        const size_t carriageReturn = m_text.substr(m_start, end - m_start).find('\r');
+        if (carriageReturn == std::string_view::npos) {
             line = m_text.substr(m_start, end - m_start);
             m_start = lineFeed + 1;
             return true;
         }
         // A CR alone ends this line; the CRs that follow it, and one LF after them, end it with it.
-        end = size_t(static_cast<const char*>(carriageReturn) - m_text.data());
+        end = m_start + carriageReturn;
         line = m_text.substr(m_start, end - m_start);
         m_start = end;
         while (m_start < m_text.size() && m_text[m_start] == '\r')
@@ -71,8 +70,9 @@ private:
     size_t nextLineFeed()
     {
         if (m_lineFeed < m_start || m_lineFeed == kUnknown) {
-            const void* found = std::memchr(m_text.data() + m_start, '\n', m_text.size() - m_start);
-            m_lineFeed = found ? size_t(static_cast<const char*>(found) - m_text.data()) : m_text.size();
+            // find, not memchr: the view of an empty text may hold no pointer at all.
+            const size_t found = m_text.find('\n', m_start);
+            m_lineFeed = found == std::string_view::npos ? m_text.size() : found;
         }
         return m_lineFeed;
     }

@@ -13,7 +13,7 @@ namespace cardisto {
 class PropertyLine;
 struct ValueForm;
 
-// "Decode folded and encoded lines": each file read as vCard 2.1, 3.0 and 4.0 define it. Lines end
+// "Read vCards as the standard defines them": each file read as vCard 2.1, 3.0 and 4.0 define it. Lines end
 // at LF, CR LF or CR; folded lines and quoted-printable soft breaks are joined; group prefixes go;
 // values are decoded (quoted-printable, CHARSET), their escapes read, and N and ADR cut into
 // components at unescaped ";" only. A line break inside a value becomes one blank, except in a

@@ -75,6 +75,9 @@ public:
     // True once the run should end after the line it is at: the user pressed Esc, or the main
     // window is closing. Read for every line.
     virtual bool stopRequested() const { return false; }
+    // The run met lines that "Read vCards as the standard defines them" would read otherwise (folded,
+    // quoted-printable or grouped lines of the fields it takes); called for every piece with some.
+    virtual void noteLinesDecodingReadsOtherwise(qsizetype /*lines*/) {}
     // The run ended early because stopRequested() said so, at this point.
     virtual void noteRunStopped(const StoppedRun& /*stop*/) {}
     // The hourglass pointer of the window that runs the command.

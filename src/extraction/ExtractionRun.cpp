@@ -77,6 +77,8 @@ std::optional<ConvertedFile> takePiece(ExtractionHost& host, FileConversionWorke
 {
     std::optional<ConvertedFile> piece = worker.takePiece(host.errorReporter());
     showAssembly(host, worker);
+    if (piece && piece->linesDecodingReadsOtherwise > 0)
+        host.noteLinesDecodingReadsOtherwise(piece->linesDecodingReadsOtherwise);
     return piece;
 }
 

@@ -19,6 +19,14 @@ QString stoppedRunText(const StoppedRun& stop)
     return QStringLiteral("Stopped after %L1 of %L2 files").arg(stop.filesFinished).arg(stop.fileCount);
 }
 
+QString linesDecodingReadsOtherwiseText(qsizetype lines)
+{
+    return QStringLiteral("%L1 %2 folded, quoted-printable or grouped (item1.EMAIL) and read as written: tick \"%3\" "
+                          "to read them")
+        .arg(lines)
+        .arg(lines == 1 ? QStringLiteral("line was") : QStringLiteral("lines were"), decodeOptionCaption());
+}
+
 QString refusedFilesMessage(const QStringList& paths)
 {
     QString text = paths.size() == 1
@@ -36,6 +44,7 @@ QString refusedFilesMessage(const QStringList& paths)
 void RunReport::start(ExtractionHost& host)
 {
     m_stopped.reset();
+    m_linesDecodingReadsOtherwise = 0;
     m_reporter.refused.clear();
     m_reporter.running = true;
     host.showStatusNote({});
@@ -50,10 +59,15 @@ ErrorReporter& RunReport::reporter(ErrorReporter& window)
 void RunReport::finish(ExtractionHost& host)
 {
     m_reporter.running = false;
+    QStringList notes;
     if (m_stopped) {
         host.setProgress(0, stoppedRunText(*m_stopped));
-        host.showStatusNote(stoppedRunText(*m_stopped));
+        notes.append(stoppedRunText(*m_stopped));
     }
+    if (m_linesDecodingReadsOtherwise > 0)
+        notes.append(linesDecodingReadsOtherwiseText(m_linesDecodingReadsOtherwise));
+    if (!notes.isEmpty())
+        host.showStatusNote(notes.join(QStringLiteral("; ")));
     if (!m_reporter.refused.isEmpty())
         host.showMessage(refusedFilesMessage(m_reporter.refused));
 }

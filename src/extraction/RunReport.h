@@ -22,12 +22,16 @@ struct StoppedRun {
 // "Stopped in file 2 of 3" or "Stopped after 2 of 3 files".
 QString stoppedRunText(const StoppedRun& stop);
 
+// What to say of the lines a run without decoding read as they stand though decoding would read
+// them otherwise: how many, and the option that reads them.
+QString linesDecodingReadsOtherwiseText(qsizetype lines);
+
 // The one message that names the listed files a run did not read because they are plainly no
 // vCard files (binary data). A long list names the first files and counts the others.
 QString refusedFilesMessage(const QStringList& paths);
 
 // What a window says when one of its runs ends, beyond the rows it found: that it was stopped and
-// where, and which listed files were no vCard files, all named in one message instead of an error
+// where, how many lines the decoding option would read otherwise, and which listed files were no vCard files, all named in one message instead of an error
 // box for each. Every other failure still goes to the error box at once. A window's extraction
 // host keeps one.
 class RunReport {
@@ -42,6 +46,7 @@ public:
     // goes on to `window`.
     ErrorReporter& reporter(ErrorReporter& window);
     void noteStopped(const StoppedRun& stop) { m_stopped = stop; }
+    void noteLinesDecodingReadsOtherwise(qsizetype lines) { m_linesDecodingReadsOtherwise += lines; }
     // The run has ended: a stop goes to the progress caption and the window's note, then one
     // message names the refused files.
     void finish(ExtractionHost& host);
@@ -65,6 +70,7 @@ private:
 
     NotingReporter m_reporter;
     std::optional<StoppedRun> m_stopped;
+    qsizetype m_linesDecodingReadsOtherwise = 0;
 };
 
 } // namespace cardisto

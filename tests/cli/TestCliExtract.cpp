@@ -393,6 +393,18 @@ private Q_SLOTS:
                                      << QByteArray("ADR:;;Main St;Town;;12345;Land\r\n")
                                      << "Main St\r\nTown\r\n12345\r\nLand\r"
                                      << "" << 0;
+        // Lines --decode would read otherwise are counted in a note; the exit status stays 0.
+        const QByteArray folded("EMAIL:ann@exam\r\n ple.org\r\nitem1.EMAIL:bo@x.org\r\nTEL:1\r\n");
+        QTest::newRow("note on lines --decode reads otherwise")
+            << "$CLI extract --fields emails --all-lines -" << folded << "ann@exam\n"
+            << "cardisto-cli: note: 2 lines were folded, quoted-printable or grouped (item1.EMAIL) and read as "
+               "written: --decode reads them (--quiet keeps this to itself)\n"
+            << 0;
+        QTest::newRow("no note with --quiet")
+            << "$CLI extract --fields emails --all-lines --quiet -" << folded << "ann@exam\n" << "" << 0;
+        QTest::newRow("no note with --decode")
+            << "$CLI extract --fields emails --all-lines --decode -" << folded << "ann@example.org\nbo@x.org\n" << ""
+            << 0;
         QTest::newRow("standard input that is no text")
             << "$CLI extract --all-lines -" << QByteArray(100, '\0') << ""
             << "cardisto-cli: Extract1.ReadVCFAllFields at line 100: Cannot read -: it is not a text file (it holds "

@@ -10,7 +10,7 @@
 using namespace cardisto;
 
 // Real exports from phones, mail programs and address books, read and converted in both modes, with
-// and without "Decode folded and encoded lines", by the reading step the extraction uses, and compared
+// and without "Read vCards as the standard defines them", by the reading step the extraction uses, and compared
 // with reviewed expected texts under tests/data/golden. Set CARDISTO_UPDATE_GOLDEN=1 to rewrite
 // the expected texts after a deliberate change (and review the diff).
 class TestGoldenCorpus : public QObject {

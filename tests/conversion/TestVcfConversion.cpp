@@ -120,7 +120,7 @@ ConversionChoice choiceFor(int groups)
 }
 
 // The columns of the decoding tables: a file, the field groups (bits as in someFields; -1 for All
-// Fields), the converted text with "Decode folded and encoded lines" and without it.
+// Fields), the converted text with "Read vCards as the standard defines them" and without it.
 void addDecodingColumns()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -329,7 +329,7 @@ private Q_SLOTS:
         compareEveryWay(bytes, ConversionChoice::allFields(), expected);
     }
 
-    // "Decode folded and encoded lines", rule by rule: each row also converted without the option,
+    // "Read vCards as the standard defines them", rule by rule: each row also converted without the option,
     // which must keep the line rules' result. Lines: line ends, folding, soft breaks, group prefixes.
     void decodeLines_data()
     {

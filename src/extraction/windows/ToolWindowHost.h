@@ -59,6 +59,7 @@ public:
     void showMessage(const QString& text) override;
     void showStatusNote(const QString& note) override { m_context.showStatusNote(note); }
     void noteRunStopped(const StoppedRun& stop) override { m_report.noteStopped(stop); }
+    void noteLinesDecodingReadsOtherwise(qsizetype lines) override { m_report.noteLinesDecodingReadsOtherwise(lines); }
     // Files refused as no vCard are named together when the run ends (RunReport).
     ErrorReporter& errorReporter() override
     {

@@ -2,6 +2,7 @@
 #include "Form1Controls.h"
 
 #include "CaptionedProgressBar.h"
+#include "conversion/ConversionChoice.h"
 #include "shell/ProgressCaption.h"
 #include "shell/widgets/WrappingRowLayout.h"
 
@@ -187,7 +188,7 @@ Form1Controls buildForm1Controls(QWidget* form)
     c.Frame2 = named(new QGroupBox(QStringLiteral("Extraction Options"), window), "Frame2");
     c.Check1 = checkBox(c.Frame2, "Check1", QStringLiteral("Remove duplicate results"));
     c.Check14 = checkBox(c.Frame2, "Check14", QStringLiteral("Show source filename next to extracted text"));
-    c.Check15 = checkBox(c.Frame2, "Check15", QStringLiteral("Decode folded and encoded lines"));
+    c.Check15 = checkBox(c.Frame2, "Check15", decodeOptionCaption());
 
     c.ListView2 = list(window, "ListView2");
     c.PushButton6 = button(window, "PushButton6", QStringLiteral("Save Results As Text File"));

@@ -40,7 +40,7 @@ struct Form1Controls {
     QGroupBox* Frame2;
     QCheckBox* Check1;  // "Remove duplicate results"
     QCheckBox* Check14; // "Show source filename next to extracted text"
-    QCheckBox* Check15; // "Decode folded and encoded lines"
+    QCheckBox* Check15; // "Read vCards as the standard defines them"
 
     // The extraction commands with their text boxes and help buttons.
     QPushButton* PushButton13; // "Extract All Lines"

@@ -41,7 +41,7 @@ public:
 
     // The start-up restore, one step per setting in the order the window applies them: the two
     // options, the click behaviour of the selected one, the check boxes, the text boxes, then
-    // "Decode folded and encoded lines". A step
+    // "Read vCards as the standard defines them". A step
     // whose stored text cannot be converted throws ProcedureFailure and leaves its control alone.
     QList<std::function<void()>> restoreSteps();
 
