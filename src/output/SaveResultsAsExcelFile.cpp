@@ -13,9 +13,9 @@
 
 namespace cardisto {
 
-QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells)
+QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells, const QString& what)
 {
-    QString text = QStringLiteral("The results are saved as ") + path + QStringLiteral(".");
+    QString text = QStringLiteral("The ") + what + QStringLiteral(" are saved as ") + path + QStringLiteral(".");
     if (opened)
         text += QStringLiteral("\r\rThe workbook is now open in the spreadsheet application.");
     else
@@ -50,18 +50,24 @@ QString SaveResultsAsExcelFile(ResultsOutputHost& host)
         return {};
     }
     busy.release();
+    showSavedWorkbook(platform, guard, path, changedCells, QStringLiteral("results"));
+    return path;
+}
+
+void showSavedWorkbook(Platform& platform, Guard& guard, const QString& path, qsizetype changedCells,
+                       const QString& what)
+{
     // The workbook is written either way; the spreadsheet application only shows it.
     if (!platform.hasSpreadsheetApplication()) {
-        platform.showMessage(workbookSavedMessage(path, false, changedCells));
-        return path;
+        platform.showMessage(workbookSavedMessage(path, false, changedCells, what));
+        return;
     }
     guard(kSpreadsheetShow, [&] {
         if (!platform.openSpreadsheet(path))
             throw ProcedureFailure(
                 QStringLiteral("The spreadsheet program could not be started. The workbook is saved as %1").arg(path));
-        platform.showMessage(workbookSavedMessage(path, true, changedCells));
+        platform.showMessage(workbookSavedMessage(path, true, changedCells, what));
     });
-    return path;
 }
 
 } // namespace cardisto
