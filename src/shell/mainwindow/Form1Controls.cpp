@@ -102,6 +102,7 @@ QLayout* resultsSide(const Form1Controls& c)
     commands->addWidget(c.PushButton16, 4, 2);
     commands->addWidget(c.PushButton15, 5, 0);
     commands->addWidget(c.PushButton17, 5, 2);
+    commands->addWidget(c.PushButton24, 6, 0);
     commands->setColumnStretch(1, 1);
 
     auto* top = new QHBoxLayout;
@@ -126,7 +127,8 @@ QList<QPushButton*> Form1Controls::commandButtons() const
 {
     return {PushButton1,  PushButton2,  PushButton3,  PushButton4,  PushButton5,  PushButton6,  PushButton7,
             PushButton8,  PushButton9,  PushButton10, PushButton11, PushButton12, PushButton13, PushButton14,
-            PushButton15, PushButton16, PushButton17, PushButton18, PushButton21, PushButton22, PushButton23};
+            PushButton15, PushButton16, PushButton17, PushButton18, PushButton21, PushButton22, PushButton23,
+            PushButton24};
 }
 
 QList<QWidget*> Form1Controls::frames() const
@@ -175,6 +177,7 @@ Form1Controls buildForm1Controls(QWidget* form)
     c.PushButton16 = button(window, "PushButton16", QStringLiteral("Help >"));
     c.PushButton15 = button(window, "PushButton15", QStringLiteral("Extract Lines Containing These Text Sets"));
     c.PushButton17 = button(window, "PushButton17", QStringLiteral("Help >"));
+    c.PushButton24 = button(window, "PushButton24", QStringLiteral("Contacts Table"));
 
     c.Frame2 = named(new QGroupBox(QStringLiteral("Extraction Options"), window), "Frame2");
     c.Check1 = checkBox(c.Frame2, "Check1", QStringLiteral("Remove duplicate results"));
