@@ -57,6 +57,7 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+S Save Results As Text File") << QKeyCombination(Qt::CTRL, Qt::Key_S) << "PushButton6";
         QTest::newRow("Ctrl+Shift+C Copy Results")
             << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C) << "PushButton18";
+        QTest::newRow("Ctrl+T Contacts Table") << QKeyCombination(Qt::CTRL, Qt::Key_T) << "PushButton24";
     }
     void keys_pressTheirButtons()
     {
@@ -165,7 +166,8 @@ private Q_SLOTS:
                                    "PushButton23", "PushButton3",  "PushButton11", "PushButton14", "PushButton13",
                                    "Check1",       "Check14",      "Check15",      "PushButton2",  "Text1",
                                    "PushButton8",  "Text2",        "PushButton7",  "Text5",        "PushButton10",
-                                   "PushButton4",  "PushButton16", "PushButton15", "PushButton17", "ListView2",
+                                   "PushButton4",  "PushButton16", "PushButton15", "PushButton17", "PushButton24",
+                                   "ListView2",
                                    "PushButton6",  "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
         QCOMPARE(chain, expected);
     }

@@ -16,6 +16,7 @@ struct Form1Controls;
 // as a double-click does. A key presses the button itself, so it does exactly what a click does.
 // Every command button gets its full caption, and its key if it has one, as tooltip. Tab follows
 // the controls' places on the window, and a list with the focus shows it also when it is empty.
+// Ctrl+T presses "Contacts Table".
 class MainWindowShortcuts final : public QObject {
     Q_OBJECT
 public:
