@@ -188,7 +188,7 @@ void ContactsTableWindow::Form_Load()
 {
     Guard guard = procedureGuard(QStringLiteral("Form_Load"));
     applyWindowLook(guard, {m_saveAsCsv, m_saveAsExcelFile, m_copy});
-    guard(106, [&] { m_table->setShowSource(context().extractionOptions().showSourceFilename); });
+    guard(106, [&] { followSourceOption(); });
     guard(108, [&] { showCount(); });
 }
 
@@ -198,6 +198,14 @@ void ContactsTableWindow::showEvent(QShowEvent* event)
     setTabOrderByPosition(this);
     if (m_stale)
         m_refill.start(0);
+}
+
+// The source column shows most of a path: its start and the file's name.
+void ContactsTableWindow::followSourceOption()
+{
+    m_table->setShowSource(context().extractionOptions().showSourceFilename);
+    if (m_table->showsSource())
+        m_view->setColumnWidth(0, 3 * m_view->horizontalHeader()->defaultSectionSize());
 }
 
 bool ContactsTableWindow::isFilling() const

@@ -44,6 +44,7 @@ private:
     void buildControls();
     void Form_Load();
     void inputListChanged();
+    void followSourceOption();
     void fillTable();
     void showCount();
     template <typename Command> void runOutputCommand(Command&& command);
