@@ -44,6 +44,11 @@ ContactReader::ContactReader(FileBytes file, Reading reading, ContactSink sink)
     : m_decoder(file), m_reading(reading), m_sink(std::move(sink))
 {}
 
+bool ContactReader::isEntry(Property kind)
+{
+    return kind == Property::Email || kind == Property::Tel || kind == Property::Adr || kind == Property::Url;
+}
+
 ContactReader::Property ContactReader::propertyNamed(View name)
 {
     switch (vcardFieldNamed(name)) {
@@ -148,6 +153,9 @@ void ContactReader::visit(const PropertyLine& property)
     // Only the contact's own lines count: not those of a card inside it, nor any outside a card.
     if (m_depth != 1 || kind == Property::Other)
         return;
+    // Counting needs no more than the e-mails, phones, addresses and websites.
+    if (m_reading == Reading::CountsOnly && !isEntry(kind))
+        return;
     const ValueForm form = property.parameters().empty() ? ValueForm() : property.valueForm();
     if (form.binary)
         return;
@@ -168,8 +176,7 @@ void ContactReader::takeValues(const PropertyLine& property, Property kind, cons
             return ContactGroup::Website;
         }
     };
-    const bool entry =
-        kind == Property::Email || kind == Property::Tel || kind == Property::Adr || kind == Property::Url;
+    const bool entry = isEntry(kind);
     if (entry && emptyAsWritten(property.value(), kind == Property::Adr))
         return;
     if (m_reading == Reading::CountsOnly) {

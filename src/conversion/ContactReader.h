@@ -72,6 +72,7 @@ private:
         AppleLabel,
     };
     static Property propertyNamed(View name);
+    static bool isEntry(Property kind);
 
     void visit(const PropertyLine& property);
     void startContact();
