@@ -8,6 +8,7 @@
 #include "SaveResultsAsTextFile.h"
 #include "SpreadsheetExport.h"
 #include "WorkbookTarget.h"
+#include "WriteBack.h"
 #include "shell/FileHelpers.h"
 #include "shell/ProgressCaption.h"
 #include "shell/platform/ClipboardRetry.h"
@@ -15,13 +16,19 @@
 
 #include <QFile>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <exception>
+#include <thread>
 
 namespace cardisto {
 
 namespace {
 
-// How much text gathers before it is written to the file.
+// How much text gathers before it is written to the file, and how much is written before the
+// system is asked to start putting it on the disk, so that the final sync has little left to do.
 constexpr qsizetype kWritePiece = 256 * 1024;
+constexpr qint64 kWriteBackBytes = qint64(4) * 1024 * 1024;
 
 // Shows the hourglass for as long as it lives.
 class TableBusy {
@@ -58,16 +65,45 @@ std::function<void()> rowProgress(ContactsTableOutputHost& host, qsizetype& row)
     };
 }
 
+// Puts the file in place on a thread of its own: the last sync of a large table to the disk can
+// take a good part of a second, and the window keeps its turns meanwhile.
+void commitLettingEventsRun(FileReplacement& file, ContactsTableOutputHost& host)
+{
+    std::exception_ptr failure;
+    std::atomic<bool> done{false};
+    std::thread committing([&] {
+        try {
+            file.commit();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+    });
+    while (!done.load()) {
+        host.letEventsRun();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    committing.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 void writeCsvFile(ContactsTableOutputHost& host, const QString& name)
 {
     showProgress(host, 0, QStringLiteral("Writing file: ") + FileNameOnly(name));
     FileReplacement file(name);
     QIODevice& device = file.open();
     DelimitedTableText text(DelimitedTableText::Separator::Comma, false);
+    qint64 unsynced = 0;
     const auto writePending = [&] {
         const QByteArray bytes = text.takeBytes();
         if (device.write(bytes) != bytes.size())
             throw ProcedureFailure(QStringLiteral("Cannot write %1: %2").arg(name, device.errorString()));
+        unsynced += bytes.size();
+        if (unsynced >= kWriteBackBytes) {
+            startWritingBack(device);
+            unsynced = 0;
+        }
     };
     qsizetype row = 0;
     const std::function<void()> progress = rowProgress(host, row);
@@ -77,7 +113,7 @@ void writeCsvFile(ContactsTableOutputHost& host, const QString& name)
         progress();
     });
     writePending();
-    file.commit();
+    commitLettingEventsRun(file, host);
 }
 
 } // namespace
