@@ -9,6 +9,7 @@
 #include "CliTableArguments.h"
 #include "CliTableHost.h"
 #include "conversion/ContactColumns.h"
+#include "conversion/ContactFileReading.h"
 #include "extraction/ContactDuplicates.h"
 #include "extraction/ExtractionRun.h"
 #include "output/ContactWorkbook.h"
@@ -16,7 +17,12 @@
 #include "output/FileReplacement.h"
 #include "output/JsonLinesTableText.h"
 
+#include <QThread>
+#include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
+#include <vector>
 
 namespace cardisto {
 
@@ -31,6 +37,7 @@ ErrorLocation tableRunLocation()
 }
 
 // The failures of the pass over the files that only counts: the pass that writes reports them.
+// Called from the counting threads: it keeps nothing.
 class SilentReporter final : public ErrorReporter {
 public:
     void reportApplicationError(const ErrorLocation&, int, const QString&) override {}
@@ -57,16 +64,33 @@ template <typename Each> void readEveryInput(CliTableHost& host, extraction::Fil
 
 // The columns need the most e-mails, phones, addresses and websites of any contact before the
 // header: a first pass reads the files for these counts alone, which costs far less than holding
-// every row (see docs/development.md).
-GroupCounts largestCounts(CliTableHost& host, ErrorReporter& reporter)
+// every row (see docs/development.md). Only the largest counts matter, so the files are counted
+// in any order, on as many threads as there are cores. Failures are left to the pass that writes.
+GroupCounts largestCounts(const QStringList& entries)
 {
-    SilentReporter silent;
-    host.setErrorReporter(silent);
+    const int threads = std::clamp(QThread::idealThreadCount(), 1, 4);
+    std::atomic<qsizetype> next{0};
+    std::vector<GroupCounts> found(size_t(threads), GroupCounts{});
+    std::vector<std::thread> counters;
+    for (int t = 0; t < threads; ++t) {
+        counters.emplace_back([&entries, &next, &counts = found[size_t(t)]] {
+            SilentReporter silent;
+            for (qsizetype i = next++; i < entries.size(); i = next++) {
+                ReadVCFContactsInPieces(
+                    entries.at(i), ContactReader::Reading::CountsOnly, kConversionPieceBytes,
+                    [&counts](PackedContacts piece, bool) {
+                        counts = largerCounts(counts, piece.largestCounts());
+                        return true;
+                    },
+                    silent);
+            }
+        });
+    }
     GroupCounts largest{};
-    readEveryInput(host, extraction::FileParts::ContactCounts, [&](const QString&, ConvertedFile& piece) {
-        largest = largerCounts(largest, piece.contacts.largestCounts());
-    });
-    host.setErrorReporter(reporter);
+    for (int t = 0; t < threads; ++t) {
+        counters[size_t(t)].join();
+        largest = largerCounts(largest, found[size_t(t)]);
+    }
     return largest;
 }
 
@@ -115,7 +139,7 @@ bool writeText(Text& text, const CliTableRequest& request, CliInputs& inputs, co
     CliTableHost host(entries, err, reporter, [&output] { return !output.isOpen(); });
     // JSON Lines has no header, so no columns to know beforehand.
     const bool header = request.format != TableFormat::JsonLines;
-    const ContactColumns columns(request.showSource, header ? largestCounts(host, reporter) : GroupCounts{});
+    const ContactColumns columns(request.showSource, header ? largestCounts(entries) : GroupCounts{});
     text.writeHeader(columns);
     writeRows(host, request, inputs, columns, text, [&] {
         if (text.pendingSize() >= kOutputPiece)
@@ -138,7 +162,7 @@ bool writeWorkbook(const CliTableRequest& request, CliInputs& inputs, const QStr
                    CliErrorReporter& reporter, QIODevice& err)
 {
     CliTableHost host(entries, err, reporter, [] { return false; });
-    const ContactColumns columns(request.showSource, largestCounts(host, reporter));
+    const ContactColumns columns(request.showSource, largestCounts(entries));
     WriteErrorReporter writeErrors(err);
     return writeContactsWorkbook(request.outFile, tableRunLocation(), writeErrors, [&](ContactTableWriter& writer) {
         writer.writeHeader(columns);

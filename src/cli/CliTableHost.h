@@ -11,15 +11,13 @@
 namespace cardisto {
 
 // The batch front end's host of a contacts table's reading: the input list from the command line,
-// messages to the error stream, failures to a reporter the caller may change between the passes
-// over the files, and a stop once the output has ended. Nothing yields and nothing is listed.
+// messages to the error stream, failures to the reporter, and a stop once the output has ended.
+// Nothing yields and nothing is listed.
 class CliTableHost final : public ExtractionHost {
 public:
     CliTableHost(QStringList entries, QIODevice& err, ErrorReporter& reporter, std::function<bool()> outputEnded)
-        : m_entries(std::move(entries)), m_err(err), m_reporter(&reporter), m_outputEnded(std::move(outputEnded))
+        : m_entries(std::move(entries)), m_err(err), m_reporter(reporter), m_outputEnded(std::move(outputEnded))
     {}
-
-    void setErrorReporter(ErrorReporter& reporter) { m_reporter = &reporter; }
 
     bool extractionRunning() const override { return m_running; }
     void setExtractionRunning(bool running) override { m_running = running; }
@@ -37,14 +35,14 @@ public:
     bool stopRequested() const override { return m_outputEnded(); }
     void setBusyPointer(bool) override {}
     void showMessage(const QString& text) override;
-    ErrorReporter& errorReporter() override { return *m_reporter; }
+    ErrorReporter& errorReporter() override { return m_reporter; }
 
     int messageCount() const { return m_messages; }
 
 private:
     QStringList m_entries;
     QIODevice& m_err;
-    ErrorReporter* m_reporter;
+    ErrorReporter& m_reporter;
     std::function<bool()> m_outputEnded;
     ResultsModel m_noResults;
     bool m_running = false;

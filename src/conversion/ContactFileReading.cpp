@@ -16,7 +16,9 @@ namespace {
 void readContactsInPieces(QByteArrayView bytes, QByteArray* owned, ContactReader::Reading reading, qsizetype pieceBytes,
                           const ContactPieceSink& takePiece)
 {
-    const StandardText standard = standardTextOf(bytes, owned);
+    // Counting reads no value, so it need not know what their bytes are (a look at all of them).
+    const bool counting = reading == ContactReader::Reading::CountsOnly;
+    const StandardText standard = counting ? StandardText{eightBitTextOf(bytes, owned)} : standardTextOf(bytes, owned);
     PackedContacts piece;
     bool stopped = false;
     const auto take = [&](const ContactRow& row) {
