@@ -4,8 +4,6 @@
 #include "FormulaGuard.h"
 #include "conversion/ContactColumns.h"
 
-#include <utility>
-
 namespace cardisto {
 
 DelimitedTableText::DelimitedTableText(Separator separator, bool byteOrderMark)
@@ -15,49 +13,55 @@ DelimitedTableText::DelimitedTableText(Separator separator, bool byteOrderMark)
 void DelimitedTableText::writeHeader(const ContactColumns& columns)
 {
     if (m_byteOrderMark)
-        m_bytes.append("\xEF\xBB\xBF");
-    for (int column = 0; column < columns.size(); ++column) {
-        const QByteArray header = columns.header(column).toUtf8();
-        appendCell(std::string_view(header.constData(), size_t(header.size())), column == 0);
-    }
-    m_bytes.append("\r\n");
+        m_text.append("\xEF\xBB\xBF");
+    for (int column = 0; column < columns.size(); ++column)
+        appendCell(columns.header(column).toStdString(), column == 0);
+    m_text.append("\r\n");
 }
 
 void DelimitedTableText::writeRow(const ContactColumns& columns, const ContactRow& row, std::string_view source)
 {
     for (int column = 0; column < columns.size(); ++column)
         appendCell(columns.cellText(row, source, column, m_scratch), column == 0);
-    m_bytes.append("\r\n");
+    m_text.append("\r\n");
 }
 
 void DelimitedTableText::appendCell(std::string_view text, bool first)
 {
     if (!first)
-        m_bytes.append(m_separator);
-    const bool guarded = needsFormulaGuard(text);
-    const bool quoted = text.find_first_of(m_separator == ',' ? std::string_view(",\"\r\n")
-                                                              : std::string_view("\t\"\r\n")) != std::string_view::npos;
+        m_text.push_back(m_separator);
+    if (text.empty())
+        return; // most cells of a wide table
+    bool quoted = false;
+    for (const char c : text) {
+        if (c == m_separator || c == '"' || c == '\r' || c == '\n') {
+            quoted = true;
+            break;
+        }
+    }
     if (quoted)
-        m_bytes.append('"');
-    if (guarded)
-        m_bytes.append(kFormulaGuard.data(), qsizetype(kFormulaGuard.size()));
+        m_text.push_back('"');
+    if (needsFormulaGuard(text))
+        m_text.append(kFormulaGuard);
     if (!quoted) {
-        m_bytes.append(text.data(), qsizetype(text.size()));
+        m_text.append(text);
         return;
     }
     // Each double quote doubled.
     size_t from = 0;
     for (size_t quote; (quote = text.find('"', from)) != std::string_view::npos; from = quote + 1) {
-        m_bytes.append(text.data() + from, qsizetype(quote + 1 - from));
-        m_bytes.append('"');
+        m_text.append(text.substr(from, quote + 1 - from));
+        m_text.push_back('"');
     }
-    m_bytes.append(text.data() + from, qsizetype(text.size() - from));
-    m_bytes.append('"');
+    m_text.append(text.substr(from));
+    m_text.push_back('"');
 }
 
 QByteArray DelimitedTableText::takeBytes()
 {
-    return std::exchange(m_bytes, QByteArray());
+    QByteArray bytes(m_text.data(), qsizetype(m_text.size()));
+    m_text.clear();
+    return bytes;
 }
 
 } // namespace cardisto

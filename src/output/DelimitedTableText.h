@@ -25,7 +25,7 @@ public:
     void writeRow(const ContactColumns& columns, const ContactRow& row, std::string_view source) override;
 
     // The bytes gathered since the last take.
-    qsizetype pendingSize() const { return m_bytes.size(); }
+    qsizetype pendingSize() const { return qsizetype(m_text.size()); }
     QByteArray takeBytes();
 
 private:
@@ -33,7 +33,7 @@ private:
 
     char m_separator;
     bool m_byteOrderMark;
-    QByteArray m_bytes;
+    std::string m_text; // keeps its room when taken: most rows fit in what the last ones needed
     std::string m_scratch;
 };
 
