@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Bash completion for cardisto-cli: the commands, their options, the --fields words, and files.
+# Bash completion for cardisto-cli: the commands, their options, the --fields and --format words,
+# and files.
 
 _cardisto_cli()
 {
@@ -9,7 +10,7 @@ _cardisto_cli()
     command=${COMP_WORDS[1]}
 
     if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W 'convert extract --help --version' -- "$cur"))
+        COMPREPLY=($(compgen -W 'convert extract table --help --version' -- "$cur"))
         return
     fi
 
@@ -22,8 +23,16 @@ _cardisto_cli()
         compopt -o nospace 2>/dev/null
         return
         ;;
+    --format)
+        COMPREPLY=($(compgen -W 'csv tsv xlsx jsonl' -- "$cur"))
+        return
+        ;;
     --out)
-        COMPREPLY=($(compgen -f -X '!*.@(txt|xlsx|TXT|XLSX)' -- "$cur") $(compgen -d -- "$cur"))
+        if [[ $command == table ]]; then
+            COMPREPLY=($(compgen -f -X '!*.@(csv|tsv|xlsx|jsonl|CSV|TSV|XLSX|JSONL)' -- "$cur") $(compgen -d -- "$cur"))
+        else
+            COMPREPLY=($(compgen -f -X '!*.@(txt|xlsx|TXT|XLSX)' -- "$cur") $(compgen -d -- "$cur"))
+        fi
         return
         ;;
     --list-file)
@@ -40,10 +49,11 @@ _cardisto_cli()
         [[ $command == extract ]] &&
             options+=' --all-lines --containing --not-containing --line-numbers --between --start --end
                 --text-set --quiet --dedupe --source --out --list-file'
+        [[ $command == table ]] && options='--format --out --source --bom --dedupe --list-file --help'
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi
-    # Inputs: vCard files and folders (extract), or one vCard file (convert).
+    # Inputs: vCard files and folders (extract, table), or one vCard file (convert).
     COMPREPLY=($(compgen -f -X '!*.@(vcf|VCF)' -- "$cur") $(compgen -d -- "$cur"))
 }
 

@@ -6,6 +6,7 @@
 #include "CliHelp.h"
 #include "CliMessages.h"
 #include "CliOutput.h"
+#include "CliTable.h"
 
 namespace cardisto {
 
@@ -34,15 +35,17 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, QIODevi
     }
     if (command == u"extract")
         return runExtractCommand(arguments, out, err, in, rawArguments);
+    if (command == u"table")
+        return runTableCommand(arguments, out, err, in, rawArguments);
     if (command == u"--help" || command == u"-h" || command == u"help")
         return writeAnswer(out, err, overviewHelpText());
     if (command == u"--version" || command == u"-v")
         return writeAnswer(out, err, QStringLiteral("cardisto-cli " CARDISTO_VERSION "\n"));
     if (command.isEmpty())
         writeCliMessage(err, QStringLiteral("usage"),
-                        QStringLiteral("no command given (convert or extract; see --help)"));
+                        QStringLiteral("no command given (convert, extract or table; see --help)"));
     else
-        writeCliMessage(err, command, QStringLiteral("unknown command (convert or extract; see --help)"));
+        writeCliMessage(err, command, QStringLiteral("unknown command (convert, extract or table; see --help)"));
     return kCliUsage;
 }
 

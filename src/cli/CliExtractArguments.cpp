@@ -25,7 +25,7 @@ struct InputPlace {
 
 // The parser keeps positional arguments and option values apart; the order of INPUTs and
 // --list-file entries, which the run keeps, is read from the arguments again.
-QList<InputPlace> inputPlaces(const QStringList& arguments)
+QList<InputPlace> inputPlaces(const QStringList& arguments, const CliCommandHelp& help)
 {
     QList<InputPlace> places;
     bool optionsEnded = false;
@@ -43,7 +43,7 @@ QList<InputPlace> inputPlaces(const QStringList& arguments)
             continue; // -h: no short option takes a value
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const CliOptionEntry* entry = findOption(extractHelp(), name);
+        const CliOptionEntry* entry = findOption(help, name);
         if (!entry || entry->valueName.isEmpty())
             continue;
         const qsizetype valueIndex = equals < 0 ? ++i : i;
@@ -82,6 +82,39 @@ QByteArray undecodedBytes(const QStringList& arguments, const QList<QByteArray>&
         return {};
     // The option name before the value is plain ASCII: as many bytes as characters.
     return raw.mid(valueOffset);
+}
+
+std::optional<QList<CliInputSource>> inputSourcesOf(const QCommandLineParser& parser, const CliCommandHelp& help,
+                                                    const QStringList& arguments, const QList<QByteArray>& rawArguments,
+                                                    QString& error)
+{
+    QList<CliInputSource> inputs;
+    const QStringList positional = parser.positionalArguments();
+    const QStringList listFiles = parser.values(QStringLiteral("list-file"));
+    const QList<InputPlace> places = inputPlaces(arguments, help);
+    qsizetype nextInput = 0;
+    qsizetype nextList = 0;
+    for (const InputPlace& place : places) {
+        const bool input = place.kind == CliInputSource::Kind::Input;
+        const QStringList& values = input ? positional : listFiles;
+        qsizetype& next = input ? nextInput : nextList;
+        if (next >= values.size())
+            continue;
+        const QString& path = values.at(next++);
+        inputs.append({place.kind, path, undecodedBytes(arguments, rawArguments, place.index, place.valueOffset)});
+    }
+    // Should the arguments have been read differently: whatever is left, inputs first.
+    for (; nextInput < positional.size(); ++nextInput)
+        inputs.append({CliInputSource::Kind::Input, positional.at(nextInput)});
+    for (; nextList < listFiles.size(); ++nextList)
+        inputs.append({CliInputSource::Kind::ListFile, listFiles.at(nextList)});
+
+    if (std::count_if(inputs.cbegin(), inputs.cend(),
+                      [](const CliInputSource& source) { return source.path == u"-"; }) > 1) {
+        error = QStringLiteral("Standard input (\"-\") can be read only once.");
+        return std::nullopt;
+    }
+    return inputs;
 }
 
 CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<QByteArray>& rawArguments)
@@ -155,30 +188,12 @@ CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<
                                   .arg(request.outFile));
     }
 
-    const QStringList positional = parser.positionalArguments();
-    const QStringList listFiles = parser.values(QStringLiteral("list-file"));
-    const QList<InputPlace> places = inputPlaces(arguments);
-    qsizetype nextInput = 0;
-    qsizetype nextList = 0;
-    for (const InputPlace& place : places) {
-        const bool input = place.kind == CliInputSource::Kind::Input;
-        const QStringList& values = input ? positional : listFiles;
-        qsizetype& next = input ? nextInput : nextList;
-        if (next >= values.size())
-            continue;
-        const QString& path = values.at(next++);
-        request.inputs.append(
-            {place.kind, path, undecodedBytes(arguments, rawArguments, place.index, place.valueOffset)});
-    }
-    // Should the arguments have been read differently: whatever is left, inputs first.
-    for (; nextInput < positional.size(); ++nextInput)
-        request.inputs.append({CliInputSource::Kind::Input, positional.at(nextInput)});
-    for (; nextList < listFiles.size(); ++nextList)
-        request.inputs.append({CliInputSource::Kind::ListFile, listFiles.at(nextList)});
-
-    if (std::count_if(request.inputs.cbegin(), request.inputs.cend(),
-                      [](const CliInputSource& source) { return source.path == u"-"; }) > 1)
-        return usageError(QStringLiteral("Standard input (\"-\") can be read only once."));
+    QString error;
+    const std::optional<QList<CliInputSource>> inputs =
+        inputSourcesOf(parser, extractHelp(), arguments, rawArguments, error);
+    if (!inputs)
+        return usageError(error);
+    request.inputs = *inputs;
     return {request, {}};
 }
 

@@ -9,7 +9,11 @@
 #include <QStringList>
 #include <optional>
 
+class QCommandLineParser;
+
 namespace cardisto {
+
+struct CliCommandHelp;
 
 // Which of the six extraction commands the batch front end runs.
 enum class CliExtraction { AllLines, Containing, NotContaining, LineNumbers, Between, TextSets };
@@ -51,6 +55,13 @@ struct CliExtractParse {
 // options. rawArguments, when given, are the same arguments as the system passed them, so that
 // names that do not decode can still be read.
 CliExtractParse parseExtractArguments(const QStringList& arguments, const QList<QByteArray>& rawArguments = {});
+
+// The INPUT arguments and --list-file entries of a command line that `parser` has parsed with the
+// options of `help`, in command-line order; no value, with the error text, when standard input is
+// named more than once. arguments are those the parser was given (without the command's name).
+std::optional<QList<CliInputSource>> inputSourcesOf(const QCommandLineParser& parser, const CliCommandHelp& help,
+                                                    const QStringList& arguments, const QList<QByteArray>& rawArguments,
+                                                    QString& error);
 
 // The bytes of argument `index` from valueOffset on, when the argument does not survive decoding and
 // encoding again (it is no valid text in the local 8-bit encoding); empty for the others.

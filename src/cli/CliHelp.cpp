@@ -31,6 +31,21 @@ CliOptionEntry helpOption()
     return {{"h", "help"}, {}, "Show this help and exit."};
 }
 
+CliOptionEntry listFileOption()
+{
+    return {{"list-file"}, "F", "Add the paths listed in F, one per line (\"-\" reads standard input)."};
+}
+
+// What the commands over many inputs say of them.
+QString inputsNote()
+{
+    return QStringLiteral(
+        "An INPUT is a vCard file, taken as given, \"-\" for standard input (shown as \"-\" in the source\n"
+        "column), or a folder: its *.vcf files and those of all its sub-folders, level by level, as \"Add All\n"
+        "VCF Files In Folder\" adds them. Inputs and --list-file entries are read in command-line order.\n"
+        "Missing or unreadable inputs are reported and the others are still read.\n");
+}
+
 // The words of a description in lines of at most kWidth columns, continued at the given column.
 QString wrapped(const QString& description, qsizetype column)
 {
@@ -110,17 +125,45 @@ const CliCommandHelp& extractHelp()
            {{"dedupe"}, {}, "Remove duplicate results."},
            {{"source"}, {}, "Show source filename next to extracted text (the input entry, a TAB, the result)."},
            {{"out"}, "FILE", "Write FILE, ending in .txt (aligned text file) or .xlsx (workbook), instead."},
-           {{"list-file"}, "F", "Add the paths listed in F, one per line (\"-\" reads standard input)."},
+           listFileOption(),
            helpOption()}}},
-        "An INPUT is a vCard file, taken as given, \"-\" for standard input (shown as \"-\" in the source\n"
-        "column), or a folder: its *.vcf files and those of all its sub-folders, level by level, as \"Add All\n"
-        "VCF Files In Folder\" adds them. Inputs and --list-file entries are read in command-line order.\n"
-        "Missing or unreadable inputs are reported and the others are still read.\n"
-        "Without --out the results are written as they are found, one line each, ending in LF.\n",
+        inputsNote() + "Without --out the results are written as they are found, one line each, ending in LF.\n",
         {"cardisto-cli extract --fields emails --dedupe --all-lines ~/Contacts",
          "cardisto-cli extract --line-numbers 1,3,4 --source --out numbers.txt a.vcf b.vcf",
          "cardisto-cli extract --between --start \"remove=\" --end '\" target' --out addresses.xlsx mailing.vcf",
          "find . -name '*.vcf' | cardisto-cli extract --containing @example.com --list-file -"}};
+    return help;
+}
+
+const CliCommandHelp& tableHelp()
+{
+    static const CliCommandHelp help{
+        {"cardisto-cli table [--format csv|tsv|xlsx|jsonl] [--out FILE] [--source] [--bom] [--dedupe] INPUT...",
+         "cardisto-cli table [OPTION]... --list-file F [INPUT]..."},
+        "Writes a table of the contacts in the inputs, one row per contact, in the columns Google Contacts "
+        "reads: names, organisation, birthday, notes and labels, then every e-mail, phone, address and website "
+        "with its label. Every file is read as the standard defines vCards, as --decode reads them.",
+        {{"Options",
+          {{{"format"},
+            "csv|tsv|xlsx|jsonl",
+            "The table's form: CSV (the default), TSV, an .xlsx workbook, or JSON Lines (an object per contact); "
+            "without it, the extension of --out decides."},
+           {{"out"}, "FILE", "Write FILE instead of standard output; a workbook needs one."},
+           {{"source"}, {}, "Add a first column \"Source\" with each contact's input entry."},
+           {{"bom"},
+            {},
+            "Start CSV or TSV with a UTF-8 byte-order mark, which Excel needs to read UTF-8 and Google's import "
+            "does not want."},
+           {{"dedupe"}, {}, "Leave out a contact whose every cell equals an earlier contact's."},
+           listFileOption(),
+           helpOption()}}},
+        inputsNote() +
+            "Each e-mail, phone and website takes two columns (label and value), each address nine, as many\n"
+            "times as the contact with the most of them needs. CSV and TSV rows end in CR LF; a cell that a\n"
+            "spreadsheet would run as a formula (=, @, or + or - before more than a number) starts with an\n"
+            "apostrophe.\n",
+        {"cardisto-cli table ~/Contacts > contacts.csv", "cardisto-cli table --source --out contacts.xlsx a.vcf b.vcf",
+         "cardisto-cli table --format jsonl --dedupe phone.vcf | jq -r .fileAs"}};
     return help;
 }
 
@@ -133,6 +176,7 @@ QString overviewHelpText()
                           "Commands:\n"
                           "  convert   write the converted text of one vCard file\n"
                           "  extract   run one extraction command over vCard files and folders\n"
+                          "  table     write the contacts of vCard files and folders as a table, one row each\n"
                           "\n"
                           "\"cardisto-cli COMMAND --help\" describes a command.\n"
                           "\n") +

@@ -24,9 +24,10 @@ struct CliCommandHelp {
     QStringList examples;                                     // command lines
 };
 
-// "convert", "extract" and the overview of the program.
+// "convert", "extract", "table" and the overview of the program.
 const CliCommandHelp& convertHelp();
 const CliCommandHelp& extractHelp();
+const CliCommandHelp& tableHelp();
 QString overviewHelpText();
 
 // The text --help prints: usage, summary, options, notes, the exit statuses, examples.

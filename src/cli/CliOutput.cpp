@@ -79,6 +79,19 @@ bool CliOutput::flush()
         return true;
     const QByteArray bytes = m_chunk.toUtf8();
     m_chunk.clear();
+    return writeToDevice(bytes);
+}
+
+void CliOutput::writeBytes(const QByteArray& bytes)
+{
+    if (flush() && !bytes.isEmpty())
+        writeToDevice(bytes);
+}
+
+bool CliOutput::writeToDevice(const QByteArray& bytes)
+{
+    if (m_state != State::Open)
+        return false;
     errno = 0;
     if (m_device.write(bytes) == bytes.size())
         return true;

@@ -23,6 +23,8 @@ public:
     void writeLine(QStringView sourceEntry, QStringView text, bool withSource = false);
     // Appends text as it is (lines of the converted text end in CR LF).
     void write(QStringView text);
+    // Writes bytes as they are, after the text gathered before them.
+    void writeBytes(const QByteArray& bytes);
     // Writes what is gathered; false once the output has ended.
     bool flush();
 
@@ -37,6 +39,7 @@ public:
 
 private:
     void flushWhenFull();
+    bool writeToDevice(const QByteArray& bytes);
 
     QIODevice& m_device;
     QString m_chunk;

@@ -38,4 +38,22 @@ std::string_view unescapedText(std::string_view text, LineBreaks breaks, std::st
     return scratch;
 }
 
+std::string_view caretUnescapedText(std::string_view text, std::string& scratch)
+{
+    const size_t first = text.find('^');
+    if (first == std::string_view::npos)
+        return text;
+    scratch.assign(text.substr(0, first));
+    for (size_t i = first; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] != '^' || (next != 'n' && next != 'N' && next != '^' && next != '\'')) {
+            scratch.push_back(text[i]);
+            continue;
+        }
+        scratch.push_back(next == '^' ? '^' : next == '\'' ? '"' : '\n');
+        ++i;
+    }
+    return scratch;
+}
+
 } // namespace cardisto

@@ -74,4 +74,13 @@ std::string_view ValueDecoder::text(const PropertyLine& property, const ValueFor
     return m_text;
 }
 
+std::string_view ValueDecoder::parameterText(std::string_view value)
+{
+    if (m_file != FileBytes::Windows1252 || isAscii(value))
+        return value;
+    m_text.clear();
+    appendWindows1252AsUtf8(value, m_text);
+    return m_text;
+}
+
 } // namespace cardisto

@@ -29,6 +29,10 @@ public:
     // The value's text; a view of the line when it needs no change, valid until the next call.
     std::string_view text(const PropertyLine& property, const ValueForm& form);
 
+    // The text of a parameter value (a LABEL): its bytes read as the file's values are read when
+    // they name no character set. A view of value when it needs no change, valid until the next call.
+    std::string_view parameterText(std::string_view value);
+
     // Whether CHARSET names a character set that is read by its name.
     bool knowsCharset(std::string_view charset) { return m_charsets.knows(charset); }
 

@@ -102,14 +102,15 @@ struct FileLoopStatements {
     int readFile;
 };
 
-// Whether the file loop needs the lines of the converted texts, or the texts alone.
-enum class FileParts { Text, TextAndLines };
+// Whether the file loop needs the lines of the converted texts, or the texts alone; or instead the
+// files' contacts, or their counts alone (see FileReading).
+enum class FileParts { Text, TextAndLines, Contacts, ContactCounts };
 
 // The file loop of every command: n taken once; for every input row still there, progress, yield
-// and hourglass, then withFile(path, convertedFile). The files are read and converted on a worker
-// (readConvertedFile); with FileParts::TextAndLines a large file comes in pieces, and withFile is
-// called for each. The loop ends before the next file or piece once the host asks the run to stop,
-// and tells the host where (noteRunStopped).
+// and hourglass, then withFile(path, convertedFile), which may take what the piece holds. The
+// files are read and converted on a worker (readConvertedFile); for all parts but FileParts::Text
+// a large file comes in pieces, and withFile is called for each. The loop ends before the next
+// file or piece once the host asks the run to stop, and tells the host where (noteRunStopped).
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
                        PercentStyle percentStyle, FileParts parts, WithFile&& withFile);

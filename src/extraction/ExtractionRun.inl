@@ -11,13 +11,28 @@ namespace cardisto::extraction {
 inline constexpr qsizetype kPrefetchDistance = 8;
 inline constexpr qsizetype kNearPrefetchDistance = 4;
 
+inline FileReading workerReading(FileParts parts)
+{
+    switch (parts) {
+    case FileParts::Text:
+        return FileReading::Text;
+    case FileParts::TextAndLines:
+        return FileReading::Lines;
+    case FileParts::Contacts:
+        return FileReading::Contacts;
+    case FileParts::ContactCounts:
+        return FileReading::ContactCounts;
+    }
+    return FileReading::Text;
+}
+
 template <typename WithFile>
 void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStatements& statements,
                        PercentStyle percentStyle, FileParts parts, WithFile&& withFile)
 {
     qsizetype fileCount = 0;
     guard(statements.takeCount, [&] { fileCount = host.inputCount(); });
-    FileConversionWorker worker(parts == FileParts::TextAndLines, host.conversionPieceBytes());
+    FileConversionWorker worker(workerReading(parts), host.conversionPieceBytes());
     qsizetype finished = 0;
     bool stoppedInFile = false;
     for (qsizetype i = 0; i < fileCount && !host.stopRequested(); ++i) {
@@ -34,16 +49,16 @@ void forEveryInputFile(ExtractionHost& host, Guard& guard, const FileLoopStateme
         guard(statements.readFile, [&] { stopped = !readConvertedFile(host, worker, i, fileCount, path, file); });
         if (stopped)
             break;
-        withFile(path, std::as_const(file));
+        withFile(path, file);
         // The lines of a piece are offered while the worker converts the next.
-        bool more = parts == FileParts::TextAndLines;
+        bool more = parts != FileParts::Text;
         while (more && !host.stopRequested()) {
             guard(statements.readFile, [&] {
                 more = false; // a failure ends the file
                 more = readNextPiece(host, worker, file);
             });
             if (more)
-                withFile(path, std::as_const(file));
+                withFile(path, file);
         }
         // Pieces still to come: the stop came in the middle of the file.
         if (more) {

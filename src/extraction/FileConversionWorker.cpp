@@ -3,6 +3,7 @@
 
 #include "ConvertedLines.h"
 #include "ResultTextIndex.h"
+#include "conversion/ContactFileReading.h"
 #include "conversion/VcfFileReading.h"
 #include "shell/ErrorReport.h"
 
@@ -94,7 +95,7 @@ struct WorkerQueue {
     bool abandoned = false;
     bool converting = false;
     bool countedAbandoned = false; // in g_abandonedThreads until the thread ends
-    bool cutLines = false;
+    FileReading reading = FileReading::Text;
     qsizetype pieceBytes = 0;
 };
 
@@ -119,8 +120,45 @@ QList<quint64> lineHashesOf(const QList<QStringView>& lines)
     return hashes;
 }
 
+// Hands a piece to the run: waits, once 16 pieces wait already, until the run has taken one or has
+// gone. False when the run has gone or dropped the file.
+bool handOver(WorkerQueue& queue, FileConversionJob& job, ConvertedFile piece, bool last)
+{
+    std::unique_lock lock(queue.mutex);
+    job.pieces.push_back(std::move(piece));
+    job.done = last;
+    queue.finished.notify_all();
+    if (last)
+        return true;
+    queue.wake.wait(lock,
+                    [&] { return queue.abandoned || job.dropped || qsizetype(job.pieces.size()) < kPiecesAhead; });
+    return !queue.abandoned && !job.dropped;
+}
+
+void readContacts(WorkerQueue& queue, FileConversionJob& job)
+{
+    const ContactReader::Reading reading =
+        queue.reading == FileReading::Contacts ? ContactReader::Reading::Values : ContactReader::Reading::CountsOnly;
+    ReadVCFContactsInPieces(
+        job.path, reading, queue.pieceBytes,
+        [&](PackedContacts contacts, bool last) {
+            ConvertedFile piece;
+            piece.contacts = std::move(contacts);
+            return handOver(queue, job, std::move(piece), last);
+        },
+        job.failures);
+}
+
 void convert(WorkerQueue& queue, FileConversionJob& job)
 {
+    if (queue.reading == FileReading::Contacts || queue.reading == FileReading::ContactCounts) {
+        try {
+            readContacts(queue, job);
+        } catch (...) {
+            job.uncaught = std::current_exception();
+        }
+        return;
+    }
     try {
         const AssemblyProgress progress = [&job](qsizetype position, qsizetype last) {
             job.assemblyLast.store(last, std::memory_order_relaxed);
@@ -129,23 +167,13 @@ void convert(WorkerQueue& queue, FileConversionJob& job)
         qsizetype linesBefore = 0;
         const auto takePiece = [&](ConvertedPiece converted) {
             const bool last = converted.last;
-            ConvertedFile piece{std::move(converted.text), {}, {}, linesBefore, converted.linesDecodingReadsOtherwise};
-            if (queue.cutLines) {
+            ConvertedFile piece{std::move(converted.text), {}, {}, linesBefore, converted.linesDecodingReadsOtherwise, {}};
+            if (queue.reading == FileReading::Lines) {
                 piece.lines = ConvertedLines(piece.text);
                 piece.lineHashes = lineHashesOf(piece.lines);
             }
             linesBefore += piece.lines.size();
-            std::unique_lock lock(queue.mutex);
-            job.pieces.push_back(std::move(piece));
-            job.done = last;
-            queue.finished.notify_all();
-            if (last)
-                return true;
-            // The next piece waits until the run has taken enough of these, or has gone.
-            queue.wake.wait(lock, [&] {
-                return queue.abandoned || job.dropped || qsizetype(job.pieces.size()) < kPiecesAhead;
-            });
-            return !queue.abandoned && !job.dropped;
+            return handOver(queue, job, std::move(piece), last);
         };
         ReadVCFFileInPieces(job.path, job.choice, queue.pieceBytes, takePiece, progress, job.failures);
     } catch (...) {
@@ -180,11 +208,11 @@ bool sameConversionChoice(const ConversionChoice& a, const ConversionChoice& b)
     return a.mode == b.mode && a.groups == b.groups && a.decodeLines == b.decodeLines;
 }
 
-FileConversionWorker::FileConversionWorker(bool cutLines, qsizetype pieceBytes)
+FileConversionWorker::FileConversionWorker(FileReading reading, qsizetype pieceBytes)
     : m_queue(std::make_shared<WorkerQueue>())
 {
-    m_queue->cutLines = cutLines;
-    m_queue->pieceBytes = cutLines ? pieceBytes : std::numeric_limits<qsizetype>::max();
+    m_queue->reading = reading;
+    m_queue->pieceBytes = reading == FileReading::Text ? std::numeric_limits<qsizetype>::max() : pieceBytes;
     std::thread([queue = m_queue] {
         work(queue);
         std::lock_guard lock(queue->mutex);

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "conversion/ConversionChoice.h"
+#include "conversion/PackedContacts.h"
 
 #include <QList>
 #include <QString>
 #include <QStringView>
-
 #include <chrono>
 #include <map>
 #include <memory>
@@ -17,13 +17,22 @@ namespace cardisto {
 class ErrorReporter;
 
 // The converted text of one input file, or of one piece of a large one, and its lines when the
-// run asked for them.
+// run asked for them; or the file's contacts, when the run reads contacts.
 struct ConvertedFile {
     QString text;
     QList<QStringView> lines; // views into text
     QList<quint64> lineHashes; // ResultTextIndex::hashOf of each line, worked out beside the conversion
     qsizetype linesBefore = 0; // lines of the file's pieces before this one
     qsizetype linesDecodingReadsOtherwise = 0; // see ConvertedPiece
+    PackedContacts contacts;
+};
+
+// What the worker makes of each file.
+enum class FileReading {
+    Text,          // the converted text, whole
+    Lines,         // the converted text in pieces, cut into lines
+    Contacts,      // the contacts, in pieces
+    ContactCounts, // how many e-mails, phones, addresses and websites each contact has, in pieces
 };
 
 // How many bytes of a file the worker converts at a time when the run takes lines: the lines of one
@@ -63,9 +72,13 @@ struct FileConversionJob;
 // a conversion under way finishes on its thread unseen, so that a stopped run never waits for it.
 class FileConversionWorker {
 public:
-    // cutLines: also cut every converted text into lines on the worker, and hand the files over in
-    // pieces of about pieceBytes file bytes; otherwise every file comes whole, in one piece.
-    explicit FileConversionWorker(bool cutLines, qsizetype pieceBytes = kConversionPieceBytes);
+    // Lines and the contacts come in pieces of about pieceBytes (file bytes, or stored bytes of
+    // contacts); the text of a file comes whole, in one piece.
+    explicit FileConversionWorker(FileReading reading, qsizetype pieceBytes = kConversionPieceBytes);
+    // cutLines: FileReading::Lines, otherwise FileReading::Text.
+    explicit FileConversionWorker(bool cutLines, qsizetype pieceBytes = kConversionPieceBytes)
+        : FileConversionWorker(cutLines ? FileReading::Lines : FileReading::Text, pieceBytes)
+    {}
     ~FileConversionWorker();
     FileConversionWorker(const FileConversionWorker&) = delete;
     FileConversionWorker& operator=(const FileConversionWorker&) = delete;

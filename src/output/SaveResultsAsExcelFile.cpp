@@ -13,9 +13,9 @@
 
 namespace cardisto {
 
-QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells)
+QString workbookSavedMessage(const QString& path, bool opened, qsizetype changedCells, const QString& what)
 {
-    QString text = QStringLiteral("The results are saved as ") + path + QStringLiteral(".");
+    QString text = QStringLiteral("The ") + what + QStringLiteral(" are saved as ") + path + QStringLiteral(".");
     if (opened)
         text += QStringLiteral("\r\rThe workbook is now open in the spreadsheet application.");
     else
@@ -29,9 +29,9 @@ QString workbookSavedMessage(const QString& path, bool opened, qsizetype changed
     return text;
 }
 
-QString workbookOpenedNote(const QString& path, qsizetype changedCells)
+QString workbookOpenedNote(const QString& path, qsizetype changedCells, const QString& what)
 {
-    return workbookSavedMessage(path, true, changedCells).replace(QStringLiteral("\r\r"), QStringLiteral(" "));
+    return workbookSavedMessage(path, true, changedCells, what).replace(QStringLiteral("\r\r"), QStringLiteral(" "));
 }
 
 QString SaveResultsAsExcelFile(ResultsOutputHost& host)
@@ -55,18 +55,28 @@ QString SaveResultsAsExcelFile(ResultsOutputHost& host)
         return {};
     }
     busy.release();
+    // The status bar says it was opened: the workbook in front says it louder than a box could.
+    showSavedWorkbook(platform, guard, path, changedCells, QStringLiteral("results"),
+                      [&host, &path, changedCells](const QString&) {
+                          host.showStatusNote(workbookOpenedNote(path, changedCells));
+                      });
+    return path;
+}
+
+void showSavedWorkbook(Platform& platform, Guard& guard, const QString& path, qsizetype changedCells,
+                       const QString& what, const std::function<void(const QString& saved)>& sayOpened)
+{
     // The workbook is written either way; the spreadsheet application only shows it.
     if (!platform.hasSpreadsheetApplication()) {
-        platform.showMessage(workbookSavedMessage(path, false, changedCells));
-        return path;
+        platform.showMessage(workbookSavedMessage(path, false, changedCells, what));
+        return;
     }
     guard(kSpreadsheetShow, [&] {
         if (!platform.openSpreadsheet(path))
             throw ProcedureFailure(
                 QStringLiteral("The spreadsheet program could not be started. The workbook is saved as %1").arg(path));
-        host.showStatusNote(workbookOpenedNote(path, changedCells));
+        sayOpened(workbookSavedMessage(path, true, changedCells, what));
     });
-    return path;
 }
 
 } // namespace cardisto

@@ -16,9 +16,9 @@ namespace {
 // Enough for any number of exports within one second; past that something else is wrong.
 constexpr int kNameAttempts = 1000;
 
-QString workbookName(const QDateTime& now, int attempt)
+QString workbookName(const QString& start, const QDateTime& now, int attempt)
 {
-    QString name = QStringLiteral("Cardisto Results ") + now.toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
+    QString name = start + u' ' + now.toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
     if (attempt > 1)
         name += QStringLiteral(" (%1)").arg(attempt);
     return name + QStringLiteral(".xlsx");
@@ -35,11 +35,11 @@ QString defaultWorkbookFolder()
     return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
 }
 
-QString claimNewWorkbookFile(const QString& folder, const QDateTime& now)
+QString claimNewWorkbookFile(const QString& folder, const QDateTime& now, const QString& name)
 {
     QString problem;
     for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
-        const QString path = joinFolderAndName(folder, workbookName(now, attempt));
+        const QString path = joinFolderAndName(folder, workbookName(name, now, attempt));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;

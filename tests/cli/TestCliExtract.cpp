@@ -167,6 +167,9 @@ private Q_SLOTS:
         writeVcf("rain.vcf", {"The rain in spain falls mainly on the plain."});
         writeVcf("spaced.vcf", {" padded value ", "X one", "two Y"});
         writeVcf("copy.vcf", {"A", "Z"});
+        writeFile("people.vcf", "BEGIN:VCARD\r\nN:Doe;Jane\r\nFN:Jane Doe\r\nEMAIL;TYPE=HOME:jane@example.org\r\n"
+                                "TEL;CELL:+49 30 1234\r\nNOTE:=1+2\r\nEND:VCARD\r\n"
+                                "BEGIN:VCARD\r\nFN:Acme\r\nEMAIL:info@acme.example\r\nEND:VCARD\r\n");
         QVERIFY(QDir().mkdir("folder"));
     }
 
@@ -439,9 +442,51 @@ private Q_SLOTS:
             << "$CLI convert \"$(printf 'gone\\377.vcf')\"" << QByteArray() << ""
             << "cardisto-cli: gone\\xFF.vcf: File not found\n"
             << 2;
-        QTest::newRow("unknown command") << "$CLI sort" << QByteArray() << ""
-                                         << "cardisto-cli: sort: unknown command (convert or extract; see --help)\n"
-                                         << 2;
+        const QString header = "First Name,Middle Name,Last Name,Phonetic First Name,Phonetic Middle Name,"
+                               "Phonetic Last Name,Name Prefix,Name Suffix,Nickname,File As,Organization Name,"
+                               "Organization Title,Organization Department,Birthday,Notes,Photo,Labels";
+        QTest::newRow("table: a row per contact, formulas guarded, phone numbers kept")
+            << "$CLI table people.vcf" << QByteArray()
+            << header + ",E-mail 1 - Label,E-mail 1 - Value,Phone 1 - Label,Phone 1 - Value\r\n"
+                        "Jane,,Doe,,,,,,,Jane Doe,,,,,'=1+2,,,Home,jane@example.org,Mobile,+49 30 1234\r\n"
+                        ",,,,,,,,,Acme,,,,,,,,,info@acme.example,,\r\n"
+            << "" << 0;
+        QTest::newRow("table: JSON Lines of standard input with its source")
+            << "$CLI table --format jsonl --source -" << QByteArray("BEGIN:VCARD\nFN:X\nEMAIL:x@example.org\n")
+            << "{\"source\":\"-\",\"firstName\":\"\",\"middleName\":\"\",\"lastName\":\"\",\"phoneticFirstName\":\"\","
+               "\"phoneticMiddleName\":\"\",\"phoneticLastName\":\"\",\"namePrefix\":\"\",\"nameSuffix\":\"\","
+               "\"nickname\":\"\",\"fileAs\":\"X\",\"organizationName\":\"\",\"organizationTitle\":\"\","
+               "\"organizationDepartment\":\"\",\"birthday\":\"\",\"notes\":\"\",\"labels\":[],"
+               "\"emails\":[{\"type\":\"\",\"value\":\"x@example.org\"}],\"phones\":[],\"addresses\":[],"
+               "\"websites\":[]}\n"
+            << "" << 0;
+        QTest::newRow("table: TSV by --out's name, duplicates left out, a missing input")
+            << "$CLI table --dedupe --out t.tsv people.vcf nowhere.vcf people.vcf; status=$?; cut -f1,10 t.tsv; "
+               "exit $status"
+            << QByteArray() << "First Name\tFile As\nJane\tJane Doe\n\tAcme\n"
+            << "cardisto-cli: nowhere.vcf: File not found\n"
+            << 2;
+        QTest::newRow("table: byte-order mark")
+            << "$CLI table --bom people.vcf | head -c 13" << QByteArray() << "\uFEFFFirst Name"
+            << "" << 0;
+        QTest::newRow("table: input that is no text, reported once")
+            << "$CLI table -" << QByteArray(100, '\0') << header + "\r\n"
+            << "cardisto-cli: Extract1.ReadVCFContacts at line 100: Cannot read -: it is not a text file (it holds "
+               "NUL bytes).\n"
+            << 1;
+        QTest::newRow("table: reader goes away")
+            << "$CLI table --format tsv manypeople.vcf | head -c 10; exit ${PIPESTATUS[0]}" << QByteArray()
+            << "First Name"
+            << "" << 0;
+        QTest::newRow("table to a full disk") << "$CLI table people.vcf > /dev/full" << QByteArray() << "" << full << 1;
+        QTest::newRow("table: a workbook needs a file")
+            << "$CLI table --format xlsx people.vcf" << QByteArray() << ""
+            << "cardisto-cli: table: A workbook is written to a file: give --out FILE.xlsx.\n"
+            << 2;
+        QTest::newRow("unknown command")
+            << "$CLI sort" << QByteArray() << ""
+            << "cardisto-cli: sort: unknown command (convert, extract or table; see --help)\n"
+            << 2;
     }
 
     void program()
@@ -456,9 +501,13 @@ private Q_SLOTS:
             SKIP_WITHOUT_BASH();
         if (!QFile::exists("many.vcf")) {
             QStringList lines;
-            for (int i = 0; i < 20000; ++i)
+            QByteArray people;
+            for (int i = 0; i < 20000; ++i) {
                 lines.append(QStringLiteral("line %1").arg(i));
+                people += "BEGIN:VCARD\r\nFN:Person " + QByteArray::number(i) + "\r\nEND:VCARD\r\n";
+            }
             writeVcf("many.vcf", lines);
+            writeFile("manypeople.vcf", people);
         }
         const CliRun run = plain && !kBash ? runPlainCommand(command, input) : runShell(command, input);
         QCOMPARE(run.err, err);
@@ -517,6 +566,7 @@ private Q_SLOTS:
         QTest::newRow("overview") << "--help";
         QTest::newRow("convert") << "convert --help";
         QTest::newRow("extract") << "extract --help";
+        QTest::newRow("table") << "table --help";
     }
 
     void help_isTheDocumentedText()

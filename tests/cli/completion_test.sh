@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion offers every option that "cardisto-cli COMMAND --help" lists, and the
-# --fields words.  Usage: completion_test.sh CARDISTO_CLI COMPLETION_FILE
+# --fields and --format words.  Usage: completion_test.sh CARDISTO_CLI COMPLETION_FILE
 set -u
 cli=$1
 shopt -s extglob
@@ -23,17 +23,20 @@ expect() { # what, offered, wanted
     fi
 }
 
-for command in convert extract; do
+for command in convert extract table; do
     offered=$(complete_words cardisto-cli "$command" --)
     for option in $("$cli" "$command" --help | grep -oE '^  (-h, )?--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
         expect "$command" "$offered" "$option"
     done
 done
-for command in convert extract; do
+for command in convert extract table; do
     expect commands "$(complete_words cardisto-cli '')" "$command"
 done
 for word in all none emails phones names addresses; do
     expect --fields "$(complete_words cardisto-cli extract --fields '')" "$word"
+done
+for word in csv tsv xlsx jsonl; do
+    expect --format "$(complete_words cardisto-cli table --format '')" "$word"
 done
 expect "--fields after a comma" "$(complete_words cardisto-cli extract --fields emails,na)" emails,names
 exit $failed

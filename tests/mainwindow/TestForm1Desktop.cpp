@@ -39,7 +39,7 @@ const QStringList kMainWindowControls{
     "PushButton1",  "PushButton5",  "PushButton21", "PushButton23", "PushButton3",  "PushButton11", "PushButton14",
     "PushButton13", "Check1",       "Check14",      "Check15",      "PushButton2",  "Text1",        "PushButton8",
     "Text2",        "PushButton7",  "Text5",        "PushButton10", "PushButton4",  "PushButton16", "PushButton15",
-    "PushButton17", "ListView2",    "PushButton6",  "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
+    "PushButton17", "PushButton24", "ListView2",    "PushButton6",  "PushButton12", "PushButton18", "PushButton9",  "PushButton22"};
 const QStringList kBetweenControls{"Text3", "Text4", "PushButton4", "PushButton11", "PushButton1"};
 const QStringList kTextSetControls{"Combo1", "PushButton2", "PushButton1", "PushButton5", "PushButton3", "PushButton4",
                                    "PushButton11"};
@@ -121,6 +121,7 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+S Save Results As Text File") << QKeyCombination(Qt::CTRL, Qt::Key_S) << "PushButton6";
         QTest::newRow("Ctrl+Shift+C Copy Results")
             << QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_C) << "PushButton18";
+        QTest::newRow("Ctrl+T Contacts Table") << QKeyCombination(Qt::CTRL, Qt::Key_T) << "PushButton24";
     }
     void keys_pressTheirButtons()
     {

@@ -54,6 +54,27 @@ public:
             onYield();
     }
     bool isClosing() const override { return closing; }
+    // The windows that follow the list and the source option hear of the test's changes.
+    void onInputListChange(QObject*, const std::function<void()>& changed) const override
+    {
+        m_listWatchers.append(changed);
+    }
+    void onSourceOptionChange(QObject*, const std::function<void()>& changed) const override
+    {
+        m_sourceWatchers.append(changed);
+    }
+    void changeInputs(const QStringList& entries)
+    {
+        inputs = entries;
+        for (const auto& changed : std::as_const(m_listWatchers))
+            changed();
+    }
+    void changeSourceOption(bool show)
+    {
+        options.showSourceFilename = show;
+        for (const auto& changed : std::as_const(m_sourceWatchers))
+            changed();
+    }
     Platform& platform() override { return fakePlatform; }
     SettingsStore& settings() override { return store; }
     ErrorReporter& errorReporter() override { return reporter; }
@@ -61,6 +82,10 @@ public:
 
     // Rows as "text" or "text|sub-item".
     QStringList rows() const { return resultRows(model); }
+
+private:
+    mutable QList<std::function<void()>> m_listWatchers;
+    mutable QList<std::function<void()>> m_sourceWatchers;
 };
 
 } // namespace cardisto::test

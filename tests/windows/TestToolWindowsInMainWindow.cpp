@@ -3,7 +3,9 @@
 // help from both sides, the end of the program, runs beside a main-window run, and the text set
 // across restarts.
 
+#include "extraction/ContactsTableModel.h"
 #include "extraction/ResultsModel.h"
+#include "extraction/windows/ContactsTableWindow.h"
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/ToolWindowHelp.h"
@@ -99,6 +101,30 @@ private Q_SLOTS:
         addItem(main, main.openTextSetWindow(), "b");
         main.restart();
         QCOMPARE(shown(), QStringLiteral("2 items, none selected"));
+    }
+
+    // "Contacts Table" follows the main window's list and its "Show source filename".
+    void contactsTable_followsTheInputListAndTheSourceOption()
+    {
+        MainWindow main;
+        main.form().show();
+        const QString first = main.writeEmailsFile("first.vcf", {"one@x", "two@x"});
+        main.form().inputFiles().append(first);
+        main.form().controls().PushButton24->click();
+        auto* window = main.form().findChild<ContactsTableWindow*>();
+        QVERIFY(window && window->isVisible());
+        const QAbstractItemModel& table = window->table();
+        QTRY_COMPARE(table.rowCount(), 2);
+        QCOMPARE(table.data(table.index(1, 18)).toString(), QString("two@x"));
+
+        main.form().controls().Check14->setChecked(true);
+        QCOMPARE(table.headerData(0, Qt::Horizontal).toString(), QString("Source"));
+        QCOMPARE(table.data(table.index(0, 0)).toString(), first);
+        main.form().inputFiles().append(main.writeEmailsFile("second.vcf", {"three@x"}));
+        QTRY_COMPARE(table.rowCount(), 3);
+        main.form().inputFiles().clear();
+        QTRY_COMPARE(table.rowCount(), 0);
+        QVERIFY(main.platform.errors().isEmpty());
     }
 
     void helpButtons_ofBothWindowsShowTheSameMessages()

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Takes the pictures of the two tool windows in docs/: the main window's buttons open them over the
-// program's sample files, with markers typed and a few items in the text set. Not a test; run it by
-// hand on a display:
+// Takes the pictures of the tool windows in docs/: the main window's buttons open them over the
+// program's sample files, with markers typed, a few items in the text set and the contacts table of
+// the sample files. Not a test; run it by hand on a display:
 //
-//   xvfb-run -s "-screen 0 1280x800x24" build/bin/ToolWindowScreenshot docs/form2.png docs/form3.png
+//   xvfb-run -s "-screen 0 1280x800x24" build/bin/ToolWindowScreenshot docs/form2.png docs/form3.png \
+//       docs/contacts-table.png
 
+#include "extraction/ContactsTableModel.h"
+#include "extraction/windows/ContactsTableWindow.h"
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
 #include "shell/SettingsStore.h"
@@ -12,7 +15,9 @@
 #include "shell/platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,8 +29,8 @@ using namespace cardisto;
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fputs("usage: ToolWindowScreenshot FORM2.png FORM3.png\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: ToolWindowScreenshot FORM2.png FORM3.png CONTACTS-TABLE.png\n", stderr);
         return 2;
     }
     QTemporaryDir settingsFolder;
@@ -40,6 +45,10 @@ int main(int argc, char* argv[])
                       return 0.5;
                   }});
     window.show();
+    const QDir samples(programFolder.path() + QStringLiteral("/Samples"));
+    for (const QString& name : samples.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name))
+        window.inputFiles().append(samples.absoluteFilePath(name));
+    window.controls().Check14->setChecked(true);
     window.controls().PushButton4->click();
     window.controls().PushButton15->click();
     auto* form2 = window.findChild<Form2*>();
@@ -47,13 +56,17 @@ int main(int argc, char* argv[])
     form2->move(window.pos() + QPoint(60, 60));
     form3->move(window.pos() + QPoint(560, 60));
     form3->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+    window.controls().PushButton24->click();
+    auto* contacts = window.findChild<ContactsTableWindow*>();
+    contacts->move(window.pos() + QPoint(40, 120));
 
     int status = 1;
     QTimer::singleShot(500, &window, [&] {
-        status =
-            form2->grab().save(QString::fromLocal8Bit(argv[1])) && form3->grab().save(QString::fromLocal8Bit(argv[2]))
-                ? 0
-                : 1;
+        status = form2->grab().save(QString::fromLocal8Bit(argv[1])) &&
+                         form3->grab().save(QString::fromLocal8Bit(argv[2])) &&
+                         contacts->grab().save(QString::fromLocal8Bit(argv[3]))
+                     ? 0
+                     : 1;
         if (status != 0)
             std::fputs("cannot write the pictures\n", stderr);
         QApplication::quit();

@@ -7,6 +7,9 @@
 #include <QCursor>
 #include <QRect>
 #include <QString>
+#include <functional>
+
+class QObject;
 
 namespace cardisto {
 
@@ -15,7 +18,7 @@ class Platform;
 class ResultsModel;
 class SettingsStore;
 
-// What the two tool windows take from the main window. Their runs work on the main window's input
+// What the tool windows take from the main window. Their runs work on the main window's input
 // list, options, results list and progress display; only the run flag and the hourglass are the
 // tool window's own. Everything is read live: a run yields to the user interface, and the user may
 // change the lists and options meanwhile.
@@ -44,6 +47,20 @@ public:
     virtual bool yieldIsDue() const { return true; }
     // The same turn without user input (see ExtractionHost::refreshWithoutUserInput).
     virtual void refreshWithoutUserInput() {}
+
+    // Calls `changed` whenever the input list changes (rows added, removed, moved or renamed), for
+    // as long as `receiver` lives.
+    virtual void onInputListChange(QObject* receiver, const std::function<void()>& changed) const
+    {
+        Q_UNUSED(receiver);
+        Q_UNUSED(changed);
+    }
+    // The same for the option "Show source filename next to extracted text".
+    virtual void onSourceOptionChange(QObject* receiver, const std::function<void()>& changed) const
+    {
+        Q_UNUSED(receiver);
+        Q_UNUSED(changed);
+    }
 
     // Set once the main window is asked to close: from then on the tool windows really close.
     virtual bool isClosing() const = 0;

@@ -107,6 +107,7 @@ QLayout* resultsSide(const Form1Controls& c)
     commands->addWidget(c.PushButton16, 4, 2);
     commands->addWidget(c.PushButton15, 5, 0);
     commands->addWidget(c.PushButton17, 5, 2);
+    commands->addWidget(c.PushButton24, 6, 0);
     commands->setColumnStretch(1, 1);
 
     // On a narrow window the options go below the commands, and the output buttons onto two rows.
@@ -131,7 +132,8 @@ QList<QPushButton*> Form1Controls::commandButtons() const
 {
     return {PushButton1,  PushButton2,  PushButton3,  PushButton4,  PushButton5,  PushButton6,  PushButton7,
             PushButton8,  PushButton9,  PushButton10, PushButton11, PushButton12, PushButton13, PushButton14,
-            PushButton15, PushButton16, PushButton17, PushButton18, PushButton21, PushButton22, PushButton23};
+            PushButton15, PushButton16, PushButton17, PushButton18, PushButton21, PushButton22, PushButton23,
+            PushButton24};
 }
 
 QList<QWidget*> Form1Controls::frames() const
@@ -184,6 +186,7 @@ Form1Controls buildForm1Controls(QWidget* form)
     for (auto [help, command] : {std::pair{c.PushButton10, c.PushButton7}, std::pair{c.PushButton16, c.PushButton4},
                                  std::pair{c.PushButton17, c.PushButton15}})
         help->setAccessibleDescription(QStringLiteral("Help on ") + command->text());
+    c.PushButton24 = button(window, "PushButton24", QStringLiteral("Contacts Table"));
 
     c.Frame2 = named(new QGroupBox(QStringLiteral("Extraction Options"), window), "Frame2");
     c.Check1 = checkBox(c.Frame2, "Check1", QStringLiteral("Remove duplicate results"));

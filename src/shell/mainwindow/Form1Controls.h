@@ -55,6 +55,7 @@ struct Form1Controls {
     QPushButton* PushButton16; // "Help >"
     QPushButton* PushButton15; // "Extract Lines Containing These Text Sets"
     QPushButton* PushButton17; // "Help >"
+    QPushButton* PushButton24; // "Contacts Table"
 
     // The results list and its buttons.
     QTableView* ListView2;

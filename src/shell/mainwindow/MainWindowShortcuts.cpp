@@ -68,6 +68,7 @@ MainWindowShortcuts::MainWindowShortcuts(QWidget* window, const Form1Controls& c
     keyPressesButton(window, QKeySequence(Qt::CTRL | Qt::Key_O), c.PushButton1);
     keyPressesButton(window, QKeySequence(Qt::CTRL | Qt::Key_S), c.PushButton6);
     keyPressesButton(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), c.PushButton18);
+    keyPressesButton(window, QKeySequence(Qt::CTRL | Qt::Key_T), c.PushButton24);
     windowKey(window, QKeySequence(Qt::SHIFT | Qt::Key_F1), actions.showAbout);
     windowKey(window, QKeySequence(Qt::CTRL | Qt::Key_Q), [window] { window->close(); });
 

@@ -18,6 +18,7 @@ struct Form1Controls;
 // Every command button gets its full caption, and its key if it has one, as tooltip. Tab follows
 // the controls' places on the window, also after a change of width moved them, and a list with the
 // focus shows it also when it is empty. The keyboard starts at the selected field option.
+// Ctrl+T presses "Contacts Table".
 class MainWindowShortcuts final : public QObject {
     Q_OBJECT
 public:

@@ -5,13 +5,18 @@
 #include "extraction/windows/ToolWindowContext.h"
 #include "inputs/InputFileList.h"
 
+#include <QCheckBox>
+
 namespace cardisto {
 
-// The main window as the two tool windows see it: its input list, options, results list, progress
-// bar, yield and closing flag, all read live through the link.
+// The main window as the tool windows see it: its input list, options, results list, progress
+// bar, yield and closing flag, all read live through the link; sourceOption is "Show source
+// filename next to extracted text" (Check14), whose changes it passes on.
 class MainWindowToolContext final : public ToolWindowContext {
 public:
-    explicit MainWindowToolContext(MainWindowLink& link) : m_link(link) {}
+    MainWindowToolContext(MainWindowLink& link, const QCheckBox* sourceOption)
+        : m_link(link), m_sourceOption(sourceOption)
+    {}
 
     qsizetype inputCount() const override { return m_link.inputFiles().count(); }
     QString inputEntry(qsizetype index) const override { return m_link.inputFiles().textAt(int(index)); }
@@ -26,6 +31,20 @@ public:
     void yieldToUserInterface() override { m_link.yieldToUserInterface(); }
     bool yieldIsDue() const override { return m_link.yieldIsDue(); }
     void refreshWithoutUserInput() override { m_link.refreshWithoutUserInput(); }
+    void onInputListChange(QObject* receiver, const std::function<void()>& changed) const override
+    {
+        const InputFileList* list = &m_link.inputFiles();
+        QObject::connect(list, &QAbstractItemModel::rowsInserted, receiver, changed);
+        QObject::connect(list, &QAbstractItemModel::rowsRemoved, receiver, changed);
+        QObject::connect(list, &QAbstractItemModel::rowsMoved, receiver, changed);
+        QObject::connect(list, &QAbstractItemModel::dataChanged, receiver, changed);
+        QObject::connect(list, &QAbstractItemModel::layoutChanged, receiver, changed);
+        QObject::connect(list, &QAbstractItemModel::modelReset, receiver, changed);
+    }
+    void onSourceOptionChange(QObject* receiver, const std::function<void()>& changed) const override
+    {
+        QObject::connect(m_sourceOption, &QCheckBox::stateChanged, receiver, changed);
+    }
     bool isClosing() const override { return m_link.isClosing(); }
     quint64 mainStopKeyPresses() const override { return m_link.stopKeyPresses(); }
     void showStatusNote(const QString& note) override { m_link.showStatusNote(note); }
@@ -37,6 +56,7 @@ public:
 
 private:
     MainWindowLink& m_link;
+    const QCheckBox* m_sourceOption;
 };
 
 } // namespace cardisto

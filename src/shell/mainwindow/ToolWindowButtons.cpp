@@ -2,6 +2,7 @@
 #include "ToolWindowButtons.h"
 
 #include "Form1Controls.h"
+#include "extraction/windows/ContactsTableWindow.h"
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/ToolWindowHelp.h"
@@ -11,12 +12,13 @@
 namespace cardisto {
 
 ToolWindowButtons::ToolWindowButtons(MainWindowLink& link, const Form1Controls& controls)
-    : QObject(link.mainWindow()), m_link(link), m_context(link)
+    : QObject(link.mainWindow()), m_link(link), m_context(link, controls.Check14)
 {
     connect(controls.PushButton4, &QPushButton::clicked, this, &ToolWindowButtons::PushButton4_Click);
     connect(controls.PushButton16, &QPushButton::clicked, this, &ToolWindowButtons::PushButton16_Click);
     connect(controls.PushButton15, &QPushButton::clicked, this, &ToolWindowButtons::PushButton15_Click);
     connect(controls.PushButton17, &QPushButton::clicked, this, &ToolWindowButtons::PushButton17_Click);
+    connect(controls.PushButton24, &QPushButton::clicked, this, &ToolWindowButtons::PushButton24_Click);
 }
 
 template <typename Window> void ToolWindowButtons::openToolWindow(QPointer<Window>& window, const QString& procedure)
@@ -53,6 +55,11 @@ void ToolWindowButtons::PushButton15_Click()
 void ToolWindowButtons::PushButton17_Click()
 {
     showToolWindowHelp(QStringLiteral("PushButton17_Click"), showTextSetHelp);
+}
+
+void ToolWindowButtons::PushButton24_Click()
+{
+    openToolWindow(m_contactsTable, QStringLiteral("PushButton24_Click"));
 }
 
 } // namespace cardisto
