@@ -67,7 +67,8 @@ struct FileConversionJob {
     // Written by the worker while it assembles; read by the run's thread while it waits.
     std::atomic<qsizetype> assemblyPosition{-1};
     std::atomic<qsizetype> assemblyLast{-1};
-    // Under the queue's lock: the pieces converted and not yet taken, and whether the last has come.
+    // Under the queue's lock: the pieces converted and not yet taken, and whether the conversion has
+    // returned.
     std::deque<ConvertedFile> pieces;
     bool done = false;
     RecordedFailures failures;
@@ -125,8 +126,9 @@ void convert(WorkerQueue& queue, FileConversionJob& job)
             linesBefore += piece.lines.size();
             std::unique_lock lock(queue.mutex);
             job.pieces.push_back(std::move(piece));
-            job.done = last;
             queue.finished.notify_all();
+            // The file is done only once the conversion has returned (work() says so): a failure it
+            // reports after its last piece is then among the failures the run replays.
             if (last)
                 return true;
             // The next piece waits until the run has taken enough of these, or has gone.
