@@ -18,6 +18,7 @@ mkdir -m 700 "$scratch/runtime"
 echo "soak: $actions actions, seed $seed"
 start=$SECONDS
 status=0
+export QTEST_FUNCTION_TIMEOUT=2000000000 # the soak is one test function; QtTest gives one five minutes
 env QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_LOGGING_RULES='qt.qpa.*=false' \
     HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" XDG_CACHE_HOME="$scratch/cache" \
     XDG_RUNTIME_DIR="$scratch/runtime" CARDISTO_SOAK_SEED="$seed" CARDISTO_SOAK_ACTIONS="$actions" \
