@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #else
+#define NOMINMAX // std::max below
 #include <io.h>
 #include <windows.h>
 #endif
