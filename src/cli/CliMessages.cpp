@@ -6,6 +6,7 @@
 #include <cstring>
 #ifdef Q_OS_UNIX
 #include <dirent.h>
+#include <unistd.h>
 #endif
 
 namespace cardisto {
@@ -31,9 +32,14 @@ void writeCliMessage(QIODevice& err, const QString& context, const QString& desc
 QString unlistableFolderReason(const QString& folder)
 {
 #ifdef Q_OS_UNIX
+    // A folder that lists but cannot be entered fails the search permission instead.
+    const QByteArray name = QFile::encodeName(folder);
     errno = 0;
-    if (DIR* dir = ::opendir(QFile::encodeName(folder).constData())) {
+    if (DIR* dir = ::opendir(name.constData())) {
         ::closedir(dir);
+        errno = 0;
+        if (::access(name.constData(), X_OK) != 0 && errno != 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
     } else if (errno != 0) {
         return QString::fromLocal8Bit(std::strerror(errno));
     }

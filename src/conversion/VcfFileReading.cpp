@@ -68,9 +68,19 @@ std::optional<TextEncoding> encodingForReadingInParts(QFile& file, const QString
     return check.valid() ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
+// A file read twice that was written to meanwhile: the encoding learnt from the first read need not
+// hold for the second, nor the lines fit together.
+ProcedureFailure changedWhileRead(const QString& path)
+{
+    return ProcedureFailure(QStringLiteral("Cannot read %1 to its end: it changed while it was being read. Its "
+                                           "results may be incomplete; run the extraction again once the file "
+                                           "is written.")
+                                .arg(path));
+}
+
 // The two conversion procedures of module Extract1: the file read at statement 100, converted at 102.
 // A large file taken in pieces is read once at 100 to learn its encoding, then again part by part
-// as it converts.
+// as it converts; a change to it in the meantime is reported once its last part is read.
 void readAndConvert(const QString& path, const QString& procedure, const ConversionChoice& choice, qsizetype pieceBytes,
                     const ConvertedPieceSink& takePiece, const AssemblyProgress& progress, ErrorReporter& reporter)
 {
@@ -78,11 +88,13 @@ void readAndConvert(const QString& path, const QString& procedure, const Convers
     QByteArray bytes;
     std::unique_ptr<QFile> file;
     std::optional<TextEncoding> encoding;
+    std::optional<OpenFileStamp> stamp;
     guard(100, [&] {
         if (!FileIsPresent(path))
             return;
         file = openFileToRead(path);
         if (pieceBytes < std::numeric_limits<qsizetype>::max() && file->size() > readInPartsAbove(pieceBytes)) {
+            stamp = openFileStamp(*file);
             encoding = encodingForReadingInParts(*file, path, choice.decodeLines);
             if (encoding)
                 return;
@@ -99,6 +111,8 @@ void readAndConvert(const QString& path, const QString& procedure, const Convers
         }
         const auto more = [&](QByteArray& to) { return appendFromFile(*file, path, to, kReadBytes) > 0; };
         convertVcfStreamInPieces(*encoding, more, choice, pieceBytes, takePiece, progress);
+        if (stamp != openFileStamp(*file))
+            throw changedWhileRead(path);
     });
 }
 

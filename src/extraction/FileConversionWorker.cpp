@@ -79,7 +79,8 @@ struct FileConversionJob {
     // Written by the worker while it assembles; read by the run's thread while it waits.
     std::atomic<qsizetype> assemblyPosition{-1};
     std::atomic<qsizetype> assemblyLast{-1};
-    // Under the queue's lock: the pieces converted and not yet taken, and whether the last has come.
+    // Under the queue's lock: the pieces converted and not yet taken, and whether the conversion has
+    // returned.
     std::deque<ConvertedFile> pieces;
     bool done = false;
     RecordedFailures failures;
@@ -126,8 +127,9 @@ bool handOver(WorkerQueue& queue, FileConversionJob& job, ConvertedFile piece, b
 {
     std::unique_lock lock(queue.mutex);
     job.pieces.push_back(std::move(piece));
-    job.done = last;
     queue.finished.notify_all();
+    // The file is done only once the reading has returned (work() says so): a failure it reports
+    // after its last piece is then among the failures the run replays.
     if (last)
         return true;
     queue.wake.wait(lock,

@@ -97,6 +97,7 @@ DirectoryListing listDirectory(const QString& folder)
         listing.identity = {quint64(own.st_dev), quint64(own.st_ino), true};
     // Without search permission names can be read but nothing below them opened.
     const bool searchable = ::faccessat(fd, ".", X_OK, 0) == 0;
+    listing.searchable = searchable;
     listing.outcome = DirectoryListing::Outcome::Listed;
     for (;;) {
         errno = 0;

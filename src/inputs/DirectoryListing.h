@@ -54,6 +54,9 @@ struct DirectoryListing {
     // undecodable bytes escaped (escapedFileName), in the order they were read.
     QList<DirectoryEntry> unrepresentable;
     FolderIdentity identity;
+    // False for a folder whose names can be read but nothing below them opened (no search
+    // permission): its files are listed as Other and cannot be read.
+    bool searchable = true;
 };
 
 // Lists a folder with one pass over its directory entries. Kinds come from the listing itself; a

@@ -24,6 +24,14 @@ QSet<QString> refusedFileNames(const QList<DirectoryEntry>& entries)
     return names;
 }
 
+// A folder as the user names it: without the separator the walk adds, except for a root.
+QString folderWithoutSeparator(QString path)
+{
+    if (path.size() > 1 && (path.endsWith(u'/') || path.endsWith(u'\\')) && !path.endsWith(QStringLiteral(":\\")))
+        path.chop(1);
+    return path;
+}
+
 } // namespace
 
 FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, ErrorReporter& reporter,
@@ -42,6 +50,8 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
     if (stop && stop())
         return result;
     for (const WalkedFolder& walked : folders) {
+        if (!walked.enterable)
+            result.unopenedFolders.append(folderWithoutSeparator(CollapseDoubleBackslashes(walked.path)));
         const QStringList names = walked.listed ? filesInListing(walked.path, walked.entries, pattern)
                                                 : GetFilesInFolder(walked.path, pattern);
         const QSet<QString> refused = refusedFileNames(walked.entries);
@@ -59,12 +69,12 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
     return result;
 }
 
-QStringList addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
-                             const YieldHook& yield, const StopCheck& stop)
+FolderScanResult addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
+                                  const YieldHook& yield, const StopCheck& stop)
 {
     FolderScanResult result = scanFolderTree(folder, allFilesPattern(), reporter, yield, stop);
     list.append(result.paths);
-    return result.unrepresentable;
+    return result;
 }
 
 QString unrepresentableNamesMessage(const QStringList& names)
@@ -73,6 +83,14 @@ QString unrepresentableNamesMessage(const QStringList& names)
         return {};
     return QStringLiteral("These files and folders were left out, as their names are not valid text:\r") +
            names.join(u'\r');
+}
+
+QString unopenedFoldersMessage(const QStringList& folders)
+{
+    if (folders.isEmpty())
+        return {};
+    return QStringLiteral("These folders could not be opened, so the files in them were left out:\r") +
+           folders.join(u'\r');
 }
 
 } // namespace cardisto

@@ -18,6 +18,9 @@ struct FolderScanResult {
     // Files that match the pattern and folders that were left out because their names are not
     // valid text: the folder's path and the name with its undecodable bytes escaped.
     QStringList unrepresentable;
+    // Folders that could be listed but not opened (no search permission): their files are not
+    // among the paths. Named without the separator the walk adds.
+    QStringList unopenedFolders;
 };
 
 // The files of a whole folder tree that match the pattern: the folder's own files first, then
@@ -29,11 +32,13 @@ FolderScanResult scanFolderTree(const QString& folder, const QString& pattern, E
                                 const YieldHook& yield = {}, const StopCheck& stop = {});
 
 // The folder-drop operation: appends every file of the dropped folder's tree, of any type, and
-// returns the scan's unrepresentable names.
-QStringList addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
-                             const YieldHook& yield = {}, const StopCheck& stop = {});
+// returns the scan's result.
+FolderScanResult addDroppedFolder(InputFileList& list, const QString& folder, ErrorReporter& reporter,
+                                  const YieldHook& yield = {}, const StopCheck& stop = {});
 
 // The one message that names what a scan left out; empty when it left out nothing.
 QString unrepresentableNamesMessage(const QStringList& names);
+// The one message that names the folders a scan could not open; empty when there were none.
+QString unopenedFoldersMessage(const QStringList& folders);
 
 } // namespace cardisto

@@ -66,6 +66,9 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
                 if (listing.identity.known)
                     seen.insert(listing.identity);
                 folder.listed = true;
+                folder.enterable = listing.searchable;
+                if (!listing.searchable)
+                    m_reporter.noteUnlistableFolder(folder.path);
                 folder.entries = std::move(listing.entries);
                 folder.unrepresentable = std::move(listing.unrepresentable);
                 for (const DirectoryEntry& entry : std::as_const(folder.entries)) {

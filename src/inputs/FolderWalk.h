@@ -24,6 +24,7 @@ struct WalkedFolder {
     bool listed = false;
     QList<DirectoryEntry> entries; // the walk's listing of the folder, when listed
     QList<DirectoryEntry> unrepresentable; // files and sub-folders left out for their names
+    bool enterable = true; // false when listed but its files cannot be opened (no search permission)
 };
 
 // The breadth-first folder walk of the module AddFolder. Each folder is listed once; the listing
@@ -34,7 +35,8 @@ struct WalkedFolder {
 // no "?", when its path fits the platform's path limit, and when it is a real folder: a symbolic
 // link to a folder is not followed. A folder that cannot be listed is dropped without a message (the
 // reporter's noteUnlistableFolder hears of it), as is a folder reached a second time through another
-// path (a bind mount of a parent). A listing that breaks off part-way keeps what it read. Unexpected
+// path (a bind mount of a parent). A folder that can be listed but not entered is kept, marked not
+// enterable, and the reporter hears of it too: its files are lost to the scan. A listing that breaks off part-way keeps what it read. Unexpected
 // failures go to the reporter under the location of GetSubDirectories2016, and the walk goes on with
 // the next folder.
 class FolderWalk {

@@ -30,11 +30,16 @@ void setBusy(InputCommandContext& context, bool busy)
         context.setBusy(busy);
 }
 
-// One message per scan for every name it had to leave out.
+// One message per scan for every name it had to leave out, and one for the folders it could not open.
 void showLeftOutNames(InputCommandContext& context, const QStringList& names)
 {
     if (!names.isEmpty())
         context.platform.showMessage(unrepresentableNamesMessage(names));
+}
+void showUnopenedFolders(InputCommandContext& context, const QStringList& folders)
+{
+    if (!folders.isEmpty())
+        context.platform.showMessage(unopenedFoldersMessage(folders));
 }
 
 } // namespace
@@ -55,23 +60,23 @@ void addAllVcfFilesInFolder(InputCommandContext& context)
         return;
     guard(104, [&] { context.settings.save(SettingKey::LastFolder, chosen); });
     guard(106, [&] { setBusy(context, true); });
-    QStringList leftOut;
+    FolderScanResult result;
     guard(108, [&] {
-        FolderScanResult result =
-            scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield, context.stop);
+        result = scanFolderTree(chosen, vcfFilePattern(), context.reporter, context.yield, context.stop);
         context.list.append(result.paths);
-        leftOut = std::move(result.unrepresentable);
     });
     guard(110, [&] { setBusy(context, false); });
-    guard(112, [&] { showLeftOutNames(context, leftOut); });
+    guard(112, [&] { showLeftOutNames(context, result.unrepresentable); });
+    guard(114, [&] { showUnopenedFolders(context, result.unopenedFolders); });
 }
 
 void dropFolderOnList(InputCommandContext& context, const QString& folder)
 {
     Guard guard(context.reporter, form1Location("ListView1_OLEDragDrop"));
-    QStringList leftOut;
-    guard(100, [&] { leftOut = addDroppedFolder(context.list, folder, context.reporter, context.yield, context.stop); });
-    guard(102, [&] { showLeftOutNames(context, leftOut); });
+    FolderScanResult result;
+    guard(100, [&] { result = addDroppedFolder(context.list, folder, context.reporter, context.yield, context.stop); });
+    guard(102, [&] { showLeftOutNames(context, result.unrepresentable); });
+    guard(104, [&] { showUnopenedFolders(context, result.unopenedFolders); });
 }
 
 void addCommandLineInputs(InputCommandContext& context, const QStringList& entries)

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -203,6 +204,14 @@ void XlsxWorkbook::save()
 {
     if (!m_state)
         throw ProcedureFailure(QStringLiteral("No workbook has been started."));
+    // The library keeps the rows in a temporary file of its own and does not look at how writing
+    // them went: a disk that filled up meanwhile would give a workbook with rows missing.
+    for (const Sheet& sheet : m_state->sheets) {
+        if (FILE* rows = sheet.worksheet->optimize_tmpfile; rows && (std::fflush(rows) != 0 || std::ferror(rows)))
+            throw ProcedureFailure(QStringLiteral("Cannot save %1: its rows could not all be written to a temporary "
+                                                  "file (the disk may be full).")
+                                       .arg(m_state->targetPath));
+    }
     lxw_workbook* workbook = std::exchange(m_state->workbook, nullptr);
     const lxw_error closed = workbook_close(workbook); // frees the workbook whatever the outcome
     if (closed != LXW_NO_ERROR)

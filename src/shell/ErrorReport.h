@@ -39,8 +39,10 @@ class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
     virtual void reportApplicationError(const ErrorLocation& location, int line, const QString& description) = 0;
-    // A folder that a folder scan could not list. The windows pass over it without a message, as the
-    // scan always has; the batch front end reports it.
+    // A folder whose files a folder scan could not read: it could not be listed, or listed but not
+    // entered. The windows pass over one that cannot be listed without a message, as the scan
+    // always has, and name one that cannot be entered after the scan; the batch front end reports
+    // both here.
     virtual void noteUnlistableFolder(const QString& /*folder*/) {}
     // A file refused because it is plainly not text (see ProcedureFailure::refusingFile). By default
     // a failure like any other; a window's extraction run names all such files in one message.

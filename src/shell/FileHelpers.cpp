@@ -17,6 +17,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#define NOMINMAX // std::max below
+#include <io.h>
+#include <windows.h>
 #endif
 
 namespace cardisto {
@@ -191,6 +195,27 @@ QByteArray readWholeFile(const QString& path)
 {
     const std::unique_ptr<QFile> file = openFileToRead(path);
     return readFromFile(*file, path, -1);
+}
+
+std::optional<OpenFileStamp> openFileStamp(const QFile& file)
+{
+    const int fd = file.handle();
+    if (fd < 0)
+        return std::nullopt;
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::fstat(fd, &status) != 0)
+        return std::nullopt;
+    return OpenFileStamp{qint64(status.st_size),
+                         qint64(status.st_mtim.tv_sec) * 1000000000 + qint64(status.st_mtim.tv_nsec)};
+#else
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!::GetFileInformationByHandle(HANDLE(::_get_osfhandle(fd)), &information))
+        return std::nullopt;
+    return OpenFileStamp{qint64(information.nFileSizeHigh) << 32 | information.nFileSizeLow,
+                         qint64(information.ftLastWriteTime.dwHighDateTime) << 32 |
+                             information.ftLastWriteTime.dwLowDateTime};
+#endif
 }
 
 QByteArray readWholeTextFile(const QString& path)

@@ -46,6 +46,16 @@ QByteArray readFromFile(QFile& file, const QString& path, qint64 maxBytes);
 // Reads up to maxBytes more onto the end of `to`, without a copy; returns how many came (0 at the end).
 qint64 appendFromFile(QFile& file, const QString& path, QByteArray& to, qint64 maxBytes);
 
+// The size and time of last change of an open file, asked of the open file itself: another file
+// renamed over its path, or its removal, does not change them; writing to it does. No value when
+// the system does not tell.
+struct OpenFileStamp {
+    qint64 size = 0;
+    qint64 modified = 0; // in the system's own units
+    bool operator==(const OpenFileStamp&) const = default;
+};
+std::optional<OpenFileStamp> openFileStamp(const QFile& file);
+
 // As readWholeFile, and refuses a file that is plainly no text (looksLikeBinaryData).
 QByteArray readWholeTextFile(const QString& path);
 

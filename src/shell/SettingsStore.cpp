@@ -5,6 +5,7 @@
 #include "TextDecoding.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
@@ -50,6 +51,39 @@ QByteArray mixWithKeystream(QByteArray bytes)
         bytes[i] = static_cast<char>(bytes[i] ^ streamByte ^ key[i % key.size()]);
     }
     return bytes;
+}
+
+// The bytes of a file; no value when there is none (or it cannot be read).
+std::optional<QByteArray> fileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+// QSettings writes a value longer than its write buffer straight to the file, and takes a write the
+// disk cut short for a whole one when it is the file's last: it then puts the cut file in place of
+// the whole one. Its INI files end with a line break, so a cut one is told by its last byte.
+bool endsWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // nothing was put in place
+    return file.size() == 0 || (file.seek(file.size() - 1) && file.read(1) == "\n");
+}
+
+// Puts back what a cut file replaced, written over the cut file's own room: a full disk has no
+// other. No bytes: there was no file.
+void putBack(const QString& path, const std::optional<QByteArray>& bytes)
+{
+    if (!bytes) {
+        QFile::remove(path);
+        return;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite) && file.write(*bytes) == bytes->size())
+        file.resize(bytes->size());
 }
 
 } // namespace
@@ -125,6 +159,18 @@ bool SettingsStore::contains(SettingKey key) const
 
 bool SettingsStore::save(SettingKey key, const QString& text)
 {
+    const QString iniFile = storeFile();
+    const std::optional<QByteArray> before = iniFile.isEmpty() ? std::nullopt : fileBytes(iniFile);
+    bool saved = writeValue(key, text);
+    if (saved && !iniFile.isEmpty() && !endsWhole(iniFile)) {
+        putBack(iniFile, before);
+        saved = false;
+    }
+    return saved || reportFirstFailure();
+}
+
+bool SettingsStore::writeValue(SettingKey key, const QString& text)
+{
     // The status keeps the first error met: a store read from a malformed file reports that error
     // for good, and writes over it, so only whether the file can be written tells then.
     const QSettings::Status before = m_settings->status();
@@ -134,11 +180,18 @@ bool SettingsStore::save(SettingKey key, const QString& text)
         // The first sync found a malformed file and wrote nothing; the next one writes over it.
         m_settings->setValue(settingDefinition(key).name, text);
         m_settings->sync();
-        return m_settings->isWritable() || reportFirstFailure();
+        return m_settings->isWritable();
     }
-    const bool saved =
-        before != QSettings::NoError ? m_settings->isWritable() : m_settings->status() == QSettings::NoError;
-    return saved || reportFirstFailure();
+    return before != QSettings::NoError ? m_settings->isWritable() : m_settings->status() == QSettings::NoError;
+}
+
+QString SettingsStore::storeFile() const
+{
+#ifdef Q_OS_WIN
+    if (m_settings->format() == QSettings::NativeFormat)
+        return {}; // the registry
+#endif
+    return m_settings->fileName();
 }
 
 bool SettingsStore::reportFirstFailure()

@@ -79,6 +79,10 @@ public:
     QString location() const;
 
 private:
+    // Sets the value and writes the store; false when it could not.
+    bool writeValue(SettingKey key, const QString& text);
+    // The INI file the store writes; empty for the registry.
+    QString storeFile() const;
     // Tells the handler of the first failure, once; returns false.
     bool reportFirstFailure();
 

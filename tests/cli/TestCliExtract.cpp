@@ -515,23 +515,29 @@ private Q_SLOTS:
         QCOMPARE(run.status, status);
     }
 
-    // A folder that cannot be listed is reported by path; the rest of the tree is still read.
+    // A folder that cannot be listed, or listed but not entered, is reported by path; the rest of
+    // the tree is still read.
     void unreadableFolders_data()
     {
         QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("permissions"); // of locking/locked
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("sub-folder") << "locking"
-                                    << "locking/a.vcf\tA\nlocking/open/b.vcf\tB\n"
+        const int unlistable = QFileDevice::WriteOwner;
+        const int unenterable = QFileDevice::ReadOwner | QFileDevice::ReadOther;
+        QTest::newRow("sub-folder") << "locking" << unlistable << "locking/a.vcf\tA\nlocking/open/b.vcf\tB\n"
                                     << "cardisto-cli: locking/locked: Permission denied\n";
-        QTest::newRow("top folder") << "locking/locked"
-                                    << ""
+        QTest::newRow("top folder") << "locking/locked" << unlistable << ""
                                     << "cardisto-cli: locking/locked: Permission denied\n";
+        QTest::newRow("sub-folder that lists but cannot be entered")
+            << "locking" << unenterable << "locking/a.vcf\tA\nlocking/open/b.vcf\tB\n"
+            << "cardisto-cli: locking/locked: Permission denied\n";
     }
 
     void unreadableFolders()
     {
         QFETCH(QString, input);
+        QFETCH(int, permissions);
         QFETCH(QString, out);
         QFETCH(QString, err);
         SKIP_WITHOUT_BASH();
@@ -539,7 +545,7 @@ private Q_SLOTS:
         writeVcf("locking/a.vcf", {"A"});
         writeVcf("locking/open/b.vcf", {"B"});
         writeVcf("locking/locked/c.vcf", {"C"});
-        QFile::setPermissions("locking/locked", QFileDevice::WriteOwner);
+        QFile::setPermissions("locking/locked", QFileDevice::Permissions(permissions));
         // The superuser lists every folder: the program then runs as nobody.
         QString runAs;
 #ifdef Q_OS_UNIX

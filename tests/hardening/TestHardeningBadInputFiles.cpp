@@ -7,6 +7,8 @@
 #include "HardeningWindow.h"
 #include "PipeWatch.h"
 #include "extraction/RunReport.h"
+#include "inputs/FolderScan.h"
+#include "support/PermissionsBind.h"
 
 #include <QProcess>
 #include <optional>
@@ -173,14 +175,6 @@ private Q_SLOTS:
         QFETCH(QStringList, allFieldsRows);
         QFETCH(QStringList, someFieldsRows);
         QFETCH(QString, error);
-#ifdef Q_OS_UNIX
-        if (kind == InputKind::Unreadable && ::geteuid() == 0)
-            QSKIP("The superuser reads every file; the named pipe and the folder take the same path.");
-#else
-        if (kind == InputKind::Unreadable)
-            QSKIP("Windows has no permission bits: taking them only sets the read-only attribute.");
-#endif
-
         HardeningWindow w;
         const QString before = w.writeContacts(QStringLiteral("a-before.vcf"), {"before@x"});
         const QString input = makeInput(w, kind, bytes);
@@ -193,6 +187,12 @@ private Q_SLOTS:
         QCOMPARE(w.form().inputFiles().texts(), (QStringList{before, input, after}));
         if (kind == InputKind::Vanished)
             QVERIFY(QFile::remove(input));
+        std::optional<PermissionsBind> bind;
+        if (kind == InputKind::Unreadable) {
+            bind.emplace(w.folder());
+            if (!bind->binds())
+                QSKIP(qPrintable(bind->whyNot()));
+        }
 
         for (const bool allFields : {true, false}) {
             allFields ? w.takeAllFields() : w.takeEveryFieldGroup();
@@ -211,6 +211,7 @@ private Q_SLOTS:
         }
         if (watch)
             QVERIFY2(!watch->readerWasWaiting(), "the run waited for a writer on the pipe");
+        bind.reset();
         ::chmod(QFile::encodeName(input).constData(), 0600);
     }
 
@@ -248,6 +249,51 @@ private Q_SLOTS:
         }
         const QString end = images > 20 ? "\r" + listed[20] + "\rand 3 more" : QString("\r" + listed.last());
         QVERIFY(w.platform.messages()[0].endsWith(end));
+    void badPartOfAScannedFolder_data()
+    {
+        QTest::addColumn<QString>("badPart"); // between a/a.vcf and c/c.vcf of the chosen folder
+        QTest::addColumn<bool>("listed");     // the bad part is a file the scan lists
+        QTest::addColumn<bool>("reported");   // the scan names the folder it could not open
+        QTest::newRow("folder that can be listed but not entered") << "b" << false << true;
+        // As the scan always has: a folder that cannot be listed is passed over without a message.
+        QTest::newRow("folder that cannot be listed") << "b" << false << false;
+        QTest::newRow("file without read permission") << "b/b.vcf" << true << false;
+    }
+
+    // "Add All VCF Files In Folder" over a tree with a part the user may not read, then "Extract All
+    // Lines": the files around it are listed and read, what was lost is named, nothing else.
+    void badPartOfAScannedFolder()
+    {
+        QFETCH(QString, badPart);
+        QFETCH(bool, listed);
+        QFETCH(bool, reported);
+        HardeningWindow w;
+        QDir folder(w.folder());
+        QVERIFY(folder.mkpath("tree/a") && folder.mkpath("tree/b") && folder.mkpath("tree/c"));
+        const QString tree = w.pathOf(QStringLiteral("tree"));
+        const QString a = w.writeContacts(QStringLiteral("tree/a/a.vcf"), {"a@x"});
+        const QString b = w.writeContacts(QStringLiteral("tree/b/b.vcf"), {"b@x"});
+        const QString c = w.writeContacts(QStringLiteral("tree/c/c.vcf"), {"c@x"});
+        const QString bad = w.pathOf(QStringLiteral("tree/") + badPart);
+        const int mode = reported ? 0644 : 0; // 0644: its names can be read, nothing in it opened
+        QVERIFY(::chmod(QFile::encodeName(bad).constData(), mode) == 0);
+        PermissionsBind bind(w.folder());
+        if (!bind.binds())
+            QSKIP(qPrintable(bind.whyNot()));
+
+        w.platform.chooseFolder(tree);
+        w.click("PushButton5");
+        QCOMPARE(w.form().inputFiles().texts(), listed ? (QStringList{a, b, c}) : (QStringList{a, c}));
+        QCOMPARE(w.platform.messages(), reported ? QStringList{unopenedFoldersMessage({bad})} : QStringList());
+        w.platform.boxes.clear();
+        w.click("PushButton13");
+        QCOMPARE(w.resultRows(), (QStringList{"a@x", "c@x"}));
+        QCOMPARE(w.platform.errors(),
+                 listed ? QStringList{w.conversionErrorBox(QStringLiteral("Cannot open %1: Permission denied").arg(b))}
+                        : QStringList());
+        QVERIFY(!w.form().isBusy());
+        bind.restore();
+        ::chmod(QFile::encodeName(bad).constData(), 0755);
     }
 
     // The batch front end takes the same reading path; a script sees the message and status 1.

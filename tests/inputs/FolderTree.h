@@ -121,15 +121,4 @@ inline QStringList pathsBelow(const QString& root, const QStringList& relative)
     return paths;
 }
 
-// Permission tests mean nothing to the superuser, who may read every folder, nor on Windows,
-// where permission bits do not decide who may list a folder.
-inline bool permissionsAreEnforced()
-{
-#ifdef Q_OS_UNIX
-    return ::geteuid() != 0;
-#else
-    return false;
-#endif
-}
-
 } // namespace cardisto::test

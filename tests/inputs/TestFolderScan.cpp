@@ -6,6 +6,7 @@
 #include "inputs/GetFilesInFolder.h"
 #include "inputs/HasUnsafeCharacters.h"
 #include "inputs/PathLimit.h"
+#include "support/PermissionsBind.h"
 #include "support/RecordingErrorReporter.h"
 #include "support/Wine.h"
 
@@ -241,24 +242,27 @@ private Q_SLOTS:
         QVERIFY(reporter.reports.isEmpty());
     }
 
-    void scan_folderThatCannotBeListedIsDroppedSilently()
+    void scan_folderThatCannotBeListedIsDroppedAndOneThatCannotBeEnteredNamed()
     {
-        if (!test::permissionsAreEnforced())
-            QSKIP("permission bits do not stop the superuser, nor anyone on Windows");
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "locked/l.vcf", "locked/sub/s.vcf", "blind/b.vcf", "z/z.vcf"}));
         const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(dir.path() + "/locked", {}));
         // Readable but not searchable: its names can be read, its files not opened.
         QVERIFY(QFile::setPermissions(dir.path() + "/blind", QFile::ReadOwner));
+        test::PermissionsBind bind(dir.path());
+        if (!bind.binds())
+            QSKIP(qPrintable(bind.whyNot()));
         RecordingErrorReporter reporter;
         const FolderScanResult result = scanFolderTree(dir.path(), vcfFilePattern(), reporter);
+        bind.restore();
         QFile::setPermissions(dir.path() + "/locked", all);
         QFile::setPermissions(dir.path() + "/blind", all);
         QCOMPARE(result.paths, pathsBelow(dir.path(), {"a.vcf", "z/z.vcf"}));
         QVERIFY(reporter.reports.isEmpty());
-        // No error box, but the batch front end hears of the folder it could not list.
-        QCOMPARE(reporter.unlistableFolders, QStringList{dir.path() + "/locked/"});
+        // No error box; the window names the folder it could not enter, the batch front end hears of both.
+        QCOMPARE(result.unopenedFolders, pathsBelow(dir.path(), {"blind"}));
+        QCOMPARE(reporter.unlistableFolders, (QStringList{dir.path() + "/blind/", dir.path() + "/locked/"}));
     }
 
     void scan_veryDeepTreeIsWalkedLevelByLevel()

@@ -115,6 +115,17 @@ public:
                m_folders.isEmpty();
     }
 
+    // Forgets the answers no box or dialog asked for, so that they do not answer later ones.
+    void dropUnusedAnswers()
+    {
+        m_answers.clear();
+        m_offeredButtonPresses.clear();
+        m_inputs.clear();
+        m_selections.clear();
+        m_saveNames.clear();
+        m_folders.clear();
+    }
+
 protected:
     void doShowMessage(const QString& text, const QString& caption) override
     {
