@@ -13,7 +13,7 @@ rm -rf "$work" "$setup"
 mkdir -p "$work"
 
 # An NSIS string read when the program runs: $ stands for itself only doubled (File takes its paths as they are).
-nsis_text() { sed 's/\$/$$/g' <<<"$1"; }
+nsis_text() { echo "${1//\$/\$\$}"; }
 # Windows' form of a path below the installation folder.
 below_instdir() { echo "\$INSTDIR${1:+\\$(nsis_text "${1//\//\\}")}"; }
 

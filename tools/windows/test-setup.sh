@@ -121,10 +121,11 @@ setup_round() {
 
     # The program's settings, as it writes them.
     "$run" reg add 'HKCU\Software\Corvane\Cardisto\Cardisto' /v "Visit Website" /d False /f > /dev/null 2>&1
-    local quiet command_line left
+    local quiet command_line arguments left
     quiet=$(reg_text "$(reg_value "$hive" "$uninstall_key" QuietUninstallString)")
     command_line=${quiet#\"}
-    "$run" "${command_line%%\"*}" ${command_line#*\" } "${uninstall_options[@]}" ||
+    read -ra arguments <<<"${command_line#*\" }"
+    "$run" "${command_line%%\"*}" "${arguments[@]}" "${uninstall_options[@]}" ||
         setup_fail "$kind: the uninstall ended with status $?"
     "$wineserver" -w # the uninstaller goes on in a copy of itself
     left=$(diff <(echo "$files_before") <(drive_files) | grep '^>' || true)
@@ -157,11 +158,16 @@ setup_check() {
     "$run" reg add 'HKCU\Software\Classes\.vcf' /ve /d OtherContacts.vcf /f > /dev/null 2>&1
     "$wineserver" -w
     vcf_default='"OtherContacts.vcf"'
-    user_folder=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public | head -n 1)
+    for user_folder in "$WINEPREFIX"/drive_c/users/*; do
+        [ "$(basename "$user_folder")" != Public ] && break
+    done
     setup_round "for the user" user.reg 'C:\users\*\AppData\Local\Programs\Cardisto' \
-        "$WINEPREFIX/drive_c/users/$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs" --
+        "$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs" --
     vcf_default=""
     setup_round "for all users" system.reg 'C:\Program Files\Cardisto' \
         "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" /ALLUSERS -- /REMOVESETTINGS
+    # The test programs that follow get the prefix as it was.
+    "$run" reg delete 'HKCU\Software\Classes\.vcf' /f > /dev/null 2>&1
+    "$wineserver" -w
     [ "$setup_failed" -eq 0 ] || failures+=("setup")
 }
