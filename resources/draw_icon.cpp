@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon: a contact card with the lines taken out of it. Writes cardisto.png
-// (the window icon) and the PNG sizes of the desktop icon under icons/hicolor; icons/*.svg holds the
-// same shapes for the scalable one. Build and run by hand, in this folder, when the icon should change:
+// (the window icon), the PNG sizes of the desktop icon under icons/hicolor and windows/cardisto.ico (the
+// Windows programs' and setup program's icon); icons/*.svg holds the same shapes for the scalable one. Build and run by hand, in this folder, when the icon should change:
 //   g++ -std=c++20 -fPIC draw_icon.cpp -o draw_icon $(pkg-config --cflags --libs Qt6Gui)
 //   QT_QPA_PLATFORM=offscreen ./draw_icon
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -41,6 +44,52 @@ static QImage drawIcon(int s)
     return img;
 }
 
+// One image of an .ico file: up to 128 pixels a 32-bit bitmap with its (unused) AND mask, which every
+// reader of icons takes; 256 pixels a PNG, as Windows stores its large icons.
+static QByteArray iconImage(const QImage& image)
+{
+    const int s = image.width();
+    QByteArray bytes;
+    if (s == 256) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // BITMAPINFOHEADER; the height counts the colour rows and the mask rows
+    out << quint32(40) << qint32(s) << qint32(2 * s) << quint16(1) << quint16(32) << quint32(0)
+        << quint32(0) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = s - 1; y >= 0; --y) // bottom row first
+        out.writeRawData(reinterpret_cast<const char*>(argb.constScanLine(y)), s * 4);
+    const int maskRow = ((s + 31) / 32) * 4;
+    bytes.append(QByteArray(maskRow * s, '\0'));
+    return bytes;
+}
+
+static void writeIco(const QString& path, const QList<int>& sizes)
+{
+    QList<QByteArray> images;
+    for (int s : sizes)
+        images.append(iconImage(drawIcon(s)));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(sizes.size()); // ICONDIR: an icon of n images
+    quint32 offset = 6 + 16 * sizes.size();
+    for (int i = 0; i < sizes.size(); ++i) {
+        const auto side = quint8(sizes[i] == 256 ? 0 : sizes[i]); // 0 stands for 256
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(images[i].size())
+            << offset;
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray& image : images)
+        out.writeRawData(image.constData(), int(image.size()));
+}
+
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
@@ -50,4 +99,5 @@ int main(int argc, char** argv)
         QDir().mkpath(folder);
         drawIcon(s).save(folder + QStringLiteral("/com.corvane.Cardisto.png"));
     }
+    writeIco(QStringLiteral("windows/cardisto.ico"), {16, 24, 32, 48, 64, 128, 256});
 }

@@ -2,6 +2,7 @@
 #include "XlsxWorkbook.h"
 
 #include "SpreadsheetText.h"
+#include "XlsxApplicationName.h"
 #include "shell/ErrorReport.h"
 
 #include <QDir>
@@ -28,6 +29,8 @@ namespace {
 // no more than the format allows.
 constexpr double kWidthPadding = 1.0;
 constexpr double kWidestColumn = 255.0;
+
+const QByteArray kApplicationName = QByteArrayLiteral("Cardisto");
 
 void check(lxw_error error)
 {
@@ -217,6 +220,9 @@ void XlsxWorkbook::save()
     if (closed != LXW_NO_ERROR)
         throw ProcedureFailure(
             QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, QString::fromUtf8(lxw_strerror(closed))));
+    QString failure;
+    if (!nameWorkbookApplication(m_state->buildingPath, kApplicationName, failure))
+        throw ProcedureFailure(QStringLiteral("Cannot save %1: %2").arg(m_state->targetPath, failure));
     // The finished file gets the permissions of the one it replaces, or those of a new document
     // (the temporary file it was built in is readable by its owner alone).
     const QString& target = m_state->targetPath;

@@ -18,7 +18,7 @@ inline constexpr qsizetype kSheetDataRows = 1048575;
 // Every cell is a text cell, so nothing a cell holds is read as a formula, number or date. The
 // header row is bold and stays in view while the rows scroll. Rows beyond what one sheet holds go
 // on to a further sheet, which starts with the header row again. The document's properties name
-// the program as its author.
+// the program as its author and as the application that wrote it.
 // Rows are streamed to temporary storage as they are written, so a large list needs little memory.
 //
 // Failures throw ProcedureFailure with a readable description. The target file is touched only by

@@ -109,6 +109,7 @@ private Q_SLOTS:
         QCOMPARE(sheets[0].frozen, QStringLiteral("A2")); // the header row stays in view
         QVERIFY(sheets[0].headerBold);
         QCOMPARE(sheets[0].author, QStringLiteral("Cardisto"));
+        QCOMPARE(sheets[0].application, QStringLiteral("Cardisto"));
     }
 
     void export_fitsColumnsToTheLongestText()
@@ -163,6 +164,7 @@ private Q_SLOTS:
         QCOMPARE(sheets[2].rows, (QList<QStringList>{{"Results"}, {"11"}, {"12"}}));
         for (const SheetContents& sheet : sheets)
             QVERIFY(sheet.widths.contains("A"));
+        QCOMPARE(sheets[0].application, QStringLiteral("Cardisto"));
     }
 
     void emptyList_givesTheHeaderRowOnly()

@@ -30,6 +30,7 @@ struct SheetContents {
     QString frozen; // the top left cell of the part that scrolls, "A2" below a frozen header row
     bool headerBold = false;
     QString author;
+    QString application;
 };
 
 // Runs one of the reader scripts with python3 and returns what it printed. Sets skipReason when
@@ -84,7 +85,7 @@ inline QList<SheetContents> readWorkbook(const QString& path, QString& skipReaso
         const QJsonObject sheet = sheetValue.toObject();
         SheetContents contents{sheet["title"].toString(),         {}, sheet["widths"].toObject(),
                                sheet["frozen"].toString(),        sheet["headerBold"].toBool(),
-                               sheet["author"].toString()};
+                               sheet["author"].toString(),        sheet["application"].toString()};
         for (const auto& rowValue : sheet["rows"].toArray()) {
             QStringList row;
             for (const QJsonValue cell : rowValue.toArray()) {

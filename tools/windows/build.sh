@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Cross-builds Cardisto for 64-bit Windows on Debian 12 and packs build-windows/Cardisto-<version>-win64.zip.
+# Cross-builds Cardisto for 64-bit Windows on Debian 12 and makes its setup program,
+# build-windows/Cardisto-<version>-setup.exe, and a portable build-windows/Cardisto-<version>-win64.zip.
 # The Windows toolchain (Qt and libxlsxwriter) is built once into $CARDISTO_WIN_CACHE
 # (default ~/.cache/cardisto-windows) and rebuilt only when its recipe changes.
 # Usage: build.sh [--toolchain-only | --configure-only]
@@ -15,7 +16,7 @@ case $mode in
 esac
 
 install_packages() {
-    need_packages g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev libwine-dev dpkg-dev zip \
+    need_packages g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev libwine-dev dpkg-dev zip nsis \
         cmake ninja-build pkg-config perl qt6-base-dev qt6-base-dev-tools
     need_deb_src
 }
@@ -42,9 +43,11 @@ else
 fi
 [ "$mode" = --toolchain-only ] && exit 0
 
-# The zip is made even when some test programs do not build; the exit status still reports them.
+# The zip and the setup program are made even when some test programs do not build; the exit status
+# still reports them.
 status=0
 timed "Cardisto build" bash "$windows_dir/build-cardisto.sh" || status=$?
 [ -f "$build_dir/bin/cardisto.exe" ] && [ -f "$build_dir/bin/cardisto-cli.exe" ] || exit 1
 timed "zip" bash "$windows_dir/package.sh"
+timed "setup program" bash "$windows_dir/installer.sh"
 exit "$status"

@@ -1,26 +1,31 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tests the Windows build made by build.sh under Wine, in a fresh Wine prefix:
-#   1. every test program, through ctest (QT_QPA_PLATFORM=offscreen);
-#   2. cardisto-cli.exe against the Linux build's cardisto-cli over real vCards, byte for byte;
-#   3. one start of cardisto.exe under Xvfb with Qt's Windows platform plugin: docs/windows.png.
+#   1. the setup program: a silent install for the user and one for all users, each with its files,
+#      Start-menu shortcut, registry keys and version resources, and a silent uninstall that leaves
+#      nothing behind (the user's settings only unless asked to remove them);
+#   2. every test program, through ctest (QT_QPA_PLATFORM=offscreen);
+#   3. cardisto-cli.exe (the installed one while step 1 has it installed) against the Linux build's
+#      cardisto-cli over real vCards, byte for byte;
+#   4. one start of cardisto.exe under Xvfb with Qt's Windows platform plugin: docs/windows.png.
 # Each step runs even when an earlier one failed; the exit status says whether all passed.
-# Usage: test.sh [--no-ctest] [--no-cli] [--no-screenshot]
+# Usage: test.sh [--no-setup] [--no-ctest] [--no-cli] [--no-screenshot]
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-run_ctest=1 run_cli=1 run_screenshot=1
+run_setup=1 run_ctest=1 run_cli=1 run_screenshot=1
 for argument in "$@"; do
     case $argument in
+        --no-setup) run_setup=0 ;;
         --no-ctest) run_ctest=0 ;;
         --no-cli) run_cli=0 ;;
         --no-screenshot) run_screenshot=0 ;;
-        *) echo "usage: $0 [--no-ctest] [--no-cli] [--no-screenshot]" >&2; exit 2 ;;
+        *) echo "usage: $0 [--no-setup] [--no-ctest] [--no-cli] [--no-screenshot]" >&2; exit 2 ;;
     esac
 done
 [ -f "$build_dir/bin/cardisto-cli.exe" ] || { echo "No Windows build: run tools/windows/build.sh first." >&2; exit 2; }
 # fonts-wine: Wine's own Tahoma and MS Sans Serif; fonts-liberation2: Liberation Sans, drawn for
 # Arial (the main window's font). Without them Wine draws the windows in a serif.
-need_packages wine64 fonts-wine fonts-liberation2 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev
+need_packages wine64 fonts-wine fonts-liberation2 xvfb xauth x11-apps x11-utils netpbm cmake ninja-build qt6-base-dev libxlsxwriter-dev python3
 
 run=$windows_dir/wine-run.sh
 wineserver=/usr/lib/wine/wineserver
@@ -73,8 +78,9 @@ linux_cli() {
     echo "$linux_build/bin/cardisto-cli"
 }
 
+# cli_compare PROGRAM.exe
 cli_compare() {
-    local reference corpus out set=() folder first
+    local program=$1 reference corpus out set=() folder first
     reference=$(linux_cli)
     corpus=$(cd "$root_dir/../shared/corpus/vcards" && pwd)
     out=$build_dir/cli-compare
@@ -99,7 +105,7 @@ cli_compare() {
         (cd "$where" && "$reference" "$@") > "$out/$name.linux.out" 2> "$out/$name.linux.err" < "$input" || status=$?
         echo "$status" > "$out/$name.linux.rc"
         status=0
-        (cd "$where" && "$run" "$build_dir/bin/cardisto-cli.exe" "$@") > "$out/$name.windows.out" \
+        (cd "$where" && "$run" "$program" "$@") > "$out/$name.windows.out" \
             2> "$out/$name.windows.err" < "$input" || status=$?
         echo "$status" > "$out/$name.windows.rc"
         compared=$((compared + 1))
@@ -151,7 +157,7 @@ cli_compare() {
             echo "${PIPESTATUS[0]}") > "$out/closed-pipe.$system.rc"
     }
     closed_pipe linux "$reference"
-    closed_pipe windows "$run" "$build_dir/bin/cardisto-cli.exe"
+    closed_pipe windows "$run" "$program"
     compared=$((compared + 1))
     if ! cmp -s "$out/closed-pipe.linux.rc" "$out/closed-pipe.windows.rc" ||
         ! cmp -s "$out/closed-pipe.linux.err" "$out/closed-pipe.windows.err"; then
@@ -161,6 +167,8 @@ cli_compare() {
     echo "cardisto-cli: $compared runs compared, $differing differ (outputs in $out)"
     [ "$differing" -eq 0 ] || failures+=("cli")
 }
+
+source "$windows_dir/test-setup.sh"
 
 screenshot() {
     local display=:97 xvfb_pid program_pid
@@ -207,9 +215,11 @@ screenshot() {
 }
 
 timed "fresh Wine prefix" new_prefix
+[ "$run_setup" -eq 1 ] && timed "setup program" setup_check
 start_wine_services
 [ "$run_ctest" -eq 1 ] && timed "test programs under Wine" ctest_under_wine
-[ "$run_cli" -eq 1 ] && timed "cardisto-cli against Linux" cli_compare
+# With the setup program's step, the installed cardisto-cli.exe (the same bytes) was compared there.
+[ "$run_cli" -eq 1 ] && [ "$run_setup" -eq 0 ] && timed "cardisto-cli against Linux" cli_compare "$build_dir/bin/cardisto-cli.exe"
 [ "$run_screenshot" -eq 1 ] && timed "screenshot" screenshot
 "$wineserver" -k 2> /dev/null || true
 if [ ${#failures[@]} -gt 0 ]; then
