@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target for the given number of seconds each (default 600), seeded from
-# fuzz/seeds and, for the conversion, from the shared real-world vCard corpus.
+# fuzz/seeds and, for the conversion and the contacts, from the shared real-world vCard corpus.
 #   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCARDISTO_FUZZ=ON -DCARDISTO_GUI=OFF
 #   cmake --build build-fuzz && bash fuzz/run-all.sh 600
 set -euo pipefail
@@ -24,11 +24,12 @@ if [ -d ../shared/corpus/vcards ]; then
 fi
 { printf '\x00'; cat samples/*.vcf; } > "$seeds/all_samples"
 
-for target in FuzzConversion FuzzPathList FuzzLineNumbers FuzzExtractBetween FuzzStoredItems FuzzTextSetMatcher; do
+for target in FuzzConversion FuzzContactReader FuzzPathList FuzzLineNumbers FuzzExtractBetween FuzzStoredItems FuzzTextSetMatcher; do
     corpus="$work/$target"
     mkdir -p "$corpus"
     extra=("fuzz/seeds/$target")
     [ "$target" = FuzzConversion ] && extra=("$seeds")
+    [ "$target" = FuzzContactReader ] && extra=(../shared/corpus/vcards)
     [ -d "${extra[0]}" ] || extra=()
     echo "== $target for $seconds s"
     build-fuzz/bin/$target -max_total_time="$seconds" -print_final_stats=1 "$corpus" "${extra[@]}" 2>&1 |

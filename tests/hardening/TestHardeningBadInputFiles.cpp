@@ -249,6 +249,8 @@ private Q_SLOTS:
         }
         const QString end = images > 20 ? "\r" + listed[20] + "\rand 3 more" : QString("\r" + listed.last());
         QVERIFY(w.platform.messages()[0].endsWith(end));
+    }
+
     void badPartOfAScannedFolder_data()
     {
         QTest::addColumn<QString>("badPart"); // between a/a.vcf and c/c.vcf of the chosen folder
