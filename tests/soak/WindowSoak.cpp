@@ -3,6 +3,7 @@
 
 #include "conversion/VcfFileReading.h"
 #include "extraction/ConvertedLines.h"
+#include "extraction/RunReport.h"
 #include "extraction/windows/Form2.h"
 #include "extraction/windows/Form3.h"
 #include "extraction/windows/TextSetList.h"
@@ -125,7 +126,17 @@ ExpectedRun WindowSoak::expectedLines(const std::function<bool(const QString&)>&
     // must give too.
     const ConversionChoice choice = form().conversionChoice();
     const ExtractionOptions options = form().extractionOptions();
-    RecordingErrorReporter reporter;
+    // A window's run names the files it refuses as no vCard in one message at its end; every other
+    // failure is an error box.
+    struct ExpectedFailures final : ErrorReporter {
+        void reportApplicationError(const ErrorLocation&, int, const QString&) override { ++errorBoxes; }
+        void reportRefusedFile(const ErrorLocation&, int, const QString&, const QString& path) override
+        {
+            refused.append(path);
+        }
+        int errorBoxes = 0;
+        QStringList refused;
+    } reporter;
     QStringList rows;
     QSet<QString> seen;
     for (const QString& path : form().inputFiles().texts()) {
@@ -140,7 +151,8 @@ ExpectedRun WindowSoak::expectedLines(const std::function<bool(const QString&)>&
     }
     ExpectedRun expected;
     expected.rows = rows;
-    expected.errorBoxes = int(reporter.reports.size());
+    expected.errorBoxes = reporter.errorBoxes;
+    expected.refused = reporter.refused;
     return expected;
 }
 
@@ -282,6 +294,9 @@ void WindowSoak::checkBoxes()
         fail(QStringLiteral("%1 error boxes for files that cannot be read, where the listed files give %2")
                  .arg(badFileErrors)
                  .arg(m_expectedRun->errorBoxes));
+    if (m_expectedRun && !m_nestedScheduled && !m_expectedRun->refused.isEmpty() &&
+        !platform().messages().contains(refusedFilesMessage(m_expectedRun->refused)))
+        fail(QStringLiteral("no message names the files refused as no vCard: ") + listed(m_expectedRun->refused));
     platform().boxes.clear();
     platform().dialogs.clear();
     platform().opened.clear();

@@ -33,6 +33,7 @@ struct ExpectedRun {
     std::function<bool(const QString& text)> rowHolds;
     qsizetype rowsBefore = 0; // the rows a run that appends found
     int errorBoxes = 0; // one per listed file that cannot be read (other boxes the action explains)
+    QStringList refused; // listed files that are plainly no vCard: named in one message at the end
 };
 
 // A seeded run of random user actions on the real main window and its tool windows (offscreen,
