@@ -101,12 +101,7 @@ ContactReader::Property ContactReader::propertyNamed(View name)
 
 void ContactReader::readLines(View text)
 {
-    if (m_atFileStart) {
-        m_atFileStart = false;
-        if (text.starts_with("\xEF\xBB\xBF"))
-            text.remove_prefix(3);
-    }
-    LogicalLines lines(text);
+    LogicalLines lines(withoutByteOrderMark(text, m_atFileStart));
     View line;
     PropertyLine property;
     while (!m_stopped && lines.next(line)) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace cardisto {
 
@@ -34,6 +35,15 @@ private:
     std::string m_joined;
     std::optional<bool> m_quotedPrintable; // of the joined line, once its head is complete
 };
+
+// A file's text read in stretches: a UTF-8 byte-order mark at the start of the first stretch is no
+// part of its first line. atFileStart is cleared.
+inline std::string_view withoutByteOrderMark(std::string_view text, bool& atFileStart)
+{
+    if (std::exchange(atFileStart, false) && text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    return text;
+}
 
 // Whether the property on a line, as far as it is written, is quoted-printable.
 bool isQuotedPrintableLine(std::string_view line);

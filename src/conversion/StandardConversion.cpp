@@ -16,12 +16,7 @@ using View = std::string_view;
 
 void StandardConversion::convertLines(View text)
 {
-    if (m_atFileStart) {
-        m_atFileStart = false;
-        if (text.starts_with("\xEF\xBB\xBF"))
-            text.remove_prefix(3);
-    }
-    LogicalLines lines(text);
+    LogicalLines lines(withoutByteOrderMark(text, m_atFileStart));
     View line;
     PropertyLine property;
     while (lines.next(line)) {

@@ -143,12 +143,8 @@ bool SaveContactsTableAsCsv(ContactsTableOutputHost& host)
 {
     Guard guard(host.errorReporter(), contactsTableLocation(QStringLiteral("SaveAsCsv_Click")));
     Platform& platform = host.platform();
-    QString name;
-    guard(100, [&] { name = platform.chooseSaveFileName(saveCsvDialogTitle(), saveCsvDialogFilter()); });
+    const QString name = chooseFileToWrite(guard, platform, saveCsvDialogTitle(), saveCsvDialogFilter());
     if (name.isEmpty())
-        return false; // cancelled
-    bool replace = true;
-    if (!guard(102, [&] { replace = !FileIsPresent(name) || platform.askYesNo(overwriteQuestion(name)); }) || !replace)
         return false;
     bool written = false;
     {

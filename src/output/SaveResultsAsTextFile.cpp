@@ -30,16 +30,24 @@ ErrorLocation saveTextFileErrorLocation()
     return ErrorLocation::velmora(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
 }
 
+QString chooseFileToWrite(Guard& guard, Platform& platform, const QString& title, const QString& filter)
+{
+    QString name;
+    guard(100, [&] { name = platform.chooseSaveFileName(title, filter); });
+    if (name.isEmpty())
+        return {}; // cancelled
+    bool replace = true;
+    if (!guard(102, [&] { replace = !FileIsPresent(name) || platform.askYesNo(overwriteQuestion(name)); }) || !replace)
+        return {};
+    return name;
+}
+
 bool SaveResultsAsTextFile(ResultsOutputHost& host)
 {
     Guard guard(host.errorReporter(), saveTextFileErrorLocation());
     Platform& platform = host.platform();
-    QString name;
-    guard(100, [&] { name = platform.chooseSaveFileName(saveTextFileDialogTitle(), saveTextFileDialogFilter()); });
+    const QString name = chooseFileToWrite(guard, platform, saveTextFileDialogTitle(), saveTextFileDialogFilter());
     if (name.isEmpty())
-        return false; // cancelled
-    bool replace = true;
-    if (!guard(102, [&] { replace = !FileIsPresent(name) || platform.askYesNo(overwriteQuestion(name)); }) || !replace)
         return false;
 
     bool written = false;

@@ -16,6 +16,14 @@ QString saveTextFileDialogFilter(); // "Text Files (*.txt)|*.txt|All Files (*.*)
 // The question asked before an existing file is replaced.
 QString overwriteQuestion(const QString& name);
 
+class Guard;
+class Platform;
+
+// The first two steps of a save to a file the user names: the save dialog (statement 100), then,
+// for a file that is there already, whether to replace it (statement 102). Empty when the user
+// cancelled or refused, or a step failed (reported by the guard).
+QString chooseFileToWrite(Guard& guard, Platform& platform, const QString& title, const QString& filter);
+
 // Where failures of the command itself are reported: Form1.PushButton6_Click.
 ErrorLocation saveTextFileErrorLocation();
 
