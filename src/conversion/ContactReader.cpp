@@ -272,7 +272,8 @@ int ContactReader::addEntry(const PropertyLine& property, ContactGroup group)
 {
     const int entry = m_contact.addEntry(group);
     setLabelFromTypes(property, m_label);
-    m_contact.part(group, entry, kLabelPart).assign(m_label);
+    // A type of the writer's own becomes the label as written: its bytes are the file's.
+    m_contact.part(group, entry, kLabelPart).assign(m_decoder.parameterText(m_label));
     const View name = property.group();
     if (name.empty())
         return entry;

@@ -63,13 +63,9 @@ size_t pieceEnd(std::string_view text, size_t from, size_t units)
     return text.size();
 }
 
-// Turns the converted bytes of a piece into text.
+// Turns the converted bytes of a piece into text. Decoded values are UTF-8; a U+FEFF that begins
+// a piece is a value's character like any other (QString::fromUtf8 would drop it).
 using PieceDecode = QString (*)(QByteArrayView);
-
-QString decodeUtf8Values(QByteArrayView converted)
-{
-    return QString::fromUtf8(converted);
-}
 
 // One converted piece: the last loses the final CR LF before decoding, the others after, as the
 // whole text loses only its last.
@@ -120,7 +116,7 @@ void convertBytesInPieces(QByteArrayView fileBytes, QByteArray* owned, const Con
     if (choice.decodeLines) {
         const StandardText standard = standardTextOf(fileBytes, owned);
         StandardConversion conversion(choice, standard.values);
-        convertPieces(standard.text(), conversion, pieceBytes, sink, progress, decodeUtf8Values);
+        convertPieces(standard.text(), conversion, pieceBytes, sink, progress, decodeUtf8KeepingBom);
         return;
     }
     const EightBitText eightBit = eightBitTextOf(fileBytes, owned);
@@ -135,7 +131,7 @@ void withConversion(TextEncoding encoding, const ConversionChoice& choice, Run&&
 {
     if (choice.decodeLines) {
         StandardConversion conversion(choice, valueBytesOf(encoding));
-        run(conversion, decodeUtf8Values);
+        run(conversion, decodeUtf8KeepingBom);
     } else {
         LiteralConversion conversion(choice);
         run(conversion, encoding == TextEncoding::Utf8 ? decodeUtf8KeepingBom : decodeWindows1252);

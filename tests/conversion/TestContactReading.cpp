@@ -143,12 +143,12 @@ private Q_SLOTS:
             << QStringList{"File As=first", "File As=unended"} << 17;
         QTest::newRow("a file without BEGIN gives no contact")
             << vcardBytes({"FN:nobody", "EMAIL:nobody@example.org", "END:VCARD"}) << QStringList{} << 17;
-        QTest::newRow("Windows-1252 bytes, in values and in a LABEL")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nN:M\xfcller;J\xfcrgen\r\nADR;LABEL=K\xf6ln:;;Weg 1;K\xf6ln;;;\r\nEND:VCARD\r\n")
-            << QStringList{"First Name=Jürgen | Last Name=Müller | Address 1 - Formatted=Köln | "
-                           "Address 1 - Street=Weg 1 | Address 1 - City=Köln"}
-            << 26;
+        QTest::newRow("Windows-1252 bytes, in values, in a LABEL and in a type of the writer's own")
+            << QByteArray("BEGIN:VCARD\r\nN:M\xfcller;J\xfcrgen\r\nADR;LABEL=K\xf6ln:;;Weg 1;K\xf6ln;;;\r\n"
+                          "TEL;TYPE=B\xfcro:1\r\nEND:VCARD\r\n")
+            << QStringList{"First Name=Jürgen | Last Name=Müller | Phone 1 - Label=Büro | Phone 1 - Value=1 | "
+                           "Address 1 - Formatted=Köln | Address 1 - Street=Weg 1 | Address 1 - City=Köln"}
+            << 28;
     }
 
     void contacts()

@@ -433,6 +433,10 @@ private Q_SLOTS:
         QTest::newRow("decoded value beyond windows-1252 in a windows-1252 file")
             << QByteArray("FN:Jos\xe9\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E7=8E=8B;Wei\r\n") << -1
             << QString::fromUtf8("José\r\n王\r\nWei") << QString::fromUtf8("José\r\n=E7=8E=8B\r\nWei");
+        // Also where the value begins a piece of its own: decoding the piece must not drop it.
+        QTest::newRow("value beginning with U+FEFF keeps it")
+            << crlf({"FN:Ann", "FN;ENCODING=QUOTED-PRINTABLE:=EF=BB=BFBo"}) << -1
+            << QString::fromUtf8("Ann\r\n\xEF\xBB\xBF" "Bo") << "Ann";
         QTest::newRow("raw shift_jis by its charset; its byte 0x5C is no backslash")
             << QByteArray("N;CHARSET=SHIFT_JIS:\x88\xC0\x93\xA1;\x95\x5C\r\n") << 4 << QString::fromUtf8("安藤\r\n表")
             << QString::fromUtf8("ˆÀ“¡\r\n•\\");
