@@ -272,8 +272,11 @@ int ContactReader::addEntry(const PropertyLine& property, ContactGroup group)
 {
     const int entry = m_contact.addEntry(group);
     setLabelFromTypes(property, m_label);
-    // A type of the writer's own becomes the label as written: its bytes are the file's.
-    m_contact.part(group, entry, kLabelPart).assign(m_decoder.parameterText(m_label));
+    // A type of the writer's own becomes the label as written: its bytes are the file's. Decoded
+    // apart, as the value being taken may still be a view of the decoder's text.
+    m_labelText.clear();
+    m_decoder.appendParameterText(m_label, m_labelText);
+    m_contact.part(group, entry, kLabelPart).assign(m_labelText);
     const View name = property.group();
     if (name.empty())
         return entry;

@@ -107,6 +107,7 @@ private:
     std::vector<std::pair<std::string, std::string>> m_waitingLabels;
     std::string m_scratch;
     std::string m_label;
+    std::string m_labelText;
 };
 
 } // namespace cardisto

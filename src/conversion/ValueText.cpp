@@ -79,8 +79,16 @@ std::string_view ValueDecoder::parameterText(std::string_view value)
     if (m_file != FileBytes::Windows1252 || isAscii(value))
         return value;
     m_text.clear();
-    appendWindows1252AsUtf8(value, m_text);
+    appendParameterText(value, m_text);
     return m_text;
+}
+
+void ValueDecoder::appendParameterText(std::string_view value, std::string& out) const
+{
+    if (m_file == FileBytes::Windows1252)
+        appendWindows1252AsUtf8(value, out);
+    else
+        out.append(value);
 }
 
 } // namespace cardisto

@@ -32,6 +32,8 @@ public:
     // The text of a parameter value (a LABEL): its bytes read as the file's values are read when
     // they name no character set. A view of value when it needs no change, valid until the next call.
     std::string_view parameterText(std::string_view value);
+    // The same, appended to out: leaves the views the other calls gave alone.
+    void appendParameterText(std::string_view value, std::string& out) const;
 
     // Whether CHARSET names a character set that is read by its name.
     bool knowsCharset(std::string_view charset) { return m_charsets.knows(charset); }

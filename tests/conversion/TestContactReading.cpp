@@ -145,10 +145,11 @@ private Q_SLOTS:
             << vcardBytes({"FN:nobody", "EMAIL:nobody@example.org", "END:VCARD"}) << QStringList{} << 17;
         QTest::newRow("Windows-1252 bytes, in values, in a LABEL and in a type of the writer's own")
             << QByteArray("BEGIN:VCARD\r\nN:M\xfcller;J\xfcrgen\r\nADR;LABEL=K\xf6ln:;;Weg 1;K\xf6ln;;;\r\n"
-                          "TEL;TYPE=B\xfcro:1\r\nEND:VCARD\r\n")
-            << QStringList{"First Name=Jürgen | Last Name=Müller | Phone 1 - Label=Büro | Phone 1 - Value=1 | "
+                          "TEL;TYPE=B\xfcro:1\r\nEMAIL;TYPE=Privat\xe9:j\xfcrgen@x.de\r\nEND:VCARD\r\n")
+            << QStringList{"First Name=Jürgen | Last Name=Müller | E-mail 1 - Label=Privaté | "
+                           "E-mail 1 - Value=jürgen@x.de | Phone 1 - Label=Büro | Phone 1 - Value=1 | "
                            "Address 1 - Formatted=Köln | Address 1 - Street=Weg 1 | Address 1 - City=Köln"}
-            << 28;
+            << 30;
     }
 
     void contacts()
