@@ -394,11 +394,16 @@ void WindowSoak::checkSavedText()
     const auto& [text, withHeader] = *m_savedText;
     // The header line is the one line no result text is part of.
     const QString written = withoutLayout(withHeader ? text.section(QStringLiteral("\r\n"), 1) : text);
+    // What the list shows of each ticked row: a run that rebuilt the list's columns without the
+    // source column leaves the earlier rows showing their first column only, and so they are saved.
     QString expected;
     const ResultsModel& results = form().results();
     for (qsizetype row = 0; row < results.totalRowCount(); ++row) {
-        if (results.isRowChecked(row))
-            expected += results.rowText(row) + results.subItemText(row);
+        if (!results.isRowChecked(row))
+            continue;
+        expected += results.rowText(row);
+        if (results.columnCount() > 1)
+            expected += results.subItemText(row);
     }
     expected = withoutLayout(expected);
     if (written != expected) {

@@ -12,9 +12,12 @@ drive_files() {
     (cd "$WINEPREFIX/drive_c" && find . | grep -vE '^\./(users/[^/]+/(AppData/Local/)?Temp|windows/temp)(/|$)' | sort)
 }
 
-# The registry as Wine writes it to the prefix: every key, without its time stamps.
+# The registry as Wine writes it to the prefix: every key, without its time stamps. Wine itself
+# may add the empty 32-bit Run key while programs run under it (it appeared during the round for
+# the user, which also runs cardisto-cli); the setup program writes no Run key, so it is left out.
 registry_keys() {
-    grep -h '^\[' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" | sed 's/\] [0-9]*$/]/' | sort
+    grep -h '^\[' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" | sed 's/\] [0-9]*$/]/' |
+        grep -vxF '[Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run]' | sort
 }
 
 # reg_value FILE KEY NAME: the value NAME (@ for the default) of KEY in the prefix's user.reg
