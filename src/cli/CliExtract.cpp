@@ -98,9 +98,6 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     CliExtractionHost host(request, std::move(entries), err, reporter, stream ? &*stream : nullptr,
                            [&inputs](const QString& entry) { return inputs.shownName(entry); });
     runExtraction(request.extraction, host);
-    // A word, not a failure: the exit status stays what it would be.
-    if (!request.quiet && host.linesDecodingReadsOtherwise() > 0)
-        writeCliMessage(err, QStringLiteral("note"), linesDecodingReadsOtherwiseNote(host.linesDecodingReadsOtherwise()));
     bool written = true;
     if (stream) {
         written = stream->finish(err);
@@ -109,6 +106,11 @@ int runExtractCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
         reporter.setContext(QStringLiteral("write error"));
         written = writeResultFile(host.results(), request.outFile, reporter);
     }
+    // A word after the results, not a failure: the exit status stays what it would be. A run cut
+    // short by a reader that went away ends quietly, as ever.
+    const bool readerGone = stream && stream->state() == CliOutput::State::ReaderGone;
+    if (!request.quiet && !readerGone && host.linesDecodingReadsOtherwise() > 0)
+        writeCliMessage(err, QStringLiteral("note"), linesDecodingReadsOtherwiseNote(host.linesDecodingReadsOtherwise()));
     if (host.messageCount() > 0 || inputs.anyMissing())
         return kCliUsage;
     const bool reported = reporter.reportCount() > 0 || inputs.anyReported();

@@ -384,6 +384,10 @@ private Q_SLOTS:
             << "$CLI extract --fields emails --all-lines many.vcf many.vcf | head -1; exit ${PIPESTATUS[0]}"
             << QByteArray() << "line 0\n"
             << "" << 0;
+        QTest::newRow("reader goes away: no note either")
+            << "$CLI extract --fields emails --all-lines - many.vcf many.vcf | head -1; exit ${PIPESTATUS[0]}"
+            << QByteArray("EMAIL:a@exam\r\n ple.org\r\n") << "a@exam\n"
+            << "" << 0;
         QTest::newRow("standard input among files")
             << "$CLI extract --fields emails --source --all-lines copy.vcf -" << QByteArray("EMAIL:x\r\nEMAIL:y")
             << "copy.vcf\tA\ncopy.vcf\tZ\n-\tx\n-\ty\n"
