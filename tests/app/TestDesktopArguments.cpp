@@ -66,8 +66,9 @@ private Q_SLOTS:
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
 #ifdef Q_OS_WIN
-        // Arguments arrive as UTF-16 text there, and a path from a drive's root gets its letter.
-        if (!entry.startsWith("./"))
+        // Arguments arrive as UTF-16 text there, so every name is text; a path from a drive's root
+        // gets its letter.
+        if (!entry.startsWith("./") || QString::fromUtf8(argument).toUtf8() != argument)
             QSKIP("no such argument on Windows");
         const QStringList arguments{QString::fromUtf8(argument)};
 #else

@@ -85,6 +85,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, change);
         QFETCH(bool, reported);
+#ifdef Q_OS_WIN
+        // Qt opens files without delete sharing there, so the name cannot go while the run reads it.
+        if (change == u"removed" || change == u"replaced")
+            QSKIP("Windows keeps the name of a file that is open for reading");
+#endif
         HardeningWindow w;
         w.takeEveryFieldGroup();
         const QByteArray note = "NOTE:" + QByteArray(20000, 'n') + "\r\n";

@@ -244,6 +244,8 @@ private Q_SLOTS:
 
     void scan_folderThatCannotBeListedIsDroppedAndOneThatCannotBeEnteredNamed()
     {
+        if (!kUnixFileTypes)
+            QSKIP("folder permission bits are Unix's; Windows keeps access lists, which Qt does not set");
         QTemporaryDir dir;
         QVERIFY(makeFolderTree(dir.path(), {"a.vcf", "locked/l.vcf", "locked/sub/s.vcf", "blind/b.vcf", "z/z.vcf"}));
         const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
