@@ -43,7 +43,7 @@ public:
         add("utf16.vcf", utf16);
         add("empty.vcf", QByteArray());
         m_bad.append(add("binary.vcf", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(600, '\0')));
-        m_vcards.append(m_dir.filePath(QStringLiteral("missing.vcf")));
+        m_vcards.append(QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("missing.vcf"))));
         writeFile(m_dir.filePath(QStringLiteral("tree/a.vcf")), card("Tree Top", "top@tree.org", "555 0201"));
         writeFile(m_dir.filePath(QStringLiteral("tree/readme.txt")), "not a vCard\r\n");
         writeFile(m_dir.filePath(QStringLiteral("tree/sub1/b.vcf")), card("Sub One", "one@tree.org", "555 0202"));
@@ -53,7 +53,7 @@ public:
         m_items = writeFile(m_dir.filePath(QStringLiteral("items.txt")), "@x.org\r\nLee\r\n555\r\n");
     }
 
-    // Every vCard path, good, bad and missing.
+    // Every vCard path, good, bad and missing, with the system's separators, as the file dialog gives them.
     const QStringList& vcards() const { return m_vcards; }
     // The files whose reading shows an error box.
     const QStringList& bad() const { return m_bad; }
@@ -65,7 +65,7 @@ public:
 private:
     QString add(const char* name, const QByteArray& bytes)
     {
-        m_vcards.append(writeFile(m_dir.filePath(QString::fromLatin1(name)), bytes));
+        m_vcards.append(QDir::toNativeSeparators(writeFile(m_dir.filePath(QString::fromLatin1(name)), bytes)));
         return m_vcards.constLast();
     }
 
