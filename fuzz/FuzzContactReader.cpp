@@ -9,6 +9,7 @@
 #include "conversion/ContactFileReading.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <cstddef>
 #include <cstdint>
 
@@ -16,10 +17,12 @@ using namespace cardisto;
 
 namespace {
 
+// A cell may begin with U+FEFF (kept as the file has it), which QString::fromUtf8 would drop.
 bool validUtf8(std::string_view text)
 {
-    const QByteArray bytes(text.data(), qsizetype(text.size()));
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = decoder(QByteArrayView(text.data(), qsizetype(text.size())));
+    return !decoder.hasError();
 }
 
 } // namespace
