@@ -342,7 +342,15 @@ private Q_SLOTS:
         w.form().resize(size);
         w.showActive();
         auto* area = w.control<QScrollArea>("ScrollArea");
-        QCOMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(), scrolls);
+        const QSize needed = area->widget()->minimumSizeHint();
+        QVERIFY2((area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible()) == scrolls,
+                 qPrintable(QStringLiteral("the controls need %1 x %2 in %3 x %4, font %5 %6 pt")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(area->viewport()->width())
+                                .arg(area->viewport()->height())
+                                .arg(w.form().font().family())
+                                .arg(w.form().font().pointSizeF())));
         QCOMPARE(controlsNotShownWhole(&w.form()).isEmpty(), !scrolls);
         QCOMPARE(w.control<QWidget>("Frame2")->y() < w.control<QWidget>("PushButton17")->y(), optionsBesideCommands);
     }

@@ -63,7 +63,13 @@ start_wine_services() {
 }
 
 ctest_under_wine() {
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure --timeout 900 \
+    # Qt's offscreen platform on Windows reads fonts from a folder of its own, not the system's; without
+    # one it measures text with no font at all. Liberation Sans has Arial's metrics, the font the
+    # windows ask for. (With the whole Liberation folder it picked Liberation Mono.)
+    local fonts=$build_dir/offscreen-fonts
+    mkdir -p "$fonts"
+    cp /usr/share/fonts/truetype/liberation2/LiberationSans-*.ttf "$fonts/"
+    QT_QPA_FONTDIR="Z:$fonts" QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure --timeout 900 \
         > "$build_dir/ctest.log" 2>&1 || failures+=("ctest")
     grep -E "tests passed|tests failed|Total Test time" "$build_dir/ctest.log" || true
     sed -n '/The following tests FAILED/,$p' "$build_dir/ctest.log"
