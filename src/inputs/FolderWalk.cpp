@@ -17,6 +17,14 @@ ErrorLocation walkLocation()
     return ErrorLocation::quorvel(QStringLiteral("AddFolder"), QStringLiteral("GetSubDirectories2016"));
 }
 
+// A folder to walk, not listed yet.
+WalkedFolder folderToWalk(QString path)
+{
+    WalkedFolder folder;
+    folder.path = std::move(path);
+    return folder;
+}
+
 } // namespace
 
 FolderWalk::FolderWalk(ErrorReporter& reporter, YieldHook yield, StopCheck stop)
@@ -38,7 +46,7 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
 
     QList<WalkedFolder> level;
     for (const QString& folder : startFolders)
-        level.append({folder, false, {}});
+        level.append(folderToWalk(folder));
     bool startLevel = true;
     while (!level.isEmpty()) {
         QList<WalkedFolder> next;
@@ -80,7 +88,7 @@ QList<WalkedFolder> FolderWalk::walk(const QStringList& startFolders, bool recur
                         continue;
                     QString path = folder.path + entry.name + separator;
                     if (fitsPathLimit(path))
-                        next.append({std::move(path), false, {}});
+                        next.append(folderToWalk(std::move(path)));
                 }
             });
             if (keep)
