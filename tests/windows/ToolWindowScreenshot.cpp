@@ -3,8 +3,7 @@
 // program's sample files, with markers typed, a few items in the text set and the contacts table of
 // the sample files. Not a test; run it by hand on a display:
 //
-//   xvfb-run -s "-screen 0 1280x800x24" build/bin/ToolWindowScreenshot docs/form2.png docs/form3.png \
-//       docs/contacts-table.png
+//   xvfb-run -s "-screen 0 1280x800x24" build/bin/ToolWindowScreenshot docs/form2.png docs/form3.png docs/contacts-table.png
 
 #include "extraction/ContactsTableModel.h"
 #include "extraction/windows/ContactsTableWindow.h"
